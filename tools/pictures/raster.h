@@ -1,0 +1,57 @@
+// Pixel containers shared by the picture generator: a full-colour picture and a palette
+// picture, both stored row by row from the top-left corner.
+#pragma once
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace zintar::pictures {
+
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// Colours are written #RRGGBB in the art, so take them in that order.
+constexpr Rgb rgb(std::uint32_t rrggbb) {
+    return {static_cast<std::uint8_t>(rrggbb >> 16), static_cast<std::uint8_t>(rrggbb >> 8),
+            static_cast<std::uint8_t>(rrggbb)};
+}
+
+inline constexpr Rgb kWhite = rgb(0xFFFFFF);
+
+struct RgbImage {
+    int width = 0;
+    int height = 0;
+    std::vector<Rgb> pixels;
+
+    RgbImage(int w, int h, Rgb fill) : width(w), height(h), pixels(std::size_t(w) * h, fill) {}
+    Rgb& at(int x, int y) { return pixels[std::size_t(y) * width + x]; }
+    const Rgb& at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
+};
+
+struct IndexedImage {
+    int width = 0;
+    int height = 0;
+    std::vector<Rgb> palette;
+    std::vector<std::uint8_t> pixels;
+
+    IndexedImage(int w, int h, std::vector<Rgb> colours, std::uint8_t fill)
+        : width(w), height(h), palette(std::move(colours)), pixels(std::size_t(w) * h, fill) {}
+    std::uint8_t& at(int x, int y) { return pixels[std::size_t(y) * width + x]; }
+    std::uint8_t at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
+};
+
+// A palette picture with a one-bit mask: pixels where `opaque` is false are see-through.
+struct MaskedImage {
+    IndexedImage colours;
+    std::vector<bool> opaque;
+
+    bool isOpaque(int x, int y) const { return opaque[std::size_t(y) * colours.width + x]; }
+};
+
+} // namespace zintar::pictures
