@@ -1,0 +1,17 @@
+#pragma once
+// Window identifiers of the controls: the layout's order, from 1000 on. The inspector tool
+// uses the same numbering to name the windows it reads from outside the process.
+#include "app/layout.h"
+
+namespace zintar {
+
+constexpr int kFirstControlId = 1000;
+constexpr unsigned kLangTimerId = 1;
+
+constexpr int ControlIdOf(Ctl id) { return kFirstControlId + Index(id); }
+constexpr bool IsControlId(int controlId) {
+    return controlId >= kFirstControlId && controlId < kFirstControlId + kControlCount;
+}
+constexpr Ctl CtlOfControlId(int controlId) { return static_cast<Ctl>(controlId - kFirstControlId); }
+
+} // namespace zintar

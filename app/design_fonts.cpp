@@ -1,0 +1,26 @@
+#include "app/design_fonts.h"
+
+#include <cwchar>
+
+namespace zintar {
+
+win32::ScopedFont CreateDesignFont(const FontSpec& spec) {
+    if (!spec.face[0]) return {};
+    LOGFONTW lf{};
+    lf.lfHeight = -MulDiv(spec.hundredthsOfPoint, 96, 7200);
+    lf.lfWeight = spec.weight;
+    lf.lfUnderline = spec.underline ? TRUE : FALSE;
+    lf.lfCharSet = EASTEUROPE_CHARSET;
+    lf.lfOutPrecision = OUT_TT_PRECIS;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lf.lfPitchAndFamily = DEFAULT_PITCH;
+    wcsncpy(lf.lfFaceName, spec.face, LF_FACESIZE - 1);
+    return win32::ScopedFont(CreateFontIndirectW(&lf));
+}
+
+FontId LabelFontId(FontId design, bool underline) {
+    if (underline && design == FontId::Arial8Bold) return FontId::Arial8BoldUnderline;
+    return design;
+}
+
+} // namespace zintar

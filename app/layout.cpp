@@ -1,0 +1,117 @@
+#include "app/layout.h"
+
+#include "app/resource_ids.h"
+#include "ui/homepage.h"
+
+namespace zintar {
+
+const FormSpec kFormSpec{
+    .designTitle = L"title",
+    .clientWidthTwips = 5415,
+    .clientHeightTwips = 3735,
+    .back = kSysButtonFace,
+};
+
+const std::array<FontSpec, kFontCount> kFonts{{
+    {L"", 0, 0, false},
+    {L"Arial", 4800, 400, false},
+    {L"Arial", 1575, 700, false},
+    {L"Arial", 975, 700, false},
+    {L"Arial", 825, 700, false},
+    {L"Arial", 825, 700, true},
+    {L"Georgia", 1575, 400, false},
+}};
+
+// Rows in the order of the Ctl enumeration (top of the window to the bottom).
+const std::array<ControlSpec, kControlCount> kLayout{{
+    {.id = Ctl::Shape1, .name = L"Shape1", .kind = ControlKind::Shape,
+     .twips = {0, 0, 10935, 1095}, .back = kColourWhite, .stackOrder = 19},
+    {.id = Ctl::Line1, .name = L"Line1", .kind = ControlKind::Line,
+     .twips = {0, 1050, 11880, 0}, .fore = kSysButtonShadow, .stackOrder = 14},
+    {.id = Ctl::lblTitle, .name = L"lblTitle", .kind = ControlKind::Label,
+     .twips = {120, 120, 1830, 375}, .font = FontId::Georgia15, .back = kSysWindowBackground,
+     .autoSize = true, .stackOrder = 13, .text = L"Karakter k\u00F3d"},
+    {.id = Ctl::imgLangEng, .name = L"imgLangEng", .kind = ControlKind::Image,
+     .twips = {4680, 60, 315, 300}, .stackOrder = 9, .picture = IDR_IMGLANGENG_GIF},
+    {.id = Ctl::imgLangHUN, .name = L"imgLangHUN", .kind = ControlKind::Image,
+     .twips = {5040, 60, 315, 300}, .stackOrder = 8, .picture = IDR_IMGLANGHUN_GIF},
+    {.id = Ctl::imgLangEng_hl, .name = L"imgLangEng_hl", .kind = ControlKind::Image,
+     .twips = {3360, 120, 315, 300}, .visible = false, .stackOrder = 2,
+     .picture = IDB_IMGLANGENG_HL},
+    {.id = Ctl::imgLangHUN_hl, .name = L"imgLangHUN_hl", .kind = ControlKind::Image,
+     .twips = {3720, 120, 315, 300}, .visible = false, .stackOrder = 1,
+     .picture = IDB_IMGLANGHUN_HL},
+    {.id = Ctl::lblVersion, .name = L"lblVersion", .kind = ControlKind::Label,
+     .twips = {4485, 480, 855, 210}, .font = FontId::Arial8Bold, .back = kColourWhite,
+     .fore = kColourSilver, .align = Align::Right, .autoSize = true, .stackOrder = 4,
+     .text = L"lblVersion"},
+    {.id = Ctl::Image2, .name = L"Image2", .kind = ControlKind::Image,
+     .twips = {150, 615, 240, 240}, .stackOrder = 11, .picture = IDB_IMAGE2},
+    {.id = Ctl::Label5, .name = L"Label5", .kind = ControlKind::Label,
+     .twips = {465, 615, 1590, 240}, .font = FontId::Arial9Bold, .back = kSysWindowBackground,
+     .autoSize = true, .stackOrder = 12, .text = kPublisherNotice},
+    {.id = Ctl::lblHomepage, .name = L"lblHomepage", .kind = ControlKind::Label,
+     .twips = {3765, 780, 1575, 255}, .font = FontId::Arial8Bold, .back = kSysWindowBackground,
+     .align = Align::Right, .stackOrder = 10, .text = kHomepageHost},
+    {.id = Ctl::lblChar, .name = L"lblChar", .kind = ControlKind::Label,
+     .twips = {360, 1320, 930, 240}, .font = FontId::Arial9Bold, .autoSize = true,
+     .stackOrder = 18, .text = L"Character"},
+    {.id = Ctl::lblCharCode, .name = L"lblCharCode", .kind = ControlKind::Label,
+     .twips = {2520, 1320, 1455, 240}, .font = FontId::Arial9Bold, .autoSize = true,
+     .stackOrder = 17, .text = L"Character code"},
+    {.id = Ctl::lblHex, .name = L"lblHex", .kind = ControlKind::Label,
+     .twips = {4200, 1320, 360, 240}, .font = FontId::Arial9Bold, .autoSize = true,
+     .stackOrder = 15, .text = L"hex"},
+    {.id = Ctl::Tchar, .name = L"Tchar", .kind = ControlKind::TextBox,
+     .twips = {360, 1560, 1935, 1245}, .font = FontId::Arial48, .back = kSysWindowBackground,
+     .fore = kSysWindowText, .align = Align::Center, .maxLength = 2, .focusOrder = 1},
+    {.id = Ctl::Tcc, .name = L"Tcc", .kind = ControlKind::TextBox,
+     .twips = {2520, 1560, 1455, 405}, .font = FontId::Arial15Bold, .back = kSysWindowBackground,
+     .fore = kSysWindowText, .align = Align::Center, .maxLength = 3, .focusOrder = 2},
+    {.id = Ctl::Thex, .name = L"Thex", .kind = ControlKind::TextBox,
+     .twips = {4080, 1560, 975, 405}, .font = FontId::Arial15Bold, .back = kSysWindowBackground,
+     .fore = kSysWindowText, .align = Align::Center, .maxLength = 2, .focusOrder = 3},
+    {.id = Ctl::lblZintar, .name = L"lblZintar", .kind = ControlKind::Label,
+     .twips = {2520, 2160, 885, 240}, .font = FontId::Arial9Bold, .autoSize = true,
+     .stackOrder = 16, .text = L"Key code"},
+    {.id = Ctl::Tcode_dec, .name = L"Tcode_dec", .kind = ControlKind::TextBox,
+     .twips = {2520, 2400, 1455, 405}, .font = FontId::Arial15Bold,
+     .back = kSysWindowBackground, .fore = kSysWindowText, .align = Align::Center,
+     .maxLength = 3, .focusOrder = 4},
+    {.id = Ctl::Tcode_hex, .name = L"Tcode_hex", .kind = ControlKind::TextBox,
+     .twips = {4080, 2400, 975, 405}, .font = FontId::Arial15Bold,
+     .back = kSysWindowBackground, .fore = kSysWindowText, .align = Align::Center,
+     .maxLength = 2, .focusOrder = 5},
+    {.id = Ctl::lblShiftCapt, .name = L"lblShiftCapt", .kind = ControlKind::Label,
+     .twips = {120, 3000, 390, 240}, .font = FontId::Arial9Bold, .autoSize = true,
+     .stackOrder = 6, .text = L"shift"},
+    {.id = Ctl::lblKeys, .name = L"lblKeys", .kind = ControlKind::Label,
+     .twips = {720, 3000, 690, 240}, .font = FontId::Arial9Bold, .autoSize = true,
+     .stackOrder = 3, .text = L"lblKeys"},
+    {.id = Ctl::lblShift, .name = L"lblShift", .kind = ControlKind::Label,
+     .twips = {120, 3240, 495, 405}, .font = FontId::Arial15Bold, .back = kSysWindowBackground,
+     .align = Align::Center, .sunkenBorder = true, .stackOrder = 5, .text = L"0"},
+    {.id = Ctl::lblSpec, .name = L"lblSpec", .kind = ControlKind::Label,
+     .twips = {720, 3240, 4575, 405}, .font = FontId::Arial15Bold, .back = kSysWindowBackground,
+     .align = Align::Center, .sunkenBorder = true, .stackOrder = 7},
+    {.id = Ctl::tmrLang, .name = L"tmrLang", .kind = ControlKind::Timer, .twips = {0, 0, 0, 0},
+     .visible = false, .intervalMs = 100},
+}};
+
+const ControlSpec& Spec(Ctl id) { return kLayout[Index(id)]; }
+
+std::array<const ControlSpec*, kWindowedControlCount> CreationOrder() {
+    std::array<const ControlSpec*, kWindowedControlCount> order{};
+    size_t count = 0;
+    for (int focus = 1; focus <= kControlCount; ++focus)
+        for (const ControlSpec& s : kLayout)
+            if (s.kind == ControlKind::TextBox && s.focusOrder == focus) order.at(count++) = &s;
+    for (int stack = 1; stack <= kControlCount; ++stack)
+        for (const ControlSpec& s : kLayout)
+            if ((s.kind == ControlKind::Label || s.kind == ControlKind::Image) &&
+                s.stackOrder == stack)
+                order.at(count++) = &s;
+    return order;
+}
+
+} // namespace zintar

@@ -1,0 +1,13 @@
+#pragma once
+#include <windows.h>
+
+namespace zintar {
+
+// One message of the loop: dialog navigation (Tab and Shift+Tab between the text boxes)
+// first, then the usual translation and dispatch.
+void ProcessMessage(HWND form, MSG& msg);
+
+// Runs until the form's window is destroyed; returns the program's exit code.
+int RunMessageLoop(HWND form);
+
+} // namespace zintar

@@ -1,0 +1,85 @@
+#include "app/pictures.h"
+
+#include <objbase.h>
+#include <wincodec.h>
+
+#include "win32/com_ptr.h"
+
+namespace zintar {
+
+namespace {
+
+constexpr wchar_t kGifResourceType[] = L"GIF";
+
+// COM for the lifetime of one decode; balanced even when the thread had it already.
+class ComScope {
+  public:
+    ComScope() : hr_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComScope() {
+        if (SUCCEEDED(hr_)) CoUninitialize();
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+  private:
+    HRESULT hr_;
+};
+
+win32::ScopedBitmap DecodeGif(const BYTE* data, DWORD size) {
+    ComScope com;
+    win32::ComPtr<IWICImagingFactory> factory;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(factory.put()))))
+        return {};
+    win32::ComPtr<IWICStream> stream;
+    if (FAILED(factory->CreateStream(stream.put())) ||
+        FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(data), size)))
+        return {};
+    win32::ComPtr<IWICBitmapDecoder> decoder;
+    win32::ComPtr<IWICBitmapFrameDecode> frame;
+    win32::ComPtr<IWICFormatConverter> converter;
+    if (FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
+                                                WICDecodeMetadataCacheOnDemand, decoder.put())) ||
+        FAILED(decoder->GetFrame(0, frame.put())) ||
+        FAILED(factory->CreateFormatConverter(converter.put())) ||
+        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA,
+                                     WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom)))
+        return {};
+    UINT width = 0, height = 0;
+    if (FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0 ||
+        width > 4096 || height > 4096)
+        return {};
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = static_cast<LONG>(width);
+    info.bmiHeader.biHeight = -static_cast<LONG>(height); // top-down, like WIC's rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    win32::ScopedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) return {};
+    const UINT stride = width * 4;
+    if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits))))
+        return {};
+    GdiFlush();
+    return bitmap;
+}
+
+} // namespace
+
+win32::ScopedBitmap LoadPicture(HINSTANCE instance, int resourceId) {
+    if (HRSRC gif = FindResourceW(instance, MAKEINTRESOURCEW(resourceId), kGifResourceType)) {
+        HGLOBAL loaded = LoadResource(instance, gif);
+        const DWORD size = SizeofResource(instance, gif);
+        const void* data = loaded ? LockResource(loaded) : nullptr;
+        if (!data || size == 0) return {};
+        return DecodeGif(static_cast<const BYTE*>(data), size);
+    }
+    return win32::ScopedBitmap(static_cast<HBITMAP>(LoadImageW(
+        instance, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+} // namespace zintar

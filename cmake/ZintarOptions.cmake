@@ -1,0 +1,11 @@
+# Compiler settings shared by every Windows target.
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+
+if(MSVC)
+    add_compile_options(/W4 /permissive- /utf-8)
+    set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+else()
+    add_compile_options(-Wall -Wextra -Wpedantic)
+    # One self-contained exe: no libgcc, libstdc++ or winpthread DLLs beside it.
+    add_link_options(-static -static-libgcc -static-libstdc++)
+endif()

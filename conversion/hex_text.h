@@ -1,0 +1,13 @@
+#pragma once
+// Writing codes as hexadecimal text. Pure code: no <windows.h>, so it also builds natively.
+#include <string>
+
+namespace zintar {
+
+// One hexadecimal digit: 0-9 and A-F for 0 to 15, "0" for 16 or more, empty for negatives.
+std::wstring HexDigitText(int d);
+
+// A code 0 to 255 as exactly two upper-case digits, high digit first ("0A", "FF").
+std::wstring ByteToHex(int n);
+
+} // namespace zintar

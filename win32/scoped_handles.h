@@ -1,0 +1,96 @@
+#pragma once
+// Small owning wrappers, one per handle kind: not copyable, movable, released on every path.
+#include <windows.h>
+
+#include <utility>
+
+namespace win32 {
+
+template <typename Handle, typename Traits> class ScopedHandle {
+  public:
+    ScopedHandle() = default;
+    explicit ScopedHandle(Handle h) : h_(h) {}
+    ~ScopedHandle() { reset(); }
+    ScopedHandle(const ScopedHandle&) = delete;
+    ScopedHandle& operator=(const ScopedHandle&) = delete;
+    ScopedHandle(ScopedHandle&& other) noexcept : h_(std::exchange(other.h_, Handle{})) {}
+    ScopedHandle& operator=(ScopedHandle&& other) noexcept {
+        if (this != &other) reset(std::exchange(other.h_, Handle{}));
+        return *this;
+    }
+
+    Handle get() const { return h_; }
+    explicit operator bool() const { return h_ != Handle{}; }
+    void reset(Handle h = Handle{}) {
+        if (h_ != Handle{}) Traits::Close(h_);
+        h_ = h;
+    }
+
+  private:
+    Handle h_{};
+};
+
+struct GdiObjectTraits {
+    static void Close(HGDIOBJ h) { ::DeleteObject(h); }
+};
+struct MemoryDcTraits {
+    static void Close(HDC dc) { ::DeleteDC(dc); }
+};
+struct IconTraits {
+    static void Close(HICON icon) { ::DestroyIcon(icon); }
+};
+
+using ScopedFont = ScopedHandle<HFONT, GdiObjectTraits>;
+using ScopedBrush = ScopedHandle<HBRUSH, GdiObjectTraits>;
+using ScopedBitmap = ScopedHandle<HBITMAP, GdiObjectTraits>;
+using ScopedPen = ScopedHandle<HPEN, GdiObjectTraits>;
+using ScopedMemoryDc = ScopedHandle<HDC, MemoryDcTraits>;
+using ScopedIcon = ScopedHandle<HICON, IconTraits>;
+
+// Selects an object into a DC and puts the old one back, so the owner can delete its own.
+class ScopedSelect {
+  public:
+    ScopedSelect(HDC dc, HGDIOBJ obj) : dc_(dc), old_(::SelectObject(dc, obj)) {}
+    ~ScopedSelect() {
+        if (old_ && old_ != HGDI_ERROR) ::SelectObject(dc_, old_);
+    }
+    ScopedSelect(const ScopedSelect&) = delete;
+    ScopedSelect& operator=(const ScopedSelect&) = delete;
+
+  private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+// A window's client DC from GetDC, handed back with ReleaseDC.
+class ScopedWindowDc {
+  public:
+    explicit ScopedWindowDc(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
+    ~ScopedWindowDc() {
+        if (dc_) ::ReleaseDC(hwnd_, dc_);
+    }
+    ScopedWindowDc(const ScopedWindowDc&) = delete;
+    ScopedWindowDc& operator=(const ScopedWindowDc&) = delete;
+    HDC get() const { return dc_; }
+
+  private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
+// BeginPaint / EndPaint.
+class ScopedPaint {
+  public:
+    explicit ScopedPaint(HWND hwnd) : hwnd_(hwnd) { ::BeginPaint(hwnd, &ps_); }
+    ~ScopedPaint() { ::EndPaint(hwnd_, &ps_); }
+    ScopedPaint(const ScopedPaint&) = delete;
+    ScopedPaint& operator=(const ScopedPaint&) = delete;
+    HDC dc() const { return ps_.hdc; }
+    const RECT& area() const { return ps_.rcPaint; }
+
+  private:
+    HWND hwnd_;
+    PAINTSTRUCT ps_{};
+};
+
+} // namespace win32
