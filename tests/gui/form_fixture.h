@@ -1,0 +1,98 @@
+#pragma once
+// The real frmZintar with real controls, in this process. Keys are sent as the messages the
+// system would send, with the keyboard state set first so GetKeyState answers as it would.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/frmZintar.h"
+#include "app/message_loop.h"
+#include "tests/support/fake_registry.h"
+
+namespace zintar::test {
+
+constexpr short kShift = 1, kCtrl = 2, kAlt = 4;
+
+// Shell calls seen by the form: one record per call, the arguments as given.
+struct ShellCall {
+    HWND window;
+    bool nullOperation;
+    std::string file;
+    bool nullParameters;
+    std::string directory;
+    int show;
+};
+
+class FormFixture : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Re-creates the form, e.g. after the stored language changed.
+    void Restart();
+
+    frmZintar& form() { return *form_; }
+    HWND Control(Ctl id) { return form_->control(id); }
+    std::wstring Text(Ctl id);
+    frmZintar::State State() const { return form_->state(); }
+
+    // A key going down in a box, with the given modifiers held (1 Shift, 2 Ctrl, 4 Alt).
+    // Alt and F10 arrive as WM_SYSKEYDOWN, like the real thing.
+    void KeyDown(Ctl box, BYTE vk, short mask = 0);
+    // The character that key produces, as WM_CHAR; returns what the box did with it (0 when
+    // the handler cancelled it).
+    LRESULT KeyPress(Ctl box, wchar_t ch);
+    // Key-down and key-press together, as one typed key.
+    void TypeKey(Ctl box, BYTE vk, wchar_t ch, short mask = 0);
+    // Typing digits or letters into a code box, one key at a time.
+    void Type(Ctl box, std::wstring_view text);
+    // Text that reaches a box without a key-press: the context menu's Paste over the whole
+    // contents.
+    void Paste(Ctl box, const std::wstring& text);
+    void SetClipboardText(const std::wstring& text);
+    void Pump();
+
+    static void SetModifiers(short mask);
+
+    FakeRegistry registry_;
+
+  public:
+    // What the form's platform seams see: set the pointer, read the shell calls.
+    static std::vector<ShellCall> shellCalls_;
+    static POINT cursor_;
+
+  private:
+    std::unique_ptr<frmZintar> form_;
+};
+
+// Records, in order, every text write (WM_SETTEXT) and caret move (EM_SETSEL) that reaches
+// the controls, to check what a refresh writes and in which order.
+class WriteLog {
+  public:
+    explicit WriteLog(frmZintar& form);
+    ~WriteLog();
+    WriteLog(const WriteLog&) = delete;
+    WriteLog& operator=(const WriteLog&) = delete;
+
+    struct Entry {
+        Ctl control;
+        UINT message;
+        std::wstring text;
+    };
+    const std::vector<Entry>& entries() const { return entries_; }
+    std::vector<Ctl> TextWrites() const; // the controls written, in order, repeats included
+    void Clear() { entries_.clear(); }
+
+  private:
+    static LRESULT CALLBACK Hook(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    frmZintar& form_;
+    std::vector<Entry> entries_;
+};
+
+} // namespace zintar::test

@@ -1,0 +1,210 @@
+// The built window read back: geometry, stacking, focus order, limits, fonts and frame.
+#include "tests/gui/form_fixture.h"
+
+#include <cstdlib>
+
+#include "app/control_ids.h"
+
+namespace zintar::test {
+namespace {
+
+class Layout : public FormFixture {
+  protected:
+    RECT RectOf(Ctl id) {
+        RECT r{};
+        GetWindowRect(Control(id), &r);
+        MapWindowPoints(HWND_DESKTOP, form().hwnd(), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+    HFONT FontOf(Ctl id) {
+        return reinterpret_cast<HFONT>(SendMessageW(Control(id), WM_GETFONT, 0, 0));
+    }
+    // A text's width and the font's line height, in a control's own font.
+    SIZE ExtentIn(Ctl id, const std::wstring& text) {
+        HDC dc = GetDC(Control(id));
+        HGDIOBJ old = SelectObject(dc, FontOf(id));
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        TEXTMETRICW tm{};
+        GetTextMetricsW(dc, &tm);
+        SelectObject(dc, old);
+        ReleaseDC(Control(id), dc);
+        return {size.cx, tm.tmHeight};
+    }
+};
+
+TEST_F(Layout, TheClientAreaAndFrameAreThoseOfAFixedDialog) {
+    RECT client{};
+    GetClientRect(form().hwnd(), &client);
+    EXPECT_EQ(client.right, 361);
+    EXPECT_EQ(client.bottom, 249);
+    const LONG_PTR style = GetWindowLongPtrW(form().hwnd(), GWL_STYLE);
+    const LONG_PTR exStyle = GetWindowLongPtrW(form().hwnd(), GWL_EXSTYLE);
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU); // the close button
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_TRUE(exStyle & WS_EX_DLGMODALFRAME);
+
+    RECT outer{};
+    GetWindowRect(form().hwnd(), &outer);
+    EXPECT_NEAR((outer.left + outer.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((outer.top + outer.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+}
+
+TEST_F(Layout, ControlsWithFixedSizesStandAtTheirDesignPixels) {
+    for (const ControlSpec& s : kLayout) {
+        if (!Control(s.id) || s.autoSize) continue;
+        const RECT r = RectOf(s.id);
+        PixelBox want = ToPixels(s.twips);
+        if (s.id == Ctl::imgLangEng_hl || s.id == Ctl::imgLangHUN_hl) {
+            // Start-up moves each highlight frame onto its flag.
+            const PixelBox flag = ToPixels(Spec(s.id == Ctl::imgLangEng_hl ? Ctl::imgLangEng
+                                                                            : Ctl::imgLangHUN).twips);
+            want.left = flag.left;
+            want.top = flag.top;
+        }
+        EXPECT_EQ(r.left, want.left) << Spec(s.id).name;
+        EXPECT_EQ(r.top, want.top) << Spec(s.id).name;
+        EXPECT_EQ(r.right - r.left, want.width) << Spec(s.id).name;
+        EXPECT_EQ(r.bottom - r.top, want.height) << Spec(s.id).name;
+    }
+    // The capture box's bottom edge lines up with the key code boxes'.
+    EXPECT_EQ(RectOf(Ctl::Tchar).bottom, RectOf(Ctl::Tcode_dec).bottom);
+    EXPECT_EQ(RectOf(Ctl::Tchar).bottom, RectOf(Ctl::Tcode_hex).bottom);
+}
+
+TEST_F(Layout, AutoSizeLabelsKeepTheirCornerAndFollowTheirText) {
+    for (const ControlSpec& s : kLayout) {
+        if (!s.autoSize) continue;
+        const PixelBox design = ToPixels(s.twips);
+        const RECT r = RectOf(s.id);
+        EXPECT_EQ(r.left, design.left) << s.name;
+        EXPECT_EQ(r.top, design.top) << s.name;
+        const SIZE e = ExtentIn(s.id, Text(s.id));
+        EXPECT_EQ(r.right - r.left, e.cx + kAutoSizeSlackPixels) << s.name;
+        EXPECT_EQ(r.bottom - r.top, e.cy + kAutoSizeSlackPixels) << s.name;
+
+        // With its design text the label comes out at about its design size: the fonts are
+        // the designed ones (a stand-in font may differ by a few pixels in width).
+        const SIZE d = ExtentIn(s.id, s.text);
+        const int tolerance = s.font == FontId::Georgia15 ? 12 : 5;
+        EXPECT_NEAR(d.cx + kAutoSizeSlackPixels, design.width, tolerance) << s.name;
+        EXPECT_NEAR(d.cy + kAutoSizeSlackPixels, design.height, 2) << s.name;
+    }
+}
+
+TEST_F(Layout, TheTextBoxesLieAboveTheDrawnControlsWhichStackInTheirOrder) {
+    std::vector<std::wstring> got;
+    for (HWND child = GetWindow(form().hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        got.push_back(Spec(CtlOfControlId(GetDlgCtrlID(child))).name);
+    const std::vector<std::wstring> want = {
+        L"Tchar",      L"Tcc",         L"Thex",          L"Tcode_dec",    L"Tcode_hex",
+        L"imgLangHUN_hl", L"imgLangEng_hl", L"lblKeys",  L"lblVersion",   L"lblShift",
+        L"lblShiftCapt", L"lblSpec",   L"imgLangHUN",    L"imgLangEng",   L"lblHomepage",
+        L"Image2",     L"Label5",      L"lblTitle",      L"lblHex",       L"lblZintar",
+        L"lblCharCode", L"lblChar"};
+    EXPECT_EQ(got, want);
+}
+
+TEST_F(Layout, TextBoxesHaveTheirLengthsAndTakeTheFocusInOrder) {
+    const std::pair<Ctl, int> limits[] = {
+        {Ctl::Tchar, 2}, {Ctl::Tcc, 3}, {Ctl::Thex, 2}, {Ctl::Tcode_dec, 3}, {Ctl::Tcode_hex, 2}};
+    for (auto [box, limit] : limits) {
+        EXPECT_EQ(SendMessageW(Control(box), EM_GETLIMITTEXT, 0, 0), limit) << Spec(box).name;
+        EXPECT_TRUE(GetWindowLongPtrW(Control(box), GWL_STYLE) & WS_TABSTOP);
+        EXPECT_TRUE(GetWindowLongPtrW(Control(box), GWL_STYLE) & ES_CENTER);
+        EXPECT_TRUE(GetWindowLongPtrW(Control(box), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    }
+    // Nothing but the five boxes takes the focus.
+    for (const ControlSpec& s : kLayout)
+        if (Control(s.id) && s.kind != ControlKind::TextBox)
+            EXPECT_FALSE(GetWindowLongPtrW(Control(s.id), GWL_STYLE) & WS_TABSTOP) << s.name;
+}
+
+TEST_F(Layout, FontsHaveTheirFaceSizeWeightAndTheCentralEuropeanCharacterSet) {
+    struct Want {
+        Ctl id;
+        const wchar_t* face;
+        int height;
+        int weight;
+    };
+    const Want wants[] = {
+        {Ctl::Tchar, L"Arial", 64, 400},       {Ctl::Tcc, L"Arial", 21, 700},
+        {Ctl::Thex, L"Arial", 21, 700},        {Ctl::Tcode_dec, L"Arial", 21, 700},
+        {Ctl::Tcode_hex, L"Arial", 21, 700},   {Ctl::lblTitle, L"Georgia", 21, 400},
+        {Ctl::lblVersion, L"Arial", 11, 700},  {Ctl::Label5, L"Arial", 13, 700},
+        {Ctl::lblHomepage, L"Arial", 11, 700}, {Ctl::lblChar, L"Arial", 13, 700},
+        {Ctl::lblCharCode, L"Arial", 13, 700}, {Ctl::lblHex, L"Arial", 13, 700},
+        {Ctl::lblZintar, L"Arial", 13, 700},   {Ctl::lblShiftCapt, L"Arial", 13, 700},
+        {Ctl::lblKeys, L"Arial", 13, 700},     {Ctl::lblShift, L"Arial", 21, 700},
+        {Ctl::lblSpec, L"Arial", 21, 700}};
+    for (const Want& w : wants) {
+        LOGFONTW lf{};
+        ASSERT_TRUE(GetObjectW(FontOf(w.id), sizeof(lf), &lf)) << Spec(w.id).name;
+        EXPECT_STREQ(lf.lfFaceName, w.face) << Spec(w.id).name;
+        EXPECT_EQ(lf.lfHeight, -w.height) << Spec(w.id).name;
+        EXPECT_EQ(lf.lfWeight, w.weight) << Spec(w.id).name;
+        EXPECT_EQ(lf.lfCharSet, EASTEUROPE_CHARSET) << Spec(w.id).name;
+        EXPECT_FALSE(lf.lfItalic || lf.lfUnderline || lf.lfStrikeOut) << Spec(w.id).name;
+    }
+}
+
+TEST_F(Layout, EveryLetterOfBothLanguagesHasAGlyph) {
+    const std::wstring letters =
+        L"Zintar character code key hex pressed keys karakter k\u00F3d billenty\u0171 hexa "
+        L"lenyomott billenty\u0171k \u0151\u0150\u0170";
+    for (FontId font : {FontId::Arial9Bold, FontId::Georgia15, FontId::Arial15Bold}) {
+        Ctl id = font == FontId::Arial9Bold ? Ctl::lblKeys
+                 : font == FontId::Georgia15 ? Ctl::lblTitle
+                                             : Ctl::lblSpec;
+        HDC dc = GetDC(Control(id));
+        HGDIOBJ old = SelectObject(dc, FontOf(id));
+        std::vector<WORD> glyphs(letters.size());
+        ASSERT_NE(GetGlyphIndicesW(dc, letters.c_str(), static_cast<int>(letters.size()),
+                                   glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS),
+                  GDI_ERROR);
+        for (size_t i = 0; i < letters.size(); ++i)
+            EXPECT_NE(glyphs[i], 0xFFFF) << Spec(id).name << " lacks U+" << std::hex << int(letters[i]);
+        SelectObject(dc, old);
+        ReleaseDC(Control(id), dc);
+    }
+}
+
+TEST_F(Layout, TheLinkLabelsAndReadOutsKeepTheirDesignTexts) {
+    EXPECT_EQ(Text(Ctl::lblShiftCapt), L"shift");
+    EXPECT_EQ(Text(Ctl::lblHomepage), L"morvaly.example");
+    EXPECT_FALSE(Text(Ctl::Label5).empty());
+    EXPECT_TRUE(GetWindowLongPtrW(Control(Ctl::lblShift), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(GetWindowLongPtrW(Control(Ctl::lblSpec), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+}
+
+TEST_F(Layout, ALongCombinationNameEndsInAnEllipsisAndItsTooltipShowsItWhole) {
+    KeyDown(Ctl::Tchar, VK_APPS, kCtrl | kAlt | kShift);
+    const std::wstring name = L"Ctrl + Alt + Shift + Context Menu Key";
+    ASSERT_EQ(Text(Ctl::lblSpec), name);
+    HWND tooltip = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM out) -> BOOL {
+        wchar_t cls[64]{};
+        GetClassNameW(hwnd, cls, 64);
+        if (wcscmp(cls, TOOLTIPS_CLASSW) == 0) *reinterpret_cast<HWND*>(out) = hwnd;
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&tooltip));
+    ASSERT_NE(tooltip, nullptr);
+    // The text the tooltip would show for the read-out, asked the way the tooltip asks.
+    auto tipFor = [&]() {
+        NMTTDISPINFOW info{};
+        info.hdr.hwndFrom = tooltip;
+        info.hdr.code = TTN_GETDISPINFOW;
+        info.hdr.idFrom = reinterpret_cast<UINT_PTR>(Control(Ctl::lblSpec));
+        SendMessageW(form().hwnd(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+        return std::wstring(info.lpszText ? info.lpszText : L"");
+    };
+    EXPECT_EQ(tipFor(), name);
+    KeyDown(Ctl::Tchar, 'A', kShift);
+    EXPECT_EQ(tipFor(), L""); // a name that fits needs no tip
+}
+
+} // namespace
+} // namespace zintar::test
