@@ -1,0 +1,165 @@
+// The two caption sets, the flag clicks that store the choice, and the window menu items.
+#include "tests/gui/form_fixture.h"
+
+namespace zintar::test {
+namespace {
+
+constexpr UINT kMenuEnglish = 0x0010;
+constexpr UINT kMenuHungarian = 0x0020;
+
+class Language : public FormFixture {
+  protected:
+    void Click(Ctl id) {
+        SendMessageW(Control(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        SendMessageW(Control(id), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    }
+    void ClickFlag(Ctl flag, Ctl frame) {
+        SendMessageW(Control(flag), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+        Click(frame);
+    }
+    std::wstring Title() {
+        wchar_t title[64]{};
+        GetWindowTextW(form().hwnd(), title, 64);
+        return title;
+    }
+    std::optional<FakeRegistry::Value> Stored() { return registry_.GetValue("Software\\Morvaly", "Language"); }
+    void Store(std::vector<BYTE> bytes) {
+        registry_.SetValue("Software\\Morvaly", "Language", REG_BINARY, std::move(bytes));
+    }
+    UINT MenuState(UINT command) {
+        return GetMenuState(GetSystemMenu(form().hwnd(), FALSE), command, MF_BYCOMMAND);
+    }
+    void ExpectEnglish() {
+        EXPECT_EQ(Text(Ctl::lblTitle), L"Zintar");
+        EXPECT_EQ(Text(Ctl::lblChar), L"character");
+        EXPECT_EQ(Text(Ctl::lblCharCode), L"character code");
+        EXPECT_EQ(Text(Ctl::lblZintar), L"key code");
+        EXPECT_EQ(Text(Ctl::lblHex), L"hex");
+        EXPECT_EQ(Text(Ctl::lblKeys), L"pressed keys");
+        EXPECT_EQ(Title(), L"Zintar");
+        EXPECT_TRUE(MenuState(kMenuEnglish) & MF_CHECKED);
+        EXPECT_FALSE(MenuState(kMenuHungarian) & MF_CHECKED);
+    }
+    void ExpectHungarian() {
+        EXPECT_EQ(Text(Ctl::lblTitle), L"Zintar");
+        EXPECT_EQ(Text(Ctl::lblChar), L"karakter");
+        EXPECT_EQ(Text(Ctl::lblCharCode), L"karakter k\u00F3d");
+        EXPECT_EQ(Text(Ctl::lblZintar), L"billenty\u0171 k\u00F3d");
+        EXPECT_EQ(Text(Ctl::lblHex), L"hexa");
+        EXPECT_EQ(Text(Ctl::lblKeys), L"lenyomott billenty\u0171k");
+        EXPECT_EQ(Title(), L"Zintar");
+        EXPECT_TRUE(MenuState(kMenuHungarian) & MF_CHECKED);
+        EXPECT_FALSE(MenuState(kMenuEnglish) & MF_CHECKED);
+    }
+};
+
+TEST_F(Language, ClickingTheLitHungarianFlagStoresTheChoiceAndSwitchesTheCaptions) {
+    ExpectEnglish();
+    ClickFlag(Ctl::imgLangHUN, Ctl::imgLangHUN_hl);
+    EXPECT_EQ(Stored(), (FakeRegistry::Value{REG_BINARY, {0x00, 0x00}}));
+    ExpectHungarian();
+    EXPECT_EQ(Text(Ctl::lblShiftCapt), L"shift"); // the same in both languages
+    EXPECT_EQ(Text(Ctl::lblSpec), L"");           // key names stay English and untouched
+    // The clicked flag stays lit until the pointer moves on.
+    EXPECT_EQ(State().iHover, 2);
+    EXPECT_TRUE(IsWindowVisible(Control(Ctl::imgLangHUN_hl)));
+
+    ClickFlag(Ctl::imgLangEng, Ctl::imgLangEng_hl);
+    EXPECT_EQ(Stored(), (FakeRegistry::Value{REG_BINARY, {0x01, 0x00}}));
+    ExpectEnglish();
+    EXPECT_EQ(registry_.OpenHandleCount(), 0);
+}
+
+TEST_F(Language, AutoSizedCaptionsFollowTheirNewTextsFromTheSameCorner) {
+    RECT before{}, after{};
+    GetWindowRect(Control(Ctl::lblKeys), &before);
+    ClickFlag(Ctl::imgLangHUN, Ctl::imgLangHUN_hl);
+    GetWindowRect(Control(Ctl::lblKeys), &after);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.top, before.top);
+    EXPECT_GT(after.right - after.left, (before.right - before.left) + 30);
+}
+
+TEST_F(Language, TheFlagOfTheCurrentLanguageIsStoredAgain) {
+    ClickFlag(Ctl::imgLangEng, Ctl::imgLangEng_hl);
+    const int writes = registry_.CallCount(FakeRegistry::Call::Set);
+    Click(Ctl::imgLangEng_hl);
+    EXPECT_EQ(registry_.CallCount(FakeRegistry::Call::Set), writes + 1);
+    ExpectEnglish();
+}
+
+TEST_F(Language, AFlagWhoseFrameIsNotLitTakesNoClick) {
+    Click(Ctl::imgLangHUN);
+    ExpectEnglish();
+    EXPECT_EQ(registry_.CallCount(FakeRegistry::Call::Set), 0);
+    // A press that is released outside the frame is no click either.
+    SendMessageW(Control(Ctl::imgLangHUN), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    SendMessageW(Control(Ctl::imgLangHUN_hl), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageW(Control(Ctl::imgLangHUN_hl), WM_LBUTTONUP, 0, MAKELPARAM(40, 3));
+    ExpectEnglish();
+}
+
+TEST_F(Language, AnUnwritableStoreStillSwitchesTheCaptions) {
+    registry_.FailEveryCall(FakeRegistry::Call::Create, ERROR_ACCESS_DENIED);
+    ClickFlag(Ctl::imgLangHUN, Ctl::imgLangHUN_hl);
+    ExpectHungarian();
+    EXPECT_FALSE(Stored().has_value());
+    registry_.ClearFaults();
+    Restart(); // the next start shows what was stored before: nothing, so English
+    ExpectEnglish();
+}
+
+TEST_F(Language, StartUpAppliesTheStoredLanguage) {
+    Store({0x00, 0x00});
+    Restart();
+    ExpectHungarian();
+    for (std::vector<BYTE> bytes : {std::vector<BYTE>{0x01, 0x00}, {0x05, 0x00}, {0xFF, 0xFF},
+                                    {0x00, 0x80}, {0x05}}) {
+        Store(bytes);
+        Restart();
+        ExpectEnglish();
+    }
+    Store({0x00}); // one byte, 0: Hungarian
+    Restart();
+    ExpectHungarian();
+    registry_.SetValue("Software\\Morvaly", "Language", REG_DWORD, {0, 0, 0, 0});
+    Restart(); // four bytes do not fit: read fails, English
+    ExpectEnglish();
+    EXPECT_EQ(registry_.OpenHandleCount(), 0);
+}
+
+TEST_F(Language, TheWindowMenuOffersBothLanguagesToKeyboardUsers) {
+    SendMessageW(form().hwnd(), WM_SYSCOMMAND, kMenuHungarian, 0);
+    ExpectHungarian();
+    EXPECT_EQ(Stored(), (FakeRegistry::Value{REG_BINARY, {0x00, 0x00}}));
+    SendMessageW(form().hwnd(), WM_SYSCOMMAND, kMenuEnglish, 0);
+    ExpectEnglish();
+    EXPECT_EQ(Stored(), (FakeRegistry::Value{REG_BINARY, {0x01, 0x00}}));
+    wchar_t text[32]{};
+    GetMenuStringW(GetSystemMenu(form().hwnd(), FALSE), kMenuHungarian, text, 32, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"Magyar");
+    GetMenuStringW(GetSystemMenu(form().hwnd(), FALSE), kMenuEnglish, text, 32, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"English");
+    // The menu leaves the hover state alone.
+    EXPECT_EQ(State().iHover, 0);
+}
+
+TEST_F(Language, TheHomePageLinkHandsTheAddressToTheShellOnEachClick) {
+    SendMessageW(Control(Ctl::lblHomepage), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    Click(Ctl::lblHomepage);
+    ASSERT_EQ(shellCalls_.size(), 1u);
+    const ShellCall& call = shellCalls_[0];
+    EXPECT_EQ(call.window, form().hwnd());
+    EXPECT_TRUE(call.nullOperation);
+    EXPECT_EQ(call.file, "https://morvaly.example/");
+    EXPECT_TRUE(call.nullParameters);
+    EXPECT_EQ(call.directory, "C:\\");
+    EXPECT_EQ(call.show, SW_HIDE);
+    EXPECT_EQ(State().iHover, 3); // still lit
+    Click(Ctl::lblHomepage);
+    EXPECT_EQ(shellCalls_.size(), 2u);
+    EXPECT_EQ(Text(Ctl::lblSpec), L""); // nothing else in the window changed
+}
+
+} // namespace
+} // namespace zintar::test
