@@ -104,6 +104,7 @@ frmZintar::State frmZintar::state() const {
 
 bool frmZintar::CreateControls() {
     for (size_t f = 0; f < kFonts.size(); ++f) fonts_[f] = CreateDesignFont(kFonts[f]);
+    PictureLoader pictures(instance_);
     // Creation order is stacking order: the text boxes in focus order first (topmost, and
     // the dialog navigation follows it), then the drawn controls from top to bottom.
     for (const ControlSpec* s : CreationOrder()) {
@@ -112,7 +113,7 @@ bool frmZintar::CreateControls() {
         controls_[Index(s->id)] = child;
         foreColour_[Index(s->id)] = s->fore;
         if (s->kind == ControlKind::Image) {
-            pictures_[Index(s->id)] = LoadPicture(instance_, s->picture);
+            pictures_[Index(s->id)] = pictures.Load(s->picture);
             SetImageBitmap(child, pictures_[Index(s->id)].get());
         }
         if (s->autoSize) FitToText(s->id);

@@ -1,36 +1,43 @@
 #include "app/pictures.h"
 
-#include <objbase.h>
-#include <wincodec.h>
-
-#include "win32/com_ptr.h"
-
 namespace zintar {
 
 namespace {
-
 constexpr wchar_t kGifResourceType[] = L"GIF";
+constexpr UINT kLargestPicture = 4096; // far beyond any picture of the window
+} // namespace
 
-// COM for the lifetime of one decode; balanced even when the thread had it already.
-class ComScope {
-  public:
-    ComScope() : hr_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComScope() {
-        if (SUCCEEDED(hr_)) CoUninitialize();
+PictureLoader::~PictureLoader() {
+    factory_.reset(); // released before COM goes
+    if (SUCCEEDED(comStatus_)) CoUninitialize();
+}
+
+IWICImagingFactory* PictureLoader::Factory() {
+    if (!comTried_) {
+        comTried_ = true;
+        // A thread that already chose the other apartment model still has COM; WIC works there.
+        comStatus_ = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                         IID_PPV_ARGS(factory_.put()));
     }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
+    return factory_.get();
+}
 
-  private:
-    HRESULT hr_;
-};
+win32::ScopedBitmap PictureLoader::Load(int resourceId) {
+    if (HRSRC gif = FindResourceW(instance_, MAKEINTRESOURCEW(resourceId), kGifResourceType)) {
+        HGLOBAL loaded = LoadResource(instance_, gif);
+        const DWORD size = SizeofResource(instance_, gif);
+        const void* data = loaded ? LockResource(loaded) : nullptr;
+        if (!data || size == 0) return {};
+        return DecodeGif(static_cast<const BYTE*>(data), size);
+    }
+    return win32::ScopedBitmap(static_cast<HBITMAP>(LoadImageW(
+        instance_, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
 
-win32::ScopedBitmap DecodeGif(const BYTE* data, DWORD size) {
-    ComScope com;
-    win32::ComPtr<IWICImagingFactory> factory;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_PPV_ARGS(factory.put()))))
-        return {};
+win32::ScopedBitmap PictureLoader::DecodeGif(const BYTE* data, DWORD size) {
+    IWICImagingFactory* factory = Factory();
+    if (!factory) return {};
     win32::ComPtr<IWICStream> stream;
     if (FAILED(factory->CreateStream(stream.put())) ||
         FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(data), size)))
@@ -48,7 +55,7 @@ win32::ScopedBitmap DecodeGif(const BYTE* data, DWORD size) {
         return {};
     UINT width = 0, height = 0;
     if (FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0 ||
-        width > 4096 || height > 4096)
+        width > kLargestPicture || height > kLargestPicture)
         return {};
 
     BITMAPINFO info{};
@@ -66,20 +73,6 @@ win32::ScopedBitmap DecodeGif(const BYTE* data, DWORD size) {
         return {};
     GdiFlush();
     return bitmap;
-}
-
-} // namespace
-
-win32::ScopedBitmap LoadPicture(HINSTANCE instance, int resourceId) {
-    if (HRSRC gif = FindResourceW(instance, MAKEINTRESOURCEW(resourceId), kGifResourceType)) {
-        HGLOBAL loaded = LoadResource(instance, gif);
-        const DWORD size = SizeofResource(instance, gif);
-        const void* data = loaded ? LockResource(loaded) : nullptr;
-        if (!data || size == 0) return {};
-        return DecodeGif(static_cast<const BYTE*>(data), size);
-    }
-    return win32::ScopedBitmap(static_cast<HBITMAP>(LoadImageW(
-        instance, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 } // namespace zintar

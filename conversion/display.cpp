@@ -48,10 +48,11 @@ void frmZintar::fDisplay(std::wstring_view sChange) {
         SetCaption(Ctl::lblSpec, L"");
         if (iShift == 0) SetCaption(Ctl::lblSpec, NameAt(KeyNames, iKey));
         if (iShift >= 1) {
-            SetCaption(Ctl::lblSpec, NameAt(ShiftNames, iShift));
+            const std::wstring& modifiers = NameAt(ShiftNames, iShift);
+            SetCaption(Ctl::lblSpec, modifiers);
             // A modifier key on its own is named by the mask alone ("Ctrl + Shift").
             if (iKey != kShiftKey && iKey != kCtrlKey && iKey != kAltKey)
-                SetCaption(Ctl::lblSpec, Text(Ctl::lblSpec) + L" + " + NameAt(KeyNames, iKey));
+                SetCaption(Ctl::lblSpec, modifiers + L" + " + NameAt(KeyNames, iKey));
         }
     }
 
