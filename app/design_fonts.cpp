@@ -4,17 +4,17 @@
 
 namespace zintar {
 
-win32::ScopedFont CreateDesignFont(const FontSpec& spec) {
-    if (!spec.face[0]) return {};
+win32::ScopedFont CreateDesignFont(const FontDesign& design) {
+    if (!design.face[0]) return {};
     LOGFONTW lf{};
-    lf.lfHeight = -MulDiv(spec.hundredthsOfPoint, 96, 7200);
-    lf.lfWeight = spec.weight;
-    lf.lfUnderline = spec.underline ? TRUE : FALSE;
+    lf.lfHeight = -MulDiv(design.hundredthsOfPoint, 96, 7200);
+    lf.lfWeight = design.weight;
+    lf.lfUnderline = design.underline ? TRUE : FALSE;
     lf.lfCharSet = EASTEUROPE_CHARSET;
     lf.lfOutPrecision = OUT_TT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;
     lf.lfPitchAndFamily = DEFAULT_PITCH;
-    wcsncpy(lf.lfFaceName, spec.face, LF_FACESIZE - 1);
+    wcsncpy(lf.lfFaceName, design.face, LF_FACESIZE - 1);
     return win32::ScopedFont(CreateFontIndirectW(&lf));
 }
 

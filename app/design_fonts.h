@@ -8,7 +8,7 @@ namespace zintar {
 
 // Point sizes become pixel heights at 96 dpi (the process is DPI-unaware and the system
 // scales it), all in the Central European character set so "ő" and "ű" draw.
-win32::ScopedFont CreateDesignFont(const FontSpec& spec);
+win32::ScopedFont CreateDesignFont(const FontDesign& design);
 
 // The font a label draws with: its design font, or the underlined twin while underlined.
 FontId LabelFontId(FontId design, bool underline);

@@ -21,7 +21,7 @@ std::wstring frmZintar::Text(Ctl id) const {
 
 void frmZintar::SetCaption(Ctl id, const std::wstring& text) {
     SetWindowTextW(control(id), text.c_str());
-    if (Spec(id).autoSize) FitToText(id);
+    if (Design(id).autoSize) FitToText(id);
     InvalidateRect(control(id), nullptr, FALSE);
 }
 
@@ -70,7 +70,7 @@ void frmZintar::SetUnderline(Ctl id, bool underline) {
 void frmZintar::SetTimerEnabled(Ctl id, bool enabled) {
     // Enabling always starts a fresh period, like a timer that was stopped and started.
     if (enabled)
-        SetTimer(hwnd_, kLangTimerId, static_cast<UINT>(Spec(id).intervalMs), nullptr);
+        SetTimer(hwnd_, kLangTimerId, static_cast<UINT>(Design(id).intervalMs), nullptr);
     else
         KillTimer(hwnd_, kLangTimerId);
     tmrLangEnabled_ = enabled;
@@ -87,7 +87,7 @@ void frmZintar::FitToText(Ctl id) {
 SIZE frmZintar::TextExtent(Ctl id) const {
     const std::wstring text = Text(id);
     win32::ScopedWindowDc dc(control(id));
-    win32::ScopedSelect font(dc.get(), Font(Spec(id).font));
+    win32::ScopedSelect font(dc.get(), Font(Design(id).font));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc.get(), &metrics);
     SIZE extent{};

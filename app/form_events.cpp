@@ -91,7 +91,7 @@ void frmZintar::OnActivate(bool active) {
 
 LRESULT frmZintar::SubclassMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR tag) {
     const Ctl id = static_cast<Ctl>(tag);
-    switch (Spec(id).kind) {
+    switch (Design(id).kind) {
     case ControlKind::TextBox:
         return TextBoxMessage(id, hwnd, msg, wp, lp);
     case ControlKind::Label:

@@ -23,11 +23,11 @@ UINT AlignmentFormat(Align align) {
 } // namespace
 
 void frmZintar::PaintBackground(HDC dc, const RECT& area) const {
-    FillSolid(dc, area, ResolveColour(kFormSpec.back));
+    FillSolid(dc, area, ResolveColour(kFormDesign.back));
     // The band and the line are drawn bottom of the stack first; they take no pointer events,
     // which is why they are painted here rather than being windows.
     for (int stack = kControlCount; stack >= 1; --stack) {
-        for (const ControlSpec& s : kLayout) {
+        for (const ControlDesign& s : kLayout) {
             if (s.stackOrder != stack) continue;
             RECT r = DesignPixels(s.twips);
             if (s.kind == ControlKind::Shape) {
@@ -41,7 +41,7 @@ void frmZintar::PaintBackground(HDC dc, const RECT& area) const {
 }
 
 void frmZintar::PaintLabel(Ctl id, HDC dc, const RECT& client) const {
-    const ControlSpec& s = Spec(id);
+    const ControlDesign& s = Design(id);
     RECT r = client;
     FillSolid(dc, r, ResolveColour(s.back));
     const std::wstring text = Text(id);

@@ -31,8 +31,12 @@ bool RegisterFormClass(HINSTANCE instance) {
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kFormClass;
-    wc.hIcon = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZINTAR), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    // The 32 x 32 image for the task switcher, the 16 x 16 one for the title bar.
+    wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZINTAR), IMAGE_ICON,
+                                             0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(
+        instance, MAKEINTRESOURCEW(IDI_ZINTAR), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     return RegisterClassExW(&wc) != 0;
 }
 
@@ -49,8 +53,8 @@ bool frmZintar::Create(HINSTANCE instance, bool endsProgram) {
     endsProgram_ = endsProgram;
     if (!RegisterFormClass(instance) || !RegisterImageWindowClass(instance)) return false;
 
-    RECT outer{0, 0, TwipsToPixels(kFormSpec.clientWidthTwips),
-               TwipsToPixels(kFormSpec.clientHeightTwips)};
+    RECT outer{0, 0, TwipsToPixels(kFormDesign.clientWidthTwips),
+               TwipsToPixels(kFormDesign.clientHeightTwips)};
     AdjustWindowRectEx(&outer, kFormStyle, FALSE, kFormExStyle);
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;
@@ -58,7 +62,7 @@ bool frmZintar::Create(HINSTANCE instance, bool endsProgram) {
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
 
-    HWND created = CreateWindowExW(kFormExStyle, kFormClass, kFormSpec.designTitle, kFormStyle,
+    HWND created = CreateWindowExW(kFormExStyle, kFormClass, kFormDesign.designTitle, kFormStyle,
                                    left, top, width, height, nullptr, nullptr, instance, this);
     if (!created) return false;
     if (!CreateControls()) {
@@ -107,7 +111,7 @@ bool frmZintar::CreateControls() {
     PictureLoader pictures(instance_);
     // Creation order is stacking order: the text boxes in focus order first (topmost, and
     // the dialog navigation follows it), then the drawn controls from top to bottom.
-    for (const ControlSpec* s : CreationOrder()) {
+    for (const ControlDesign* s : CreationOrder()) {
         HWND child = CreateControl(*s);
         if (!child) return false;
         controls_[Index(s->id)] = child;
@@ -122,7 +126,7 @@ bool frmZintar::CreateControls() {
     return true;
 }
 
-HWND frmZintar::CreateControl(const ControlSpec& s) {
+HWND frmZintar::CreateControl(const ControlDesign& s) {
     const PixelBox r = ToPixels(s.twips);
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (s.visible ? WS_VISIBLE : 0);
     DWORD exStyle = 0;

@@ -54,7 +54,7 @@ class frmZintar {
   private:
     // Start-up and building (app/frmZintar.cpp)
     bool CreateControls();
-    HWND CreateControl(const ControlSpec& spec);
+    HWND CreateControl(const ControlDesign& design);
     void Form_Load();
 
     // Event routing (app/form_events.cpp)
@@ -138,7 +138,6 @@ class frmZintar {
     std::array<HWND, kControlCount> controls_{};
     std::array<win32::ScopedFont, kFontCount> fonts_{};
     std::array<win32::ScopedBitmap, kControlCount> pictures_{};
-    win32::ScopedIcon bigIcon_, smallIcon_;
     std::array<uint32_t, kControlCount> foreColour_{};
     std::array<bool, kControlCount> underline_{};
     bool tmrLangEnabled_ = false;

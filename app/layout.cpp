@@ -5,14 +5,14 @@
 
 namespace zintar {
 
-const FormSpec kFormSpec{
+const FormDesign kFormDesign{
     .designTitle = L"title",
     .clientWidthTwips = 5415,
     .clientHeightTwips = 3735,
     .back = kSysButtonFace,
 };
 
-const std::array<FontSpec, kFontCount> kFonts{{
+const std::array<FontDesign, kFontCount> kFonts{{
     {L"", 0, 0, false},
     {L"Arial", 4800, 400, false},
     {L"Arial", 1575, 700, false},
@@ -23,7 +23,7 @@ const std::array<FontSpec, kFontCount> kFonts{{
 }};
 
 // Rows in the order of the Ctl enumeration (top of the window to the bottom).
-const std::array<ControlSpec, kControlCount> kLayout{{
+const std::array<ControlDesign, kControlCount> kLayout{{
     {.id = Ctl::Shape1, .name = L"Shape1", .kind = ControlKind::Shape,
      .twips = {0, 0, 10935, 1095}, .back = kColourWhite, .stackOrder = 19},
     {.id = Ctl::Line1, .name = L"Line1", .kind = ControlKind::Line,
@@ -98,16 +98,16 @@ const std::array<ControlSpec, kControlCount> kLayout{{
      .visible = false, .intervalMs = 100},
 }};
 
-const ControlSpec& Spec(Ctl id) { return kLayout[Index(id)]; }
+const ControlDesign& Design(Ctl id) { return kLayout[Index(id)]; }
 
-std::array<const ControlSpec*, kWindowedControlCount> CreationOrder() {
-    std::array<const ControlSpec*, kWindowedControlCount> order{};
+std::array<const ControlDesign*, kWindowedControlCount> CreationOrder() {
+    std::array<const ControlDesign*, kWindowedControlCount> order{};
     size_t count = 0;
     for (int focus = 1; focus <= kControlCount; ++focus)
-        for (const ControlSpec& s : kLayout)
+        for (const ControlDesign& s : kLayout)
             if (s.kind == ControlKind::TextBox && s.focusOrder == focus) order.at(count++) = &s;
     for (int stack = 1; stack <= kControlCount; ++stack)
-        for (const ControlSpec& s : kLayout)
+        for (const ControlDesign& s : kLayout)
             if ((s.kind == ControlKind::Label || s.kind == ControlKind::Image) &&
                 s.stackOrder == stack)
                 order.at(count++) = &s;

@@ -27,7 +27,7 @@ enum class FontId : uint8_t {
 };
 constexpr int kFontCount = 7;
 
-struct FontSpec {
+struct FontDesign {
     const wchar_t* face;
     int hundredthsOfPoint;
     int weight;
@@ -47,7 +47,7 @@ struct TwipsRect {
     int left, top, width, height;
 };
 
-struct ControlSpec {
+struct ControlDesign {
     Ctl id;
     const wchar_t* name;
     ControlKind kind;
@@ -67,16 +67,16 @@ struct ControlSpec {
     int intervalMs = 0; // timer
 };
 
-struct FormSpec {
+struct FormDesign {
     const wchar_t* designTitle;
     int clientWidthTwips;
     int clientHeightTwips;
     uint32_t back;
 };
 
-extern const FormSpec kFormSpec;
-extern const std::array<ControlSpec, kControlCount> kLayout;
-extern const std::array<FontSpec, kFontCount> kFonts;
+extern const FormDesign kFormDesign;
+extern const std::array<ControlDesign, kControlCount> kLayout;
+extern const std::array<FontDesign, kFontCount> kFonts;
 
 constexpr int kTwipsPerPixel = 15; // at 96 dpi; the process is DPI-unaware
 // Rounded like MulDiv(twips, 1, 15); every design value is a whole number of pixels.
@@ -96,12 +96,12 @@ constexpr PixelBox ToPixels(const TwipsRect& t) {
 // last letter and the descenders keep a pixel of the label's own background around them.
 constexpr int kAutoSizeSlackPixels = 1;
 
-const ControlSpec& Spec(Ctl id);
+const ControlDesign& Design(Ctl id);
 
 // The controls that are windows, in creation order: the text boxes in focus order, then the
 // drawn controls from the top of the stack down. Creation order is the windows' z-order.
 constexpr int kWindowedControlCount = 22;
-std::array<const ControlSpec*, kWindowedControlCount> CreationOrder();
+std::array<const ControlDesign*, kWindowedControlCount> CreationOrder();
 constexpr int Index(Ctl id) { return static_cast<int>(id); }
 
 } // namespace zintar

@@ -156,7 +156,7 @@ constexpr ExpectedWrite kRefreshWrites[] = {
 const wchar_t* NameOf(const zintar::frmZintar& form, HWND hwnd) {
     for (int i = 0; i < zintar::kControlCount; ++i)
         if (form.control(static_cast<zintar::Ctl>(i)) == hwnd)
-            return zintar::Spec(static_cast<zintar::Ctl>(i)).name;
+            return zintar::Design(static_cast<zintar::Ctl>(i)).name;
     return L"?";
 }
 

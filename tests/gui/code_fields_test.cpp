@@ -96,8 +96,8 @@ TEST_F(CodeFields, EveryEntrySetsTheMaskBackToZero) {
         KeyDown(Ctl::Tchar, VK_F5, kCtrl | kShift);
         ASSERT_EQ(State().iShift, 3);
         Type(box, L"7");
-        EXPECT_EQ(State().iShift, 0) << Spec(box).name;
-        EXPECT_EQ(Text(Ctl::lblShift), L"0") << Spec(box).name;
+        EXPECT_EQ(State().iShift, 0) << Design(box).name;
+        EXPECT_EQ(Text(Ctl::lblShift), L"0") << Design(box).name;
         SetWindowTextW(Control(box), L"");
     }
 }
@@ -131,17 +131,17 @@ TEST_F(CodeFields, FiltersLetOnlyTheirDigitsAndBackspaceThrough) {
         for (const wchar_t* p = c.accepted; *p; ++p) {
             SetWindowTextW(Control(c.box), L"");
             KeyPress(c.box, *p);
-            EXPECT_EQ(Text(c.box), std::wstring(1, *p)) << Spec(c.box).name;
+            EXPECT_EQ(Text(c.box), std::wstring(1, *p)) << Design(c.box).name;
         }
         for (const wchar_t* p = c.refused; *p; ++p) {
             SetWindowTextW(Control(c.box), L"");
             KeyPress(c.box, *p);
-            EXPECT_EQ(Text(c.box), L"") << Spec(c.box).name << " took U+" << std::hex << int(*p);
+            EXPECT_EQ(Text(c.box), L"") << Design(c.box).name << " took U+" << std::hex << int(*p);
         }
         SetWindowTextW(Control(c.box), L"1");
         SendMessageW(Control(c.box), EM_SETSEL, 1, 1);
         KeyPress(c.box, L'\b');
-        EXPECT_EQ(Text(c.box), L"") << Spec(c.box).name;
+        EXPECT_EQ(Text(c.box), L"") << Design(c.box).name;
     }
 }
 
@@ -151,7 +151,7 @@ TEST_F(CodeFields, TheBoxesRefuseDigitsBeyondTheirLength) {
     for (auto [box, full] : cases) {
         SelectAll(box);
         Type(box, std::wstring(full) + L"1");
-        EXPECT_EQ(Text(box), full) << Spec(box).name;
+        EXPECT_EQ(Text(box), full) << Design(box).name;
     }
 }
 
@@ -205,9 +205,9 @@ TEST_F(CodeFields, AnyPastedContentLeavesASoundState) {
             KeyDown(Ctl::Tchar, VK_F5, kAlt);
             Paste(box, input);
             const auto s = State();
-            EXPECT_LE(s.iKey, 255) << Spec(box).name;
-            EXPECT_LE(s.iChar, 255) << Spec(box).name;
-            EXPECT_EQ(s.iShift, 0) << Spec(box).name;
+            EXPECT_LE(s.iKey, 255) << Design(box).name;
+            EXPECT_LE(s.iChar, 255) << Design(box).name;
+            EXPECT_EQ(s.iShift, 0) << Design(box).name;
             EXPECT_TRUE(s.bEvents);
         }
     }

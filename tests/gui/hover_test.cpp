@@ -41,8 +41,8 @@ TEST_F(Hover, OtherControlsLeaveTheEffectAsItIs) {
     for (Ctl other : {Ctl::lblChar, Ctl::lblTitle, Ctl::Image2, Ctl::Label5, Ctl::lblSpec,
                       Ctl::imgLangHUN_hl, Ctl::Tcc}) {
         MoveOver(other);
-        EXPECT_EQ(State().iHover, 2) << Spec(other).name;
-        EXPECT_TRUE(Shown(Ctl::imgLangHUN_hl)) << Spec(other).name;
+        EXPECT_EQ(State().iHover, 2) << Design(other).name;
+        EXPECT_TRUE(Shown(Ctl::imgLangHUN_hl)) << Design(other).name;
     }
 }
 

@@ -54,21 +54,21 @@ TEST_F(Layout, TheClientAreaAndFrameAreThoseOfAFixedDialog) {
 }
 
 TEST_F(Layout, ControlsWithFixedSizesStandAtTheirDesignPixels) {
-    for (const ControlSpec& s : kLayout) {
+    for (const ControlDesign& s : kLayout) {
         if (!Control(s.id) || s.autoSize) continue;
         const RECT r = RectOf(s.id);
         PixelBox want = ToPixels(s.twips);
         if (s.id == Ctl::imgLangEng_hl || s.id == Ctl::imgLangHUN_hl) {
             // Start-up moves each highlight frame onto its flag.
-            const PixelBox flag = ToPixels(Spec(s.id == Ctl::imgLangEng_hl ? Ctl::imgLangEng
+            const PixelBox flag = ToPixels(Design(s.id == Ctl::imgLangEng_hl ? Ctl::imgLangEng
                                                                             : Ctl::imgLangHUN).twips);
             want.left = flag.left;
             want.top = flag.top;
         }
-        EXPECT_EQ(r.left, want.left) << Spec(s.id).name;
-        EXPECT_EQ(r.top, want.top) << Spec(s.id).name;
-        EXPECT_EQ(r.right - r.left, want.width) << Spec(s.id).name;
-        EXPECT_EQ(r.bottom - r.top, want.height) << Spec(s.id).name;
+        EXPECT_EQ(r.left, want.left) << Design(s.id).name;
+        EXPECT_EQ(r.top, want.top) << Design(s.id).name;
+        EXPECT_EQ(r.right - r.left, want.width) << Design(s.id).name;
+        EXPECT_EQ(r.bottom - r.top, want.height) << Design(s.id).name;
     }
     // The capture box's bottom edge lines up with the key code boxes'.
     EXPECT_EQ(RectOf(Ctl::Tchar).bottom, RectOf(Ctl::Tcode_dec).bottom);
@@ -76,7 +76,7 @@ TEST_F(Layout, ControlsWithFixedSizesStandAtTheirDesignPixels) {
 }
 
 TEST_F(Layout, AutoSizeLabelsKeepTheirCornerAndFollowTheirText) {
-    for (const ControlSpec& s : kLayout) {
+    for (const ControlDesign& s : kLayout) {
         if (!s.autoSize) continue;
         const PixelBox design = ToPixels(s.twips);
         const RECT r = RectOf(s.id);
@@ -98,7 +98,7 @@ TEST_F(Layout, AutoSizeLabelsKeepTheirCornerAndFollowTheirText) {
 TEST_F(Layout, TheTextBoxesLieAboveTheDrawnControlsWhichStackInTheirOrder) {
     std::vector<std::wstring> got;
     for (HWND child = GetWindow(form().hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        got.push_back(Spec(CtlOfControlId(GetDlgCtrlID(child))).name);
+        got.push_back(Design(CtlOfControlId(GetDlgCtrlID(child))).name);
     const std::vector<std::wstring> want = {
         L"Tchar",      L"Tcc",         L"Thex",          L"Tcode_dec",    L"Tcode_hex",
         L"imgLangHUN_hl", L"imgLangEng_hl", L"lblKeys",  L"lblVersion",   L"lblShift",
@@ -112,15 +112,17 @@ TEST_F(Layout, TextBoxesHaveTheirLengthsAndTakeTheFocusInOrder) {
     const std::pair<Ctl, int> limits[] = {
         {Ctl::Tchar, 2}, {Ctl::Tcc, 3}, {Ctl::Thex, 2}, {Ctl::Tcode_dec, 3}, {Ctl::Tcode_hex, 2}};
     for (auto [box, limit] : limits) {
-        EXPECT_EQ(SendMessageW(Control(box), EM_GETLIMITTEXT, 0, 0), limit) << Spec(box).name;
+        EXPECT_EQ(SendMessageW(Control(box), EM_GETLIMITTEXT, 0, 0), limit) << Design(box).name;
         EXPECT_TRUE(GetWindowLongPtrW(Control(box), GWL_STYLE) & WS_TABSTOP);
         EXPECT_TRUE(GetWindowLongPtrW(Control(box), GWL_STYLE) & ES_CENTER);
         EXPECT_TRUE(GetWindowLongPtrW(Control(box), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     }
     // Nothing but the five boxes takes the focus.
-    for (const ControlSpec& s : kLayout)
-        if (Control(s.id) && s.kind != ControlKind::TextBox)
+    for (const ControlDesign& s : kLayout) {
+        if (Control(s.id) && s.kind != ControlKind::TextBox) {
             EXPECT_FALSE(GetWindowLongPtrW(Control(s.id), GWL_STYLE) & WS_TABSTOP) << s.name;
+        }
+    }
 }
 
 TEST_F(Layout, FontsHaveTheirFaceSizeWeightAndTheCentralEuropeanCharacterSet) {
@@ -142,12 +144,12 @@ TEST_F(Layout, FontsHaveTheirFaceSizeWeightAndTheCentralEuropeanCharacterSet) {
         {Ctl::lblSpec, L"Arial", 21, 700}};
     for (const Want& w : wants) {
         LOGFONTW lf{};
-        ASSERT_TRUE(GetObjectW(FontOf(w.id), sizeof(lf), &lf)) << Spec(w.id).name;
-        EXPECT_STREQ(lf.lfFaceName, w.face) << Spec(w.id).name;
-        EXPECT_EQ(lf.lfHeight, -w.height) << Spec(w.id).name;
-        EXPECT_EQ(lf.lfWeight, w.weight) << Spec(w.id).name;
-        EXPECT_EQ(lf.lfCharSet, EASTEUROPE_CHARSET) << Spec(w.id).name;
-        EXPECT_FALSE(lf.lfItalic || lf.lfUnderline || lf.lfStrikeOut) << Spec(w.id).name;
+        ASSERT_TRUE(GetObjectW(FontOf(w.id), sizeof(lf), &lf)) << Design(w.id).name;
+        EXPECT_STREQ(lf.lfFaceName, w.face) << Design(w.id).name;
+        EXPECT_EQ(lf.lfHeight, -w.height) << Design(w.id).name;
+        EXPECT_EQ(lf.lfWeight, w.weight) << Design(w.id).name;
+        EXPECT_EQ(lf.lfCharSet, EASTEUROPE_CHARSET) << Design(w.id).name;
+        EXPECT_FALSE(lf.lfItalic || lf.lfUnderline || lf.lfStrikeOut) << Design(w.id).name;
     }
 }
 
@@ -166,7 +168,7 @@ TEST_F(Layout, EveryLetterOfBothLanguagesHasAGlyph) {
                                    glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS),
                   GDI_ERROR);
         for (size_t i = 0; i < letters.size(); ++i)
-            EXPECT_NE(glyphs[i], 0xFFFF) << Spec(id).name << " lacks U+" << std::hex << int(letters[i]);
+            EXPECT_NE(glyphs[i], 0xFFFF) << Design(id).name << " lacks U+" << std::hex << int(letters[i]);
         SelectObject(dc, old);
         ReleaseDC(Control(id), dc);
     }

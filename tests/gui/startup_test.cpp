@@ -21,10 +21,56 @@ TEST_F(StartupTest, ConversionStateIsEmptyAndInputIsLive) {
 TEST_F(StartupTest, DisplayFieldsKeepTheirDesignContentsUntilTheFirstInput) {
     EXPECT_EQ(Text(Ctl::lblShift), L"0");
     for (Ctl id : {Ctl::lblSpec, Ctl::Tchar, Ctl::Tcc, Ctl::Thex, Ctl::Tcode_dec, Ctl::Tcode_hex})
-        EXPECT_EQ(Text(id), L"") << Spec(id).name;
+        EXPECT_EQ(Text(id), L"") << Design(id).name;
 }
 
 TEST_F(StartupTest, VersionLabelShowsPlainNumbers) { EXPECT_EQ(Text(Ctl::lblVersion), L"v1.2.1"); }
+
+// The test program carries the program's resource script, so its version record is the
+// program's.
+TEST_F(StartupTest, TheVersionRecordNamesTheProductAndItsVersion) {
+    wchar_t path[MAX_PATH]{};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    DWORD ignored = 0;
+    std::vector<BYTE> record(GetFileVersionInfoSizeW(path, &ignored));
+    ASSERT_FALSE(record.empty());
+    ASSERT_TRUE(GetFileVersionInfoW(path, 0, static_cast<DWORD>(record.size()), record.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &size));
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(2, 1));
+    EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(1, 0));
+    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(2, 1));
+    EXPECT_EQ(fixed->dwProductVersionLS, MAKELONG(1, 0));
+    const std::pair<const wchar_t*, const wchar_t*> strings[] = {
+        {L"CompanyName", L"Morvaly"},
+        {L"ProductName", L"Zintar"},
+        {L"InternalName", L"Varnick_Zintar"},
+        {L"OriginalFilename", L"Varnick_Zintar.exe"},
+        {L"FileVersion", L"1.02.0001"},
+        {L"ProductVersion", L"1.02.0001"}};
+    for (auto [name, want] : strings) {
+        const std::wstring key = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+        wchar_t* value = nullptr;
+        ASSERT_TRUE(VerQueryValueW(record.data(), key.c_str(), reinterpret_cast<void**>(&value), &size))
+            << name;
+        EXPECT_STREQ(value, want);
+    }
+}
+
+TEST_F(StartupTest, TheWindowCarriesTheKeyCapIcon) {
+    auto big = reinterpret_cast<HICON>(GetClassLongPtrW(form().hwnd(), GCLP_HICON));
+    auto small = reinterpret_cast<HICON>(GetClassLongPtrW(form().hwnd(), GCLP_HICONSM));
+    ASSERT_NE(big, nullptr);
+    ASSERT_NE(small, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(big, &info));
+    BITMAP mask{};
+    GetObjectW(info.hbmMask, sizeof(mask), &mask);
+    EXPECT_EQ(mask.bmWidth, 32);
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+}
 
 TEST_F(StartupTest, FirstStartWithoutStoredLanguageIsEnglish) {
     wchar_t title[64]{};
@@ -40,8 +86,8 @@ TEST_F(StartupTest, HighlightFramesAreHiddenExactlyOnTheirFlags) {
         RECT f{}, g{};
         GetWindowRect(Control(frame), &f);
         GetWindowRect(Control(flag), &g);
-        EXPECT_EQ(f.left, g.left) << Spec(frame).name;
-        EXPECT_EQ(f.top, g.top) << Spec(frame).name;
+        EXPECT_EQ(f.left, g.left) << Design(frame).name;
+        EXPECT_EQ(f.top, g.top) << Design(frame).name;
         EXPECT_EQ(f.right - f.left, 21);
         EXPECT_EQ(f.bottom - f.top, 20);
         EXPECT_FALSE(IsWindowVisible(Control(frame)));

@@ -58,7 +58,7 @@ std::wstring WindowText(HWND hwnd) {
 
 std::wstring NameOf(HWND child) {
     const int id = GetDlgCtrlID(child);
-    if (zintar::IsControlId(id)) return zintar::Spec(zintar::CtlOfControlId(id)).name;
+    if (zintar::IsControlId(id)) return zintar::Design(zintar::CtlOfControlId(id)).name;
     return L"?" + std::to_wstring(id);
 }
 
