@@ -11,6 +11,7 @@
 #include "conversion/modKeyNames.h"
 #include "settings/language_setting.h"
 #include "win32/subclass.h"
+#include "win32/window_class.h"
 #include "win32/window_thunk.h"
 
 namespace zintar {
@@ -22,22 +23,14 @@ constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCH
 constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME;
 
 bool RegisterFormClass(HINSTANCE instance) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    if (GetClassInfoExW(instance, kFormClass, &wc)) return true;
-    wc = WNDCLASSEXW{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = &win32::WindowThunk<frmZintar>;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kFormClass;
+    WNDCLASSEXW wc = win32::PlainWindowClass(instance, kFormClass, &win32::WindowThunk<frmZintar>);
     // The 32 x 32 image for the task switcher, the 16 x 16 one for the title bar.
     wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZINTAR), IMAGE_ICON,
                                              0, 0, LR_DEFAULTSIZE | LR_SHARED));
     wc.hIconSm = static_cast<HICON>(LoadImageW(
         instance, MAKEINTRESOURCEW(IDI_ZINTAR), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    return RegisterClassExW(&wc) != 0;
+    return win32::EnsureWindowClass(wc);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/image_window.h"
 
 #include "win32/scoped_handles.h"
+#include "win32/window_class.h"
 
 namespace zintar {
 
@@ -37,16 +38,8 @@ void PaintParentSurface(HWND hwnd, HDC dc) {
 } // namespace
 
 bool RegisterImageWindowClass(HINSTANCE instance) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    if (GetClassInfoExW(instance, kImageWindowClass, &wc)) return true;
-    wc = WNDCLASSEXW{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = &ImageWindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kImageWindowClass;
-    return RegisterClassExW(&wc) != 0;
+    return win32::EnsureWindowClass(
+        win32::PlainWindowClass(instance, kImageWindowClass, &ImageWindowProc));
 }
 
 void SetImageBitmap(HWND image, HBITMAP bitmap) {

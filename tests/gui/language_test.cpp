@@ -29,28 +29,27 @@ class Language : public FormFixture {
     UINT MenuState(UINT command) {
         return GetMenuState(GetSystemMenu(form().hwnd(), FALSE), command, MF_BYCOMMAND);
     }
-    void ExpectEnglish() {
-        EXPECT_EQ(Text(Ctl::lblTitle), L"Zintar");
-        EXPECT_EQ(Text(Ctl::lblChar), L"character");
-        EXPECT_EQ(Text(Ctl::lblCharCode), L"character code");
-        EXPECT_EQ(Text(Ctl::lblZintar), L"key code");
-        EXPECT_EQ(Text(Ctl::lblHex), L"hex");
-        EXPECT_EQ(Text(Ctl::lblKeys), L"pressed keys");
+    void ExpectCaptions(bool english) {
+        struct Row {
+            Ctl id;
+            const wchar_t* english;
+            const wchar_t* hungarian;
+        };
+        const Row rows[] = {
+            {Ctl::lblTitle, L"Zintar", L"Zintar"},
+            {Ctl::lblChar, L"character", L"karakter"},
+            {Ctl::lblCharCode, L"character code", L"karakter k\u00F3d"},
+            {Ctl::lblZintar, L"key code", L"billenty\u0171 k\u00F3d"},
+            {Ctl::lblHex, L"hex", L"hexa"},
+            {Ctl::lblKeys, L"pressed keys", L"lenyomott billenty\u0171k"}};
+        for (const Row& row : rows)
+            EXPECT_EQ(Text(row.id), english ? row.english : row.hungarian) << Design(row.id).name;
         EXPECT_EQ(Title(), L"Zintar");
-        EXPECT_TRUE(MenuState(kMenuEnglish) & MF_CHECKED);
-        EXPECT_FALSE(MenuState(kMenuHungarian) & MF_CHECKED);
+        EXPECT_EQ((MenuState(kMenuEnglish) & MF_CHECKED) != 0, english);
+        EXPECT_EQ((MenuState(kMenuHungarian) & MF_CHECKED) != 0, !english);
     }
-    void ExpectHungarian() {
-        EXPECT_EQ(Text(Ctl::lblTitle), L"Zintar");
-        EXPECT_EQ(Text(Ctl::lblChar), L"karakter");
-        EXPECT_EQ(Text(Ctl::lblCharCode), L"karakter k\u00F3d");
-        EXPECT_EQ(Text(Ctl::lblZintar), L"billenty\u0171 k\u00F3d");
-        EXPECT_EQ(Text(Ctl::lblHex), L"hexa");
-        EXPECT_EQ(Text(Ctl::lblKeys), L"lenyomott billenty\u0171k");
-        EXPECT_EQ(Title(), L"Zintar");
-        EXPECT_TRUE(MenuState(kMenuHungarian) & MF_CHECKED);
-        EXPECT_FALSE(MenuState(kMenuEnglish) & MF_CHECKED);
-    }
+    void ExpectEnglish() { ExpectCaptions(true); }
+    void ExpectHungarian() { ExpectCaptions(false); }
 };
 
 TEST_F(Language, ClickingTheLitHungarianFlagStoresTheChoiceAndSwitchesTheCaptions) {

@@ -260,6 +260,32 @@ LONG FakeRegistry::Finish(CallRecord& record, LONG result) {
     return result;
 }
 
+// Throws for an armed exception; otherwise the armed error, if any, for the caller to report.
+const FakeRegistry::Fault* FakeRegistry::InjectedFault(CallRecord& record) {
+    const Fault* f = FaultFor(record.call);
+    if (f && f->kind == FaultKind::Throw) {
+        record.threw = true;
+        throw InjectedException(record.call);
+    }
+    return f;
+}
+
+// The key a handle stands for, with the access right the call needs (0: none).
+// HKEY_CURRENT_USER itself allows everything.
+LONG FakeRegistry::KeyOf(HKEY key, REGSAM needed, Key*& found) {
+    if (key == HKEY_CURRENT_USER) {
+        found = &root_;
+        return ERROR_SUCCESS;
+    }
+    const OpenHandle* h = Resolve(key);
+    if (!h)
+        return ERROR_INVALID_HANDLE;
+    if ((h->access & needed) != needed)
+        return ERROR_ACCESS_DENIED;
+    found = h->key;
+    return ERROR_SUCCESS;
+}
+
 const FakeRegistry::OpenHandle* FakeRegistry::Resolve(HKEY key) const {
     const auto it = handles_.find(key);
     return it == handles_.end() ? nullptr : &it->second;
@@ -282,11 +308,7 @@ LONG FakeRegistry::Open(HKEY key, LPCSTR subKey, DWORD options, REGSAM access, P
     r.options = options;
     r.access = access;
     r.resultPointer = result != nullptr;
-    if (const Fault* f = FaultFor(Call::Open)) {
-        if (f->kind == FaultKind::Throw) {
-            r.threw = true;
-            throw InjectedException(Call::Open);
-        }
+    if (const Fault* f = InjectedFault(r)) {
         StoreNullHandle(result);
         return Finish(r, f->error);
     }
@@ -295,13 +317,8 @@ LONG FakeRegistry::Open(HKEY key, LPCSTR subKey, DWORD options, REGSAM access, P
         return Finish(r, ERROR_INVALID_PARAMETER);
     *result = nullptr;
     Key* base = nullptr;
-    if (key == HKEY_CURRENT_USER) {
-        base = &root_;
-    } else if (const OpenHandle* h = Resolve(key)) {
-        base = h->key;
-    } else {
-        return Finish(r, ERROR_INVALID_HANDLE);
-    }
+    if (const LONG found = KeyOf(key, 0, base); found != ERROR_SUCCESS)
+        return Finish(r, found);
     const auto names = SplitPath(subKey ? subKey : "");
     if (!names)
         return Finish(r, ERROR_BAD_PATHNAME);
@@ -327,24 +344,12 @@ LONG FakeRegistry::Query(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, 
     r.dataPointer = data != nullptr;
     if (size)
         r.size = *size;
-    if (const Fault* f = FaultFor(Call::Query)) {
-        if (f->kind == FaultKind::Throw) {
-            r.threw = true;
-            throw InjectedException(Call::Query);
-        }
+    if (const Fault* f = InjectedFault(r))
         return Finish(r, f->error);
-    }
 
     Key* target = nullptr;
-    if (key == HKEY_CURRENT_USER) {
-        target = &root_;
-    } else if (const OpenHandle* h = Resolve(key)) {
-        if (!(h->access & KEY_QUERY_VALUE))
-            return Finish(r, ERROR_ACCESS_DENIED);
-        target = h->key;
-    } else {
-        return Finish(r, ERROR_INVALID_HANDLE);
-    }
+    if (const LONG found = KeyOf(key, KEY_QUERY_VALUE, target); found != ERROR_SUCCESS)
+        return Finish(r, found);
     if (reserved || (data && !size))
         return Finish(r, ERROR_INVALID_PARAMETER);
     const auto it = target->values.find(std::string_view(name ? name : ""));
@@ -385,11 +390,7 @@ LONG FakeRegistry::Create(HKEY key, LPCSTR subKey, DWORD reserved, LPSTR classNa
         r.security = *security;
     r.resultPointer = result != nullptr;
     r.dispositionPointer = disposition != nullptr;
-    if (const Fault* f = FaultFor(Call::Create)) {
-        if (f->kind == FaultKind::Throw) {
-            r.threw = true;
-            throw InjectedException(Call::Create);
-        }
+    if (const Fault* f = InjectedFault(r)) {
         StoreNullHandle(result);
         return Finish(r, f->error);
     }
@@ -398,13 +399,8 @@ LONG FakeRegistry::Create(HKEY key, LPCSTR subKey, DWORD reserved, LPSTR classNa
         return Finish(r, ERROR_INVALID_PARAMETER);
     *result = nullptr;
     Key* base = nullptr;
-    if (key == HKEY_CURRENT_USER) {
-        base = &root_;
-    } else if (const OpenHandle* h = Resolve(key)) {
-        base = h->key;
-    } else {
-        return Finish(r, ERROR_INVALID_HANDLE);
-    }
+    if (const LONG found = KeyOf(key, 0, base); found != ERROR_SUCCESS)
+        return Finish(r, found);
     const auto names = SplitPath(subKey ? subKey : "");
     if (!names)
         return Finish(r, ERROR_BAD_PATHNAME);
@@ -436,24 +432,12 @@ LONG FakeRegistry::Set(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const 
     r.size = size;
     if (data)
         r.data.assign(data, data + size);
-    if (const Fault* f = FaultFor(Call::Set)) {
-        if (f->kind == FaultKind::Throw) {
-            r.threw = true;
-            throw InjectedException(Call::Set);
-        }
+    if (const Fault* f = InjectedFault(r))
         return Finish(r, f->error);
-    }
 
     Key* target = nullptr;
-    if (key == HKEY_CURRENT_USER) {
-        target = &root_;
-    } else if (const OpenHandle* h = Resolve(key)) {
-        if (!(h->access & KEY_SET_VALUE))
-            return Finish(r, ERROR_ACCESS_DENIED);
-        target = h->key;
-    } else {
-        return Finish(r, ERROR_INVALID_HANDLE);
-    }
+    if (const LONG found = KeyOf(key, KEY_SET_VALUE, target); found != ERROR_SUCCESS)
+        return Finish(r, found);
     if (!data && size)
         return Finish(r, ERROR_NOACCESS);
     target->values[std::string(name ? name : "")] = Value{type, r.data};
@@ -463,11 +447,7 @@ LONG FakeRegistry::Set(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const 
 LONG FakeRegistry::Close(HKEY key) {
     CallRecord& r = Record(Call::Close);
     r.key = key;
-    const Fault* f = FaultFor(Call::Close);
-    if (f && f->kind == FaultKind::Throw) {
-        r.threw = true;
-        throw InjectedException(Call::Close);
-    }
+    const Fault* f = InjectedFault(r);
     if (f && f->kind == FaultKind::Error)
         return Finish(r, f->error);
 

@@ -163,6 +163,8 @@ class FakeRegistry {
 
     CallRecord& Record(Call call);
     const Fault* FaultFor(Call call) const;
+    const Fault* InjectedFault(CallRecord& record);
+    LONG KeyOf(HKEY key, REGSAM needed, Key*& found);
     LONG Finish(CallRecord& record, LONG result);
     const OpenHandle* Resolve(HKEY key) const;
     HKEY NewHandle(Key* key, REGSAM access);
