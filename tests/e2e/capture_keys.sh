@@ -5,7 +5,7 @@ e2e_start_x
 e2e_start_zintar
 
 e2e_inspect
-e2e_check "focus at start" Tchar "$(e2e_focus)"
+e2e_expect "focus at start" Tchar e2e_focus
 
 e2e_keys shift+a
 e2e_inspect
@@ -62,10 +62,10 @@ e2e_expect_field Tchar x
 # Tab is never captured: it moves the focus, and Shift+Tab moves it back.
 e2e_keys Tab
 e2e_inspect
-e2e_check "focus after Tab" Tcc "$(e2e_focus)"
+e2e_expect "focus after Tab" Tcc e2e_focus
 e2e_expect_field lblSpec X
 e2e_keys shift+Tab
 e2e_inspect
-e2e_check "focus after Shift+Tab" Tchar "$(e2e_focus)"
+e2e_expect "focus after Shift+Tab" Tchar e2e_focus
 
 e2e_finish

@@ -7,7 +7,7 @@ e2e_start_zintar
 # Tchar -> Tcc -> Thex -> Tcode_dec -> Tcode_hex
 e2e_keys Tab Tab Tab Tab
 e2e_inspect
-e2e_check "focus" Tcode_hex "$(e2e_focus)"
+e2e_expect "focus" Tcode_hex e2e_focus
 e2e_keys 1 b
 e2e_inspect
 e2e_expect_field Tcode_hex 1b
@@ -53,7 +53,7 @@ e2e_keys Tab Tab 6 5 ctrl+a ctrl+c
 e2e_inspect
 e2e_expect_field Tcode_dec 65
 e2e_expect_field lblSpec A
-sleep 0.3
-e2e_check "clipboard" 65 "$(xclip -o -selection clipboard 2>/dev/null)"
+e2e_clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+e2e_expect "clipboard" 65 e2e_clipboard
 
 e2e_finish

@@ -70,6 +70,10 @@ e2e_column() {
     awk -F'\t' -v name="$1" -v col="$2" '$1 == name { print $col }' "$e2e_tmp/inspect.txt"
 }
 
+e2e_window_title() {
+    awk -F'\t' '$1 == "window" { print $2 }' "$e2e_tmp/inspect.txt"
+}
+
 e2e_focus() {
     awk -F'\t' '$1 == "focus" { print $2 }' "$e2e_tmp/inspect.txt"
 }
@@ -83,8 +87,22 @@ e2e_check() { # what expected actual
     fi
 }
 
+# Reads the window again, for up to 3 s, until the reading gives the expected value: a busy
+# machine may take longer than the pause after the keys to show their effect.
+e2e_expect() { # label expected reader [reader arguments...]
+    local label=$1 want=$2 got
+    shift 2
+    for _ in $(seq 30); do
+        got=$("$@")
+        [ "$got" == "$want" ] && break
+        sleep 0.1
+        e2e_inspect
+    done
+    e2e_check "$label" "$want" "$got"
+}
+
 e2e_expect_field() { # control expected
-    e2e_check "$1" "$2" "$(e2e_field "$1")"
+    e2e_expect "$1" "$2" e2e_field "$1"
 }
 
 # Real key presses (xdotool key syntax), then a moment for the program to take them.
