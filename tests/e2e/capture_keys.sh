@@ -68,4 +68,12 @@ e2e_keys shift+Tab
 e2e_inspect
 e2e_expect "focus after Shift+Tab" Tchar e2e_focus
 
+# Alt+F4 keeps its meaning: the window closes and the program ends.
+e2e_keys alt+F4
+for _ in $(seq 50); do
+    kill -0 "$e2e_app_pid" 2>/dev/null || break
+    sleep 0.1
+done
+e2e_check "program ended by Alt+F4" yes "$(kill -0 "$e2e_app_pid" 2>/dev/null && echo no || echo yes)"
+
 e2e_finish
