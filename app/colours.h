@@ -7,7 +7,8 @@ namespace zintar {
 
 // A design colour as GDI draws it: 0x800000nn is the desktop's system colour nn.
 inline COLORREF ResolveColour(uint32_t colour) {
-    if (colour & 0x80000000u) return GetSysColor(static_cast<int>(colour & 0xFF));
+    if (colour & 0x80000000u)
+        return GetSysColor(static_cast<int>(colour & 0xFF));
     return static_cast<COLORREF>(colour & 0xFFFFFF);
 }
 

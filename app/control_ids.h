@@ -8,10 +8,14 @@ namespace zintar {
 constexpr int kFirstControlId = 1000;
 constexpr unsigned kLangTimerId = 1;
 
-constexpr int ControlIdOf(Ctl id) { return kFirstControlId + Index(id); }
+constexpr int ControlIdOf(Ctl id) {
+    return kFirstControlId + Index(id);
+}
 constexpr bool IsControlId(int controlId) {
     return controlId >= kFirstControlId && controlId < kFirstControlId + kControlCount;
 }
-constexpr Ctl CtlOfControlId(int controlId) { return static_cast<Ctl>(controlId - kFirstControlId); }
+constexpr Ctl CtlOfControlId(int controlId) {
+    return static_cast<Ctl>(controlId - kFirstControlId);
+}
 
 } // namespace zintar

@@ -5,7 +5,8 @@
 namespace zintar {
 
 win32::ScopedFont CreateDesignFont(const FontDesign& design) {
-    if (!design.face[0]) return {};
+    if (!design.face[0])
+        return {};
     LOGFONTW lf{};
     lf.lfHeight = -MulDiv(design.hundredthsOfPoint, 96, 7200);
     lf.lfWeight = design.weight;
@@ -19,7 +20,8 @@ win32::ScopedFont CreateDesignFont(const FontDesign& design) {
 }
 
 FontId LabelFontId(FontId design, bool underline) {
-    if (underline && design == FontId::Arial8Bold) return FontId::Arial8BoldUnderline;
+    if (underline && design == FontId::Arial8Bold)
+        return FontId::Arial8BoldUnderline;
     return design;
 }
 

@@ -12,7 +12,8 @@ void frmZintar::SetText(Ctl id, const std::wstring& text) {
 std::wstring frmZintar::Text(Ctl id) const {
     HWND hwnd = control(id);
     const int length = GetWindowTextLengthW(hwnd);
-    if (length <= 0) return {};
+    if (length <= 0)
+        return {};
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     const int copied = GetWindowTextW(hwnd, text.data(), length + 1);
     text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
@@ -21,7 +22,8 @@ std::wstring frmZintar::Text(Ctl id) const {
 
 void frmZintar::SetCaption(Ctl id, const std::wstring& text) {
     SetWindowTextW(control(id), text.c_str());
-    if (Design(id).autoSize) FitToText(id);
+    if (Design(id).autoSize)
+        FitToText(id);
     InvalidateRect(control(id), nullptr, FALSE);
 }
 

@@ -15,9 +15,12 @@ namespace {
 // Modifier mask of a key event: 1 Shift, 2 Ctrl, 4 Alt, summed.
 short ShiftMaskFromKeyboard() {
     short mask = 0;
-    if (GetKeyState(VK_SHIFT) < 0) mask |= 1;
-    if (GetKeyState(VK_CONTROL) < 0) mask |= 2;
-    if (GetKeyState(VK_MENU) < 0) mask |= 4;
+    if (GetKeyState(VK_SHIFT) < 0)
+        mask |= 1;
+    if (GetKeyState(VK_CONTROL) < 0)
+        mask |= 2;
+    if (GetKeyState(VK_MENU) < 0)
+        mask |= 4;
     return mask;
 }
 
@@ -49,7 +52,8 @@ LRESULT frmZintar::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_COMMAND:
-        if (HIWORD(wp) == EN_CHANGE && IsControlId(LOWORD(wp))) RouteChange(CtlOfControlId(LOWORD(wp)));
+        if (HIWORD(wp) == EN_CHANGE && IsControlId(LOWORD(wp)))
+            RouteChange(CtlOfControlId(LOWORD(wp)));
         return 0;
     case WM_NOTIFY:
         return OnNotify(*reinterpret_cast<NMHDR*>(lp));
@@ -57,17 +61,20 @@ LRESULT frmZintar::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         Form_MouseMove();
         return 0;
     case WM_TIMER:
-        if (wp == kLangTimerId) tmrLang_Timer();
+        if (wp == kLangTimerId)
+            tmrLang_Timer();
         return 0;
     case WM_SYSCOMMAND:
-        if (OnSystemMenuCommand(static_cast<UINT>(wp & 0xFFF0))) return 0;
+        if (OnSystemMenuCommand(static_cast<UINT>(wp & 0xFFF0)))
+            return 0;
         break;
     case WM_ACTIVATE:
         OnActivate(LOWORD(wp) != WA_INACTIVE);
         return 0;
     case WM_DESTROY:
         SetTimerEnabled(Ctl::tmrLang, false);
-        if (endsProgram_) PostQuitMessage(0);
+        if (endsProgram_)
+            PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY:
         hwnd_ = nullptr;
@@ -81,11 +88,13 @@ LRESULT frmZintar::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 void frmZintar::OnActivate(bool active) {
     if (!active) {
         HWND focus = GetFocus();
-        if (focus && IsChild(hwnd_, focus)) focusBeforeDeactivation_ = focus;
+        if (focus && IsChild(hwnd_, focus))
+            focusBeforeDeactivation_ = focus;
         return;
     }
     HWND target = focusBeforeDeactivation_;
-    if (!target || !IsWindow(target) || !IsChild(hwnd_, target)) target = control(Ctl::Tchar);
+    if (!target || !IsWindow(target) || !IsChild(hwnd_, target))
+        target = control(Ctl::Tchar);
     SetFocus(target);
 }
 
@@ -110,22 +119,26 @@ LRESULT frmZintar::TextBoxMessage(Ctl id, HWND hwnd, UINT msg, WPARAM wp, LPARAM
         // and Shift+Tab alone while Enter, Escape and the arrows can be captured.
         const LRESULT code = DefSubclassProc(hwnd, msg, wp, lp);
         const auto* keyMsg = reinterpret_cast<const MSG*>(lp);
-        if (keyMsg && keyMsg->message == WM_KEYDOWN && keyMsg->wParam == VK_TAB) return code;
+        if (keyMsg && keyMsg->message == WM_KEYDOWN && keyMsg->wParam == VK_TAB)
+            return code;
         return code | DLGC_WANTALLKEYS;
     }
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        if (RouteKeyDown(id, static_cast<short>(wp & 0xFF), ShiftMaskFromKeyboard())) return 0;
+        if (RouteKeyDown(id, static_cast<short>(wp & 0xFF), ShiftMaskFromKeyboard()))
+            return 0;
         break;
     case WM_SYSKEYUP:
         // Alt or F10 released alone would put a window without a menu bar into menu mode,
         // and the next key would go to that instead of the box.
-        if (wp == VK_MENU || wp == VK_F10) return 0;
+        if (wp == VK_MENU || wp == VK_F10)
+            return 0;
         break;
     case WM_SYSCHAR:
         // Alt+letter is no character, and with no menu to match it the system would beep.
         // Alt+Space still opens the window menu.
-        if (wp != L' ') return 0;
+        if (wp != L' ')
+            return 0;
         break;
     case WM_PASTE:
         // From the context menu, Ctrl+V or Shift+Insert alike.
@@ -137,7 +150,8 @@ LRESULT frmZintar::TextBoxMessage(Ctl id, HWND hwnd, UINT msg, WPARAM wp, LPARAM
     case WM_CHAR: {
         short keyAscii = AnsiCodeOfChar(static_cast<wchar_t>(wp));
         RouteKeyPress(id, keyAscii);
-        if (keyAscii == 0) return 0; // cancelled: the box never sees the character
+        if (keyAscii == 0)
+            return 0; // cancelled: the box never sees the character
         break;
     }
     }
@@ -170,7 +184,8 @@ LRESULT frmZintar::LabelMessage(Ctl id, HWND hwnd, UINT msg, WPARAM wp, LPARAM l
 LRESULT frmZintar::PointerMessage(Ctl id, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_MOUSEMOVE:
-        if (GetCapture() != hwnd || PointInClient(hwnd, lp)) RouteMouseMove(id);
+        if (GetCapture() != hwnd || PointInClient(hwnd, lp))
+            RouteMouseMove(id);
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -179,7 +194,8 @@ LRESULT frmZintar::PointerMessage(Ctl id, HWND hwnd, UINT msg, WPARAM wp, LPARAM
     case WM_LBUTTONUP:
         if (GetCapture() == hwnd) {
             ReleaseCapture();
-            if (PointInClient(hwnd, lp)) RouteClick(id);
+            if (PointInClient(hwnd, lp))
+                RouteClick(id);
         }
         return 0;
     }
@@ -203,40 +219,74 @@ bool frmZintar::RouteKeyDown(Ctl id, short keyCode, short shift) {
 
 void frmZintar::RouteKeyPress(Ctl id, short& keyAscii) {
     switch (id) {
-    case Ctl::Tchar: Tchar_KeyPress(keyAscii); break;
-    case Ctl::Tcc: Tcc_KeyPress(keyAscii); break;
-    case Ctl::Thex: Thex_KeyPress(keyAscii); break;
-    case Ctl::Tcode_dec: Tcode_dec_KeyPress(keyAscii); break;
-    case Ctl::Tcode_hex: Tcode_hex_KeyPress(keyAscii); break;
-    default: break;
+    case Ctl::Tchar:
+        Tchar_KeyPress(keyAscii);
+        break;
+    case Ctl::Tcc:
+        Tcc_KeyPress(keyAscii);
+        break;
+    case Ctl::Thex:
+        Thex_KeyPress(keyAscii);
+        break;
+    case Ctl::Tcode_dec:
+        Tcode_dec_KeyPress(keyAscii);
+        break;
+    case Ctl::Tcode_hex:
+        Tcode_hex_KeyPress(keyAscii);
+        break;
+    default:
+        break;
     }
 }
 
 void frmZintar::RouteChange(Ctl id) {
     switch (id) {
-    case Ctl::Tcc: Tcc_Change(); break;
-    case Ctl::Thex: Thex_Change(); break;
-    case Ctl::Tcode_dec: Tcode_dec_Change(); break;
-    case Ctl::Tcode_hex: Tcode_hex_Change(); break;
-    default: break; // the capture box has no change handler
+    case Ctl::Tcc:
+        Tcc_Change();
+        break;
+    case Ctl::Thex:
+        Thex_Change();
+        break;
+    case Ctl::Tcode_dec:
+        Tcode_dec_Change();
+        break;
+    case Ctl::Tcode_hex:
+        Tcode_hex_Change();
+        break;
+    default:
+        break; // the capture box has no change handler
     }
 }
 
 void frmZintar::RouteMouseMove(Ctl id) {
     switch (id) {
-    case Ctl::imgLangEng: imgLangEng_MouseMove(); break;
-    case Ctl::imgLangHUN: imgLangHUN_MouseMove(); break;
-    case Ctl::lblHomepage: lblHomepage_MouseMove(); break;
-    default: break; // every other label and image takes the move and ignores it
+    case Ctl::imgLangEng:
+        imgLangEng_MouseMove();
+        break;
+    case Ctl::imgLangHUN:
+        imgLangHUN_MouseMove();
+        break;
+    case Ctl::lblHomepage:
+        lblHomepage_MouseMove();
+        break;
+    default:
+        break; // every other label and image takes the move and ignores it
     }
 }
 
 void frmZintar::RouteClick(Ctl id) {
     switch (id) {
-    case Ctl::imgLangEng_hl: imgLangEng_hl_Click(); break;
-    case Ctl::imgLangHUN_hl: imgLangHUN_hl_Click(); break;
-    case Ctl::lblHomepage: lblHomepage_Click(); break;
-    default: break;
+    case Ctl::imgLangEng_hl:
+        imgLangEng_hl_Click();
+        break;
+    case Ctl::imgLangHUN_hl:
+        imgLangHUN_hl_Click();
+        break;
+    case Ctl::lblHomepage:
+        lblHomepage_Click();
+        break;
+    default:
+        break;
     }
 }
 

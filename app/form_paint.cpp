@@ -14,9 +14,12 @@ RECT DesignPixels(const TwipsRect& t) {
 
 UINT AlignmentFormat(Align align) {
     switch (align) {
-    case Align::Center: return DT_CENTER;
-    case Align::Right: return DT_RIGHT;
-    default: return DT_LEFT;
+    case Align::Center:
+        return DT_CENTER;
+    case Align::Right:
+        return DT_RIGHT;
+    default:
+        return DT_LEFT;
     }
 }
 
@@ -28,7 +31,8 @@ void frmZintar::PaintBackground(HDC dc, const RECT& area) const {
     // which is why they are painted here rather than being windows.
     for (int stack = kControlCount; stack >= 1; --stack) {
         for (const ControlDesign& s : kLayout) {
-            if (s.stackOrder != stack) continue;
+            if (s.stackOrder != stack)
+                continue;
             RECT r = DesignPixels(s.twips);
             if (s.kind == ControlKind::Shape) {
                 FillSolid(dc, r, ResolveColour(s.back));

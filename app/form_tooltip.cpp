@@ -10,7 +10,8 @@ void frmZintar::CreateTooltip() {
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
                                nullptr, instance_, nullptr);
-    if (!tooltip_) return;
+    if (!tooltip_)
+        return;
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE; // the size every common-controls version knows
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -22,12 +23,14 @@ void frmZintar::CreateTooltip() {
 }
 
 LRESULT frmZintar::OnNotify(const NMHDR& header) {
-    if (header.hwndFrom != tooltip_ || header.code != TTN_GETDISPINFOW) return 0;
+    if (header.hwndFrom != tooltip_ || header.code != TTN_GETDISPINFOW)
+        return 0;
     auto& info = *reinterpret_cast<NMTTDISPINFOW*>(const_cast<NMHDR*>(&header));
     RECT client{};
     GetClientRect(control(Ctl::lblSpec), &client);
     tooltipText_.clear();
-    if (TextExtent(Ctl::lblSpec).cx > client.right - client.left) tooltipText_ = Text(Ctl::lblSpec);
+    if (TextExtent(Ctl::lblSpec).cx > client.right - client.left)
+        tooltipText_ = Text(Ctl::lblSpec);
     info.lpszText = tooltipText_.data();
     return 0;
 }

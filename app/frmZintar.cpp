@@ -25,11 +25,11 @@ constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME;
 bool RegisterFormClass(HINSTANCE instance) {
     WNDCLASSEXW wc = win32::PlainWindowClass(instance, kFormClass, &win32::WindowThunk<frmZintar>);
     // The 32 x 32 image for the task switcher, the 16 x 16 one for the title bar.
-    wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZINTAR), IMAGE_ICON,
-                                             0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(
-        instance, MAKEINTRESOURCEW(IDI_ZINTAR), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZINTAR), IMAGE_ICON, 0,
+                                             0, LR_DEFAULTSIZE | LR_SHARED));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZINTAR), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     return win32::EnsureWindowClass(wc);
 }
 
@@ -38,13 +38,15 @@ bool RegisterFormClass(HINSTANCE instance) {
 frmZintar::frmZintar(FormPlatform platform) : platform_(platform) {}
 
 frmZintar::~frmZintar() {
-    if (hwnd_) DestroyWindow(hwnd_);
+    if (hwnd_)
+        DestroyWindow(hwnd_);
 }
 
 bool frmZintar::Create(HINSTANCE instance, bool endsProgram) {
     instance_ = instance;
     endsProgram_ = endsProgram;
-    if (!RegisterFormClass(instance) || !RegisterImageWindowClass(instance)) return false;
+    if (!RegisterFormClass(instance) || !RegisterImageWindowClass(instance))
+        return false;
 
     RECT outer{0, 0, TwipsToPixels(kFormDesign.clientWidthTwips),
                TwipsToPixels(kFormDesign.clientHeightTwips)};
@@ -57,7 +59,8 @@ bool frmZintar::Create(HINSTANCE instance, bool endsProgram) {
 
     HWND created = CreateWindowExW(kFormExStyle, kFormClass, kFormDesign.designTitle, kFormStyle,
                                    left, top, width, height, nullptr, nullptr, instance, this);
-    if (!created) return false;
+    if (!created)
+        return false;
     if (!CreateControls()) {
         DestroyWindow(created);
         return false;
@@ -100,20 +103,23 @@ frmZintar::State frmZintar::state() const {
 }
 
 bool frmZintar::CreateControls() {
-    for (size_t f = 0; f < kFonts.size(); ++f) fonts_[f] = CreateDesignFont(kFonts[f]);
+    for (size_t f = 0; f < kFonts.size(); ++f)
+        fonts_[f] = CreateDesignFont(kFonts[f]);
     PictureLoader pictures(instance_);
     // Creation order is stacking order: the text boxes in focus order first (topmost, and
     // the dialog navigation follows it), then the drawn controls from top to bottom.
     for (const ControlDesign* s : CreationOrder()) {
         HWND child = CreateControl(*s);
-        if (!child) return false;
+        if (!child)
+            return false;
         controls_[Index(s->id)] = child;
         foreColour_[Index(s->id)] = s->fore;
         if (s->kind == ControlKind::Image) {
             pictures_[Index(s->id)] = pictures.Load(s->picture);
             SetImageBitmap(child, pictures_[Index(s->id)].get());
         }
-        if (s->autoSize) FitToText(s->id);
+        if (s->autoSize)
+            FitToText(s->id);
         win32::Subclass(child, this, Index(s->id));
     }
     return true;
@@ -137,7 +143,8 @@ HWND frmZintar::CreateControl(const ControlDesign& s) {
         // readers.
         cls = L"STATIC";
         style |= SS_OWNERDRAW | SS_NOTIFY;
-        if (s.sunkenBorder) exStyle |= WS_EX_CLIENTEDGE;
+        if (s.sunkenBorder)
+            exStyle |= WS_EX_CLIENTEDGE;
         break;
     case ControlKind::Image:
         cls = kImageWindowClass;
@@ -145,13 +152,15 @@ HWND frmZintar::CreateControl(const ControlDesign& s) {
     default:
         return nullptr;
     }
-    HWND child = CreateWindowExW(exStyle, cls, s.text, style, r.left, r.top, r.width, r.height, hwnd_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(s.id))),
-                                 instance_, nullptr);
-    if (!child) return nullptr;
+    HWND child = CreateWindowExW(
+        exStyle, cls, s.text, style, r.left, r.top, r.width, r.height, hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(s.id))), instance_, nullptr);
+    if (!child)
+        return nullptr;
     if (s.font != FontId::None)
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font(s.font)), FALSE);
-    if (s.kind == ControlKind::TextBox) SendMessageW(child, EM_LIMITTEXT, s.maxLength, 0);
+    if (s.kind == ControlKind::TextBox)
+        SendMessageW(child, EM_LIMITTEXT, s.maxLength, 0);
     return child;
 }
 

@@ -26,7 +26,8 @@ LRESULT CALLBACK ImageWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 // The parent's surface under this window, drawn into this window's DC.
 void PaintParentSurface(HWND hwnd, HDC dc) {
     HWND parent = GetParent(hwnd);
-    if (!parent) return;
+    if (!parent)
+        return;
     POINT origin{0, 0};
     MapWindowPoints(hwnd, parent, &origin, 1);
     POINT old{};
@@ -51,9 +52,11 @@ void PaintImage(HWND image, HDC dc) {
     PaintParentSurface(image, dc);
     auto bitmap = reinterpret_cast<HBITMAP>(GetWindowLongPtrW(image, GWLP_USERDATA));
     BITMAP info{};
-    if (!bitmap || !GetObjectW(bitmap, sizeof(info), &info)) return;
+    if (!bitmap || !GetObjectW(bitmap, sizeof(info), &info))
+        return;
     win32::ScopedMemoryDc memory(CreateCompatibleDC(dc));
-    if (!memory) return;
+    if (!memory)
+        return;
     win32::ScopedSelect select(memory.get(), bitmap);
     if (info.bmBitsPixel == 32) {
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};

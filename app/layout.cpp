@@ -23,6 +23,7 @@ const std::array<FontDesign, kFontCount> kFonts{{
 }};
 
 // Rows in the order of the Ctl enumeration (top of the window to the bottom).
+// clang-format off
 const std::array<ControlDesign, kControlCount> kLayout{{
     {.id = Ctl::Shape1, .name = L"Shape1", .kind = ControlKind::Shape,
      .twips = {0, 0, 10935, 1095}, .back = kColourWhite, .stackOrder = 19},
@@ -97,15 +98,19 @@ const std::array<ControlDesign, kControlCount> kLayout{{
     {.id = Ctl::tmrLang, .name = L"tmrLang", .kind = ControlKind::Timer, .twips = {0, 0, 0, 0},
      .visible = false, .intervalMs = 100},
 }};
+// clang-format on
 
-const ControlDesign& Design(Ctl id) { return kLayout[Index(id)]; }
+const ControlDesign& Design(Ctl id) {
+    return kLayout[Index(id)];
+}
 
 std::array<const ControlDesign*, kWindowedControlCount> CreationOrder() {
     std::array<const ControlDesign*, kWindowedControlCount> order{};
     size_t count = 0;
     for (int focus = 1; focus <= kControlCount; ++focus)
         for (const ControlDesign& s : kLayout)
-            if (s.kind == ControlKind::TextBox && s.focusOrder == focus) order.at(count++) = &s;
+            if (s.kind == ControlKind::TextBox && s.focusOrder == focus)
+                order.at(count++) = &s;
     for (int stack = 1; stack <= kControlCount; ++stack)
         for (const ControlDesign& s : kLayout)
             if ((s.kind == ControlKind::Label || s.kind == ControlKind::Image) &&

@@ -6,11 +6,13 @@
 
 namespace zintar {
 
+// clang-format off
 enum class Ctl : uint8_t {
     Shape1, Line1, lblTitle, imgLangEng, imgLangHUN, imgLangEng_hl, imgLangHUN_hl, lblVersion,
     Image2, Label5, lblHomepage, lblChar, lblCharCode, lblHex, Tchar, Tcc, Thex, lblZintar,
     Tcode_dec, Tcode_hex, lblShiftCapt, lblKeys, lblShift, lblSpec, tmrLang,
 };
+// clang-format on
 constexpr int kControlCount = 25;
 
 enum class ControlKind : uint8_t { Shape, Line, Label, Image, TextBox, Timer };
@@ -18,12 +20,12 @@ enum class Align : uint8_t { Left, Center, Right };
 
 enum class FontId : uint8_t {
     None,
-    Arial48,           // capture box
-    Arial15Bold,       // code boxes and read-outs (15.75 pt)
-    Arial9Bold,        // captions and publisher line (9.75 pt)
-    Arial8Bold,        // version and home page link (8.25 pt)
+    Arial48,             // capture box
+    Arial15Bold,         // code boxes and read-outs (15.75 pt)
+    Arial9Bold,          // captions and publisher line (9.75 pt)
+    Arial8Bold,          // version and home page link (8.25 pt)
     Arial8BoldUnderline, // the home page link while lit
-    Georgia15,         // program title (15.75 pt)
+    Georgia15,           // program title (15.75 pt)
 };
 constexpr int kFontCount = 7;
 
@@ -102,6 +104,8 @@ const ControlDesign& Design(Ctl id);
 // drawn controls from the top of the stack down. Creation order is the windows' z-order.
 constexpr int kWindowedControlCount = 22;
 std::array<const ControlDesign*, kWindowedControlCount> CreationOrder();
-constexpr int Index(Ctl id) { return static_cast<int>(id); }
+constexpr int Index(Ctl id) {
+    return static_cast<int>(id);
+}
 
 } // namespace zintar

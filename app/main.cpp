@@ -10,7 +10,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     InitCommonControlsEx(&controls);
 
     zintar::frmZintar form;
-    if (!form.Create(instance, /*endsProgram=*/true)) return 1;
+    if (!form.Create(instance, /*endsProgram=*/true))
+        return 1;
     form.Show(showCommand);
     return zintar::RunMessageLoop(form.hwnd());
 }

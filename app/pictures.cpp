@@ -9,7 +9,8 @@ constexpr UINT kLargestPicture = 4096; // far beyond any picture of the window
 
 PictureLoader::~PictureLoader() {
     factory_.reset(); // released before COM goes
-    if (SUCCEEDED(comStatus_)) CoUninitialize();
+    if (SUCCEEDED(comStatus_))
+        CoUninitialize();
 }
 
 IWICImagingFactory* PictureLoader::Factory() {
@@ -28,7 +29,8 @@ win32::ScopedBitmap PictureLoader::Load(int resourceId) {
         HGLOBAL loaded = LoadResource(instance_, gif);
         const DWORD size = SizeofResource(instance_, gif);
         const void* data = loaded ? LockResource(loaded) : nullptr;
-        if (!data || size == 0) return {};
+        if (!data || size == 0)
+            return {};
         return DecodeGif(static_cast<const BYTE*>(data), size);
     }
     return win32::ScopedBitmap(static_cast<HBITMAP>(LoadImageW(
@@ -37,7 +39,8 @@ win32::ScopedBitmap PictureLoader::Load(int resourceId) {
 
 win32::ScopedBitmap PictureLoader::DecodeGif(const BYTE* data, DWORD size) {
     IWICImagingFactory* factory = Factory();
-    if (!factory) return {};
+    if (!factory)
+        return {};
     win32::ComPtr<IWICStream> stream;
     if (FAILED(factory->CreateStream(stream.put())) ||
         FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(data), size)))
@@ -67,7 +70,8 @@ win32::ScopedBitmap PictureLoader::DecodeGif(const BYTE* data, DWORD size) {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     win32::ScopedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits) return {};
+    if (!bitmap || !bits)
+        return {};
     const UINT stride = width * 4;
     if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits))))
         return {};

@@ -14,18 +14,23 @@ short AnsiCodeOfChar(wchar_t ch) {
         BOOL usedDefault = FALSE;
         written = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &ch, 1, bytes, sizeof(bytes),
                                       nullptr, &usedDefault);
-        if (usedDefault) return kNoCharCode;
+        if (usedDefault)
+            return kNoCharCode;
     }
-    if (written != 1) return kNoCharCode;
+    if (written != 1)
+        return kNoCharCode;
     return static_cast<short>(static_cast<unsigned char>(bytes[0]));
 }
 
 std::wstring CharOfAnsiCode(short code) {
-    if (code < 0 || code > 255) return {};
+    if (code < 0 || code > 255)
+        return {};
     const char byte = static_cast<char>(static_cast<unsigned char>(code));
-    if (IsDBCSLeadByte(static_cast<BYTE>(byte))) return {};
+    if (IsDBCSLeadByte(static_cast<BYTE>(byte)))
+        return {};
     wchar_t ch[2]{};
-    if (MultiByteToWideChar(CP_ACP, 0, &byte, 1, ch, 2) != 1) return {};
+    if (MultiByteToWideChar(CP_ACP, 0, &byte, 1, ch, 2) != 1)
+        return {};
     return std::wstring(1, ch[0]);
 }
 

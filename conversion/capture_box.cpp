@@ -5,7 +5,8 @@
 namespace zintar {
 
 void frmZintar::Tchar_KeyDown(short KeyCode, short Shift) {
-    if (!bEvents) return;
+    if (!bEvents)
+        return;
     iChar = -1;
     iKey = KeyCode;
     iShift = Shift;
@@ -14,7 +15,8 @@ void frmZintar::Tchar_KeyDown(short KeyCode, short Shift) {
 }
 
 void frmZintar::Tchar_KeyPress(short& KeyAscii) {
-    if (!bEvents) return;
+    if (!bEvents)
+        return;
     // A character without a code in the ANSI code page arrives as kNoCharCode (-1): it is
     // shown as no character at all rather than under a false code.
     iChar = KeyAscii;

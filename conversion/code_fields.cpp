@@ -19,7 +19,8 @@ constexpr double kLargestCode = 255;
 // Digits (exact comparison, so both cases of A to F are listed) and backspace pass; every
 // other character, control characters included, is cancelled.
 void FilterKeyPress(short& KeyAscii, std::wstring_view allowed) {
-    if (KeyAscii == kBackspace) return;
+    if (KeyAscii == kBackspace)
+        return;
     if (KeyAscii > 0 && allowed.find(static_cast<wchar_t>(KeyAscii)) != std::wstring_view::npos)
         return;
     KeyAscii = 0;
@@ -36,10 +37,10 @@ struct ClipboardKey {
 };
 constexpr short kShift = 1, kCtrl = 2;
 constexpr ClipboardKey kClipboardKeys[] = {
-    {'C', kCtrl, WM_COPY, 0, 0},        {VK_INSERT, kCtrl, WM_COPY, 0, 0},
-    {'X', kCtrl, WM_CUT, 0, 0},         {VK_DELETE, kShift, WM_CUT, 0, 0},
-    {'V', kCtrl, WM_PASTE, 0, 0},       {VK_INSERT, kShift, WM_PASTE, 0, 0},
-    {'A', kCtrl, EM_SETSEL, 0, -1},     {'Z', kCtrl, WM_UNDO, 0, 0},
+    {'C', kCtrl, WM_COPY, 0, 0},    {VK_INSERT, kCtrl, WM_COPY, 0, 0},
+    {'X', kCtrl, WM_CUT, 0, 0},     {VK_DELETE, kShift, WM_CUT, 0, 0},
+    {'V', kCtrl, WM_PASTE, 0, 0},   {VK_INSERT, kShift, WM_PASTE, 0, 0},
+    {'A', kCtrl, EM_SETSEL, 0, -1}, {'Z', kCtrl, WM_UNDO, 0, 0},
 };
 
 } // namespace
@@ -60,7 +61,8 @@ bool frmZintar::CodeBox_KeyDown(Ctl id, short keyCode, short shift) {
 // and stays in the box. Like any one-line box, only the first line of the clipboard counts.
 void frmZintar::PasteIntoCodeBox(Ctl box) {
     std::wstring pasted;
-    if (!OpenClipboard(control(box))) return;
+    if (!OpenClipboard(control(box)))
+        return;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
             pasted.assign(text, wcsnlen(text, GlobalSize(data) / sizeof(wchar_t)));
@@ -82,18 +84,35 @@ void frmZintar::PasteIntoCodeBox(Ctl box) {
     SetCaret(box, static_cast<int>(caret));
 }
 
-void frmZintar::Tcc_KeyPress(short& KeyAscii) { FilterKeyPress(KeyAscii, kDecimalDigits); }
-void frmZintar::Thex_KeyPress(short& KeyAscii) { FilterKeyPress(KeyAscii, kHexDigits); }
-void frmZintar::Tcode_dec_KeyPress(short& KeyAscii) { FilterKeyPress(KeyAscii, kDecimalDigits); }
-void frmZintar::Tcode_hex_KeyPress(short& KeyAscii) { FilterKeyPress(KeyAscii, kHexDigits); }
+void frmZintar::Tcc_KeyPress(short& KeyAscii) {
+    FilterKeyPress(KeyAscii, kDecimalDigits);
+}
+void frmZintar::Thex_KeyPress(short& KeyAscii) {
+    FilterKeyPress(KeyAscii, kHexDigits);
+}
+void frmZintar::Tcode_dec_KeyPress(short& KeyAscii) {
+    FilterKeyPress(KeyAscii, kDecimalDigits);
+}
+void frmZintar::Tcode_hex_KeyPress(short& KeyAscii) {
+    FilterKeyPress(KeyAscii, kHexDigits);
+}
 
-void frmZintar::Tcc_Change() { DecimalBoxChange(Ctl::Tcc, iChar, iKey, L"char_dec"); }
-void frmZintar::Thex_Change() { HexBoxChange(Ctl::Thex, iChar, iKey, L"char_hex"); }
-void frmZintar::Tcode_dec_Change() { DecimalBoxChange(Ctl::Tcode_dec, iKey, iChar, L"key_dec"); }
-void frmZintar::Tcode_hex_Change() { HexBoxChange(Ctl::Tcode_hex, iKey, iChar, L"key_hex"); }
+void frmZintar::Tcc_Change() {
+    DecimalBoxChange(Ctl::Tcc, iChar, iKey, L"char_dec");
+}
+void frmZintar::Thex_Change() {
+    HexBoxChange(Ctl::Thex, iChar, iKey, L"char_hex");
+}
+void frmZintar::Tcode_dec_Change() {
+    DecimalBoxChange(Ctl::Tcode_dec, iKey, iChar, L"key_dec");
+}
+void frmZintar::Tcode_hex_Change() {
+    HexBoxChange(Ctl::Tcode_hex, iKey, iChar, L"key_hex");
+}
 
 void frmZintar::DecimalBoxChange(Ctl box, short& code, short& otherCode, const wchar_t* tag) {
-    if (!bEvents) return;
+    if (!bEvents)
+        return;
     // Tested unrounded: 255.4 is replaced, 254.6 stays in the box and is stored as 255.
     if (TextValue(Text(box)) > kLargestCode) {
         // bEvents is still true, so this write runs the handler once more, inside this
@@ -108,7 +127,8 @@ void frmZintar::DecimalBoxChange(Ctl box, short& code, short& otherCode, const w
 }
 
 void frmZintar::HexBoxChange(Ctl box, short& code, short& otherCode, const wchar_t* tag) {
-    if (!bEvents) return;
+    if (!bEvents)
+        return;
     code = HexToByte(Text(box));
     otherCode = -1;
     iShift = 0;

@@ -43,10 +43,13 @@ void frmZintar::fDisplay(std::wstring_view sChange) {
         SetText(Ctl::Tcode_hex, L"");
         SetCaption(Ctl::lblSpec, L"");
     } else {
-        if (sChange != L"key_dec") SetText(Ctl::Tcode_dec, std::to_wstring(iKey));
-        if (sChange != L"key_hex") SetText(Ctl::Tcode_hex, ByteToHex(iKey));
+        if (sChange != L"key_dec")
+            SetText(Ctl::Tcode_dec, std::to_wstring(iKey));
+        if (sChange != L"key_hex")
+            SetText(Ctl::Tcode_hex, ByteToHex(iKey));
         SetCaption(Ctl::lblSpec, L"");
-        if (iShift == 0) SetCaption(Ctl::lblSpec, NameAt(KeyNames, iKey));
+        if (iShift == 0)
+            SetCaption(Ctl::lblSpec, NameAt(KeyNames, iKey));
         if (iShift >= 1) {
             const std::wstring& modifiers = NameAt(ShiftNames, iShift);
             SetCaption(Ctl::lblSpec, modifiers);
@@ -61,8 +64,10 @@ void frmZintar::fDisplay(std::wstring_view sChange) {
         SetText(Ctl::Thex, L"");
         SetText(Ctl::Tchar, L"");
     } else {
-        if (sChange != L"char_dec") SetText(Ctl::Tcc, std::to_wstring(iChar));
-        if (sChange != L"char_hex") SetText(Ctl::Thex, ByteToHex(iChar));
+        if (sChange != L"char_dec")
+            SetText(Ctl::Tcc, std::to_wstring(iChar));
+        if (sChange != L"char_hex")
+            SetText(Ctl::Thex, ByteToHex(iChar));
         SetText(Ctl::Tchar, CharOfAnsiCode(iChar));
         SetCaret(Ctl::Tchar, 1);
     }

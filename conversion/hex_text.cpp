@@ -3,9 +3,12 @@
 namespace zintar {
 
 std::wstring HexDigitText(int d) {
-    if (d < 0) return {};
-    if (d <= 9) return std::wstring(1, static_cast<wchar_t>(L'0' + d));
-    if (d <= 15) return std::wstring(1, static_cast<wchar_t>(L'A' + (d - 10)));
+    if (d < 0)
+        return {};
+    if (d <= 9)
+        return std::wstring(1, static_cast<wchar_t>(L'0' + d));
+    if (d <= 15)
+        return std::wstring(1, static_cast<wchar_t>(L'A' + (d - 10)));
     return L"0";
 }
 

@@ -14,7 +14,8 @@ void NameRun(int firstCode, int lastCode, const std::wstring& prefix, wchar_t fi
 }
 
 void NameFunctionKeys() {
-    for (int n = 1; n <= 12; ++n) KeyNames[111 + n] = L"F" + std::to_wstring(n);
+    for (int n = 1; n <= 12; ++n)
+        KeyNames[111 + n] = L"F" + std::to_wstring(n);
 }
 
 } // namespace

@@ -9,16 +9,22 @@ namespace zintar {
 
 namespace {
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n'; }
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool IsBlank(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == L'\n';
+}
+bool IsDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
 
 } // namespace
 
 double TextValue(std::wstring_view text) {
     size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) ++i;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
+    if (i < text.size() && (text[i] == L'+' || text[i] == L'-'))
+        negative = text[i++] == L'-';
 
     // Collect the digits and the one point as narrow text for std::from_chars.
     std::string number;
@@ -35,12 +41,12 @@ double TextValue(std::wstring_view text) {
         }
         number.push_back(static_cast<char>(c));
     }
-    if (!digit) return 0.0;
+    if (!digit)
+        return 0.0;
 
     double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(number.data(), number.data() + number.size(), value,
-                        std::chars_format::fixed);
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                              std::chars_format::fixed);
     if (error == std::errc::result_out_of_range) {
         // Too large for a double when the integer part has a nonzero digit, else too small.
         value = significant ? std::numeric_limits<double>::infinity() : 0.0;
@@ -51,18 +57,24 @@ double TextValue(std::wstring_view text) {
 }
 
 int16_t RoundToInteger(double x) {
-    if (std::isnan(x)) return 0;
+    if (std::isnan(x))
+        return 0;
     const double rounded = std::nearbyint(x); // the default rounding mode: halves to even
-    if (rounded < -32768.0) return -32768;
-    if (rounded > 32767.0) return 32767;
+    if (rounded < -32768.0)
+        return -32768;
+    if (rounded > 32767.0)
+        return 32767;
     return static_cast<int16_t>(rounded);
 }
 
 int16_t HexDigitValue(std::wstring_view text) {
-    if (text.empty()) return 0;
+    if (text.empty())
+        return 0;
     wchar_t c = text.front();
-    if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
-    if (c >= L'A' && c <= L'F') return static_cast<int16_t>(10 + (c - L'A'));
+    if (c >= L'a' && c <= L'z')
+        c = static_cast<wchar_t>(c - L'a' + L'A');
+    if (c >= L'A' && c <= L'F')
+        return static_cast<int16_t>(10 + (c - L'A'));
     return RoundToInteger(TextValue(std::wstring_view(&c, 1)));
 }
 

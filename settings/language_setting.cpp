@@ -21,7 +21,8 @@ bool SaveLanguage(int16_t language, const RegistryApi& api) {
 }
 
 int16_t LanguageCodeFromStored(int32_t stored) {
-    if (stored < INT16_MIN || stored > INT16_MAX) return kLanguageEnglish;
+    if (stored < INT16_MIN || stored > INT16_MAX)
+        return kLanguageEnglish;
     return static_cast<int16_t>(stored);
 }
 

@@ -11,13 +11,16 @@ namespace {
 // Key paths and value names go to the registry as ANSI text of the system's code page.
 // A failed conversion throws, which the helpers' guard turns into the status so far.
 std::string ToAnsi(std::wstring_view text) {
-    if (text.empty()) return {};
+    if (text.empty())
+        return {};
     const int length = static_cast<int>(text.size());
-    const int needed = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-    if (needed <= 0) throw std::bad_alloc();
+    const int needed =
+        WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    if (needed <= 0)
+        throw std::bad_alloc();
     std::string ansi(static_cast<size_t>(needed), '\0');
-    if (WideCharToMultiByte(CP_ACP, 0, text.data(), length, ansi.data(), needed, nullptr, nullptr) !=
-        needed)
+    if (WideCharToMultiByte(CP_ACP, 0, text.data(), length, ansi.data(), needed, nullptr,
+                            nullptr) != needed)
         throw std::bad_alloc();
     return ansi;
 }
@@ -28,7 +31,8 @@ class OpenedKey {
   public:
     explicit OpenedKey(const RegistryApi& api) : api_(api) {}
     ~OpenedKey() {
-        if (!key_) return;
+        if (!key_)
+            return;
         try {
             api_.closeKey(std::exchange(key_, nullptr));
         } catch (...) {
@@ -68,7 +72,8 @@ LONG RegReadInteger(HKEY rootKey, std::wstring_view keyPath, std::wstring_view v
     LONG status = kStatusNoRegistryCall;
     value = defaultValue; // whatever happens below, nothing read means the default
     try {
-        if (!rootKey) return status;
+        if (!rootKey)
+            return status;
         const std::string path = ToAnsi(keyPath);
         const std::string name = ToAnsi(valueName);
         OpenedKey key(api);
@@ -84,9 +89,11 @@ LONG RegReadInteger(HKEY rootKey, std::wstring_view keyPath, std::wstring_view v
         DWORD size = 2;
         status = api.queryValueEx(key.get(), name.c_str(), nullptr, &type,
                                   reinterpret_cast<BYTE*>(&read), &size);
-        if (status == ERROR_SUCCESS) value = read;
+        if (status == ERROR_SUCCESS)
+            value = read;
         const LONG closed = key.Close();
-        if (status == ERROR_SUCCESS) status = closed;
+        if (status == ERROR_SUCCESS)
+            status = closed;
         return status;
     } catch (...) {
         return StatusOfFailedHelper(status);
@@ -97,16 +104,17 @@ LONG RegWriteInteger(HKEY rootKey, std::wstring_view keyPath, std::wstring_view 
                      int16_t value, const RegistryApi& api) {
     LONG status = kStatusNoRegistryCall;
     try {
-        if (!rootKey) return status;
+        if (!rootKey)
+            return status;
         const std::string path = ToAnsi(keyPath);
         const std::string name = ToAnsi(valueName);
         OpenedKey key(api);
         char noClass[] = "";
         SECURITY_ATTRIBUTES security{}; // length, descriptor and inheritance all zero
         DWORD disposition = 0;
-        status = api.createKeyEx(rootKey, path.c_str(), 0, noClass, REG_OPTION_NON_VOLATILE,
-                                 KEY_CREATE_SUB_KEY | KEY_SET_VALUE, &security, key.put(),
-                                 &disposition);
+        status =
+            api.createKeyEx(rootKey, path.c_str(), 0, noClass, REG_OPTION_NON_VOLATILE,
+                            KEY_CREATE_SUB_KEY | KEY_SET_VALUE, &security, key.put(), &disposition);
         if (status != ERROR_SUCCESS) {
             key.Forget();
             return status;
@@ -115,7 +123,8 @@ LONG RegWriteInteger(HKEY rootKey, std::wstring_view keyPath, std::wstring_view 
         const BYTE bytes[2] = {static_cast<BYTE>(bits & 0xFF), static_cast<BYTE>(bits >> 8)};
         status = api.setValueEx(key.get(), name.c_str(), 0, REG_BINARY, bytes, sizeof(bytes));
         const LONG closed = key.Close();
-        if (status == ERROR_SUCCESS) status = closed;
+        if (status == ERROR_SUCCESS)
+            status = closed;
         return status;
     } catch (...) {
         return StatusOfFailedHelper(status);

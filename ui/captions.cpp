@@ -15,7 +15,7 @@ struct CaptionSet {
     const wchar_t* pressedKeys;
 };
 
-constexpr CaptionSet kEnglish{L"Zintar", L"character", L"character code",
+constexpr CaptionSet kEnglish{L"Zintar",   L"character", L"character code",
                               L"key code", L"hex",       L"pressed keys"};
 constexpr CaptionSet kHungarian{L"Zintar",
                                 L"karakter",
@@ -59,7 +59,8 @@ void frmZintar::imgLangHUN_hl_Click() {
 // keyboard users the same two choices.
 void frmZintar::AddLanguageMenu() {
     HMENU menu = GetSystemMenu(hwnd_, FALSE);
-    if (!menu) return;
+    if (!menu)
+        return;
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, kMenuEnglish, L"English");
     AppendMenuW(menu, MF_STRING, kMenuHungarian, L"Magyar");

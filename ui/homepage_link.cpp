@@ -4,6 +4,8 @@
 namespace zintar {
 
 // The click changes no state: the link stays lit while the pointer is on it.
-void frmZintar::lblHomepage_Click() { OpenHomepage(hwnd_, platform_.shellExecuteA); }
+void frmZintar::lblHomepage_Click() {
+    OpenHomepage(hwnd_, platform_.shellExecuteA);
+}
 
 } // namespace zintar

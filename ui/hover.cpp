@@ -17,8 +17,10 @@ constexpr int32_t kPointerTwipsPerPixel = 15; // fixed, whatever the screen's re
 // the range, which is outside any window.
 int32_t ScaleToTwips(LONG pixels) {
     const int64_t twips = static_cast<int64_t>(pixels) * kPointerTwipsPerPixel;
-    if (twips > INT32_MAX) return INT32_MAX;
-    if (twips < INT32_MIN) return INT32_MIN;
+    if (twips > INT32_MAX)
+        return INT32_MAX;
+    if (twips < INT32_MIN)
+        return INT32_MIN;
     return static_cast<int32_t>(twips);
 }
 
@@ -34,7 +36,8 @@ void frmZintar::ResetHover() {
 }
 
 void frmZintar::EnterHoverSpot(short spot) {
-    if (iHover == spot) return;
+    if (iHover == spot)
+        return;
     ResetHover();
     iHover = spot;
     switch (spot) {
@@ -53,16 +56,24 @@ void frmZintar::EnterHoverSpot(short spot) {
     SetTimerEnabled(Ctl::tmrLang, true);
 }
 
-void frmZintar::imgLangEng_MouseMove() { EnterHoverSpot(kHoverEnglish); }
-void frmZintar::imgLangHUN_MouseMove() { EnterHoverSpot(kHoverHungarian); }
-void frmZintar::lblHomepage_MouseMove() { EnterHoverSpot(kHoverLink); }
+void frmZintar::imgLangEng_MouseMove() {
+    EnterHoverSpot(kHoverEnglish);
+}
+void frmZintar::imgLangHUN_MouseMove() {
+    EnterHoverSpot(kHoverHungarian);
+}
+void frmZintar::lblHomepage_MouseMove() {
+    EnterHoverSpot(kHoverLink);
+}
 
 void frmZintar::Form_MouseMove() {
-    if (iHover != kHoverNone) ResetHover();
+    if (iHover != kHoverNone)
+        ResetHover();
 }
 
 void frmZintar::tmrLang_Timer() {
-    if (iHover <= kHoverNone) return;
+    if (iHover <= kHoverNone)
+        return;
     platform_.getCursorPos(&ptCursor); // its result is not examined
     ptCursor.x = ScaleToTwips(ptCursor.x);
     ptCursor.y = ScaleToTwips(ptCursor.y);
@@ -78,7 +89,8 @@ void frmZintar::tmrLang_Timer() {
     // Half-open: the left and top edges are inside, the right and bottom ones outside.
     const double x = ptCursor.x, y = ptCursor.y;
     const bool outside = x < left || x >= left + width || y < top || y >= top + height;
-    if (outside) ResetHover();
+    if (outside)
+        ResetHover();
 }
 
 } // namespace zintar

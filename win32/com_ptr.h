@@ -21,7 +21,8 @@ template <typename T> class ComPtr {
         return &p_;
     }
     void reset() {
-        if (p_) p_->Release();
+        if (p_)
+            p_->Release();
         p_ = nullptr;
     }
 

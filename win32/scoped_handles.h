@@ -15,14 +15,16 @@ template <typename Handle, typename Traits> class ScopedHandle {
     ScopedHandle& operator=(const ScopedHandle&) = delete;
     ScopedHandle(ScopedHandle&& other) noexcept : h_(std::exchange(other.h_, Handle{})) {}
     ScopedHandle& operator=(ScopedHandle&& other) noexcept {
-        if (this != &other) reset(std::exchange(other.h_, Handle{}));
+        if (this != &other)
+            reset(std::exchange(other.h_, Handle{}));
         return *this;
     }
 
     Handle get() const { return h_; }
     explicit operator bool() const { return h_ != Handle{}; }
     void reset(Handle h = Handle{}) {
-        if (h_ != Handle{}) Traits::Close(h_);
+        if (h_ != Handle{})
+            Traits::Close(h_);
         h_ = h;
     }
 
@@ -52,7 +54,8 @@ class ScopedSelect {
   public:
     ScopedSelect(HDC dc, HGDIOBJ obj) : dc_(dc), old_(::SelectObject(dc, obj)) {}
     ~ScopedSelect() {
-        if (old_ && old_ != HGDI_ERROR) ::SelectObject(dc_, old_);
+        if (old_ && old_ != HGDI_ERROR)
+            ::SelectObject(dc_, old_);
     }
     ScopedSelect(const ScopedSelect&) = delete;
     ScopedSelect& operator=(const ScopedSelect&) = delete;
@@ -67,7 +70,8 @@ class ScopedWindowDc {
   public:
     explicit ScopedWindowDc(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
     ~ScopedWindowDc() {
-        if (dc_) ::ReleaseDC(hwnd_, dc_);
+        if (dc_)
+            ::ReleaseDC(hwnd_, dc_);
     }
     ScopedWindowDc(const ScopedWindowDc&) = delete;
     ScopedWindowDc& operator=(const ScopedWindowDc&) = delete;

@@ -20,7 +20,8 @@ inline WNDCLASSEXW PlainWindowClass(HINSTANCE instance, const wchar_t* name, WND
 inline bool EnsureWindowClass(const WNDCLASSEXW& wc) {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
-    if (GetClassInfoExW(wc.hInstance, wc.lpszClassName, &existing)) return true;
+    if (GetClassInfoExW(wc.hInstance, wc.lpszClassName, &existing))
+        return true;
     return RegisterClassExW(&wc) != 0;
 }
 

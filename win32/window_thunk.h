@@ -15,14 +15,16 @@ LRESULT CALLBACK WindowThunk(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
     }
     auto* self = reinterpret_cast<T*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return ::DefWindowProcW(hwnd, msg, wp, lp);
+    if (!self)
+        return ::DefWindowProcW(hwnd, msg, wp, lp);
     LRESULT result = 0;
     try {
         result = self->HandleMessage(hwnd, msg, wp, lp);
     } catch (...) {
         result = ::DefWindowProcW(hwnd, msg, wp, lp);
     }
-    if (msg == WM_NCDESTROY) ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    if (msg == WM_NCDESTROY)
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     return result;
 }
 

@@ -113,7 +113,8 @@ TEST_F(CaptureBox, F10AndAltArriveAsSystemKeysAndAreCaptured) {
 }
 
 TEST_F(CaptureBox, RepeatedAndSuccessiveCharactersLeaveOneCharacter) {
-    for (int i = 0; i < 5; ++i) TypeKey(Ctl::Tchar, 'K', L'k');
+    for (int i = 0; i < 5; ++i)
+        TypeKey(Ctl::Tchar, 'K', L'k');
     EXPECT_EQ(Text(Ctl::Tchar), L"k");
     TypeKey(Ctl::Tchar, 'M', L'm');
     EXPECT_EQ(Text(Ctl::Tchar), L"m");
@@ -171,7 +172,8 @@ TEST_F(CaptureBox, KeysThatTheBoxMustNotActOnAreHandledQuietly) {
 }
 
 TEST_F(CaptureBox, TabMovesTheFocusThroughTheFiveBoxesAndIsNeverCaptured) {
-    const Ctl order[] = {Ctl::Tchar, Ctl::Tcc, Ctl::Thex, Ctl::Tcode_dec, Ctl::Tcode_hex, Ctl::Tchar};
+    const Ctl order[] = {Ctl::Tchar,     Ctl::Tcc,       Ctl::Thex,
+                         Ctl::Tcode_dec, Ctl::Tcode_hex, Ctl::Tchar};
     SetFocus(Control(Ctl::Tchar));
     for (size_t i = 1; i < std::size(order); ++i) {
         PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);

@@ -196,10 +196,22 @@ TEST_F(CodeFields, APastedNegativeCodeClearsEveryCodeBoxTheCaptureBoxAndTheName)
 
 // No content or length of pasted text breaks the state.
 TEST_F(CodeFields, AnyPastedContentLeavesASoundState) {
-    const std::wstring inputs[] = {
-        L"1e400", L"-99999999999", std::wstring(10000, L'9'), std::wstring(10000, L'-'),
-        L"\u0151\u0171\U0001F600", L"+", L".", L"-.", L"\t\n7", L"\xFFFF", L"0x1F", L"&H1F",
-        L"-32769", L"-32768.5", L"ff", L"\u0661\u0662"};
+    const std::wstring inputs[] = {L"1e400",
+                                   L"-99999999999",
+                                   std::wstring(10000, L'9'),
+                                   std::wstring(10000, L'-'),
+                                   L"\u0151\u0171\U0001F600",
+                                   L"+",
+                                   L".",
+                                   L"-.",
+                                   L"\t\n7",
+                                   L"\xFFFF",
+                                   L"0x1F",
+                                   L"&H1F",
+                                   L"-32769",
+                                   L"-32768.5",
+                                   L"ff",
+                                   L"\u0661\u0662"};
     for (Ctl box : {Ctl::Tcc, Ctl::Thex, Ctl::Tcode_dec, Ctl::Tcode_hex}) {
         for (const std::wstring& input : inputs) {
             KeyDown(Ctl::Tchar, VK_F5, kAlt);

@@ -69,7 +69,8 @@ void FormFixture::KeyDown(Ctl box, BYTE vk, short mask) {
     SetModifiers(mask);
     const bool system = (mask & kAlt) || vk == VK_F10 || vk == VK_MENU;
     LPARAM lp = 1 | (static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16);
-    if (mask & kAlt) lp |= (1 << 29);
+    if (mask & kAlt)
+        lp |= (1 << 29);
     SendMessageW(Control(box), system ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, lp);
 }
 
@@ -111,13 +112,15 @@ void FormFixture::Paste(Ctl box, const std::wstring& text) {
 
 void FormFixture::Pump() {
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ProcessMessage(form_ ? form_->hwnd() : nullptr, msg);
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        ProcessMessage(form_ ? form_->hwnd() : nullptr, msg);
 }
 
 WriteLog::WriteLog(frmZintar& form) : form_(form) {
     for (int i = 0; i < kControlCount; ++i)
         if (HWND hwnd = form_.control(static_cast<Ctl>(i)))
-            SetWindowSubclass(hwnd, &Hook, static_cast<UINT_PTR>(i), reinterpret_cast<DWORD_PTR>(this));
+            SetWindowSubclass(hwnd, &Hook, static_cast<UINT_PTR>(i),
+                              reinterpret_cast<DWORD_PTR>(this));
 }
 
 WriteLog::~WriteLog() {
@@ -132,15 +135,17 @@ LRESULT CALLBACK WriteLog::Hook(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_
     if (msg == WM_SETTEXT)
         log->entries_.push_back({static_cast<Ctl>(id), msg, reinterpret_cast<const wchar_t*>(lp)});
     else if (msg == EM_SETSEL)
-        log->entries_.push_back({static_cast<Ctl>(id), msg, std::to_wstring(static_cast<int>(wp)) +
-                                                                L"," + std::to_wstring(static_cast<int>(lp))});
+        log->entries_.push_back(
+            {static_cast<Ctl>(id), msg,
+             std::to_wstring(static_cast<int>(wp)) + L"," + std::to_wstring(static_cast<int>(lp))});
     return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 std::vector<Ctl> WriteLog::TextWrites() const {
     std::vector<Ctl> writes;
     for (const Entry& e : entries_)
-        if (e.message == WM_SETTEXT) writes.push_back(e.control);
+        if (e.message == WM_SETTEXT)
+            writes.push_back(e.control);
     return writes;
 }
 

@@ -64,11 +64,11 @@ TEST_F(Hover, TheTickComparesThePointerWithTheHalfOpenWindowRectangle) {
         bool inside;
     };
     const Case cases[] = {
-        {{r.left, r.top}, true},           // left and top edges are inside
+        {{r.left, r.top}, true}, // left and top edges are inside
         {{r.right - 1, r.bottom - 1}, true},
-        {{r.left + 5, r.top + 2}, true},   // the title bar is part of the window
-        {{r.right, r.top + 5}, false},     // Left + Width is outside
-        {{r.left + 5, r.bottom}, false},   // Top + Height is outside
+        {{r.left + 5, r.top + 2}, true}, // the title bar is part of the window
+        {{r.right, r.top + 5}, false},   // Left + Width is outside
+        {{r.left + 5, r.bottom}, false}, // Top + Height is outside
         {{r.left - 1, r.top + 5}, false},
         {{r.left + 5, r.top - 1}, false},
     };

@@ -22,7 +22,9 @@ class Language : public FormFixture {
         GetWindowTextW(form().hwnd(), title, 64);
         return title;
     }
-    std::optional<FakeRegistry::Value> Stored() { return registry_.GetValue("Software\\Morvaly", "Language"); }
+    std::optional<FakeRegistry::Value> Stored() {
+        return registry_.GetValue("Software\\Morvaly", "Language");
+    }
     void Store(std::vector<BYTE> bytes) {
         registry_.SetValue("Software\\Morvaly", "Language", REG_BINARY, std::move(bytes));
     }
@@ -35,13 +37,12 @@ class Language : public FormFixture {
             const wchar_t* english;
             const wchar_t* hungarian;
         };
-        const Row rows[] = {
-            {Ctl::lblTitle, L"Zintar", L"Zintar"},
-            {Ctl::lblChar, L"character", L"karakter"},
-            {Ctl::lblCharCode, L"character code", L"karakter k\u00F3d"},
-            {Ctl::lblZintar, L"key code", L"billenty\u0171 k\u00F3d"},
-            {Ctl::lblHex, L"hex", L"hexa"},
-            {Ctl::lblKeys, L"pressed keys", L"lenyomott billenty\u0171k"}};
+        const Row rows[] = {{Ctl::lblTitle, L"Zintar", L"Zintar"},
+                            {Ctl::lblChar, L"character", L"karakter"},
+                            {Ctl::lblCharCode, L"character code", L"karakter k\u00F3d"},
+                            {Ctl::lblZintar, L"key code", L"billenty\u0171 k\u00F3d"},
+                            {Ctl::lblHex, L"hex", L"hexa"},
+                            {Ctl::lblKeys, L"pressed keys", L"lenyomott billenty\u0171k"}};
         for (const Row& row : rows)
             EXPECT_EQ(Text(row.id), english ? row.english : row.hungarian) << Design(row.id).name;
         EXPECT_EQ(Title(), L"Zintar");
@@ -112,8 +113,8 @@ TEST_F(Language, StartUpAppliesTheStoredLanguage) {
     Store({0x00, 0x00});
     Restart();
     ExpectHungarian();
-    for (std::vector<BYTE> bytes : {std::vector<BYTE>{0x01, 0x00}, {0x05, 0x00}, {0xFF, 0xFF},
-                                    {0x00, 0x80}, {0x05}}) {
+    for (std::vector<BYTE> bytes :
+         {std::vector<BYTE>{0x01, 0x00}, {0x05, 0x00}, {0xFF, 0xFF}, {0x00, 0x80}, {0x05}}) {
         Store(bytes);
         Restart();
         ExpectEnglish();

@@ -55,13 +55,14 @@ TEST_F(Layout, TheClientAreaAndFrameAreThoseOfAFixedDialog) {
 
 TEST_F(Layout, ControlsWithFixedSizesStandAtTheirDesignPixels) {
     for (const ControlDesign& s : kLayout) {
-        if (!Control(s.id) || s.autoSize) continue;
+        if (!Control(s.id) || s.autoSize)
+            continue;
         const RECT r = RectOf(s.id);
         PixelBox want = ToPixels(s.twips);
         if (s.id == Ctl::imgLangEng_hl || s.id == Ctl::imgLangHUN_hl) {
             // Start-up moves each highlight frame onto its flag.
-            const PixelBox flag = ToPixels(Design(s.id == Ctl::imgLangEng_hl ? Ctl::imgLangEng
-                                                                            : Ctl::imgLangHUN).twips);
+            const PixelBox flag = ToPixels(
+                Design(s.id == Ctl::imgLangEng_hl ? Ctl::imgLangEng : Ctl::imgLangHUN).twips);
             want.left = flag.left;
             want.top = flag.top;
         }
@@ -77,7 +78,8 @@ TEST_F(Layout, ControlsWithFixedSizesStandAtTheirDesignPixels) {
 
 TEST_F(Layout, AutoSizeLabelsKeepTheirCornerAndFollowTheirText) {
     for (const ControlDesign& s : kLayout) {
-        if (!s.autoSize) continue;
+        if (!s.autoSize)
+            continue;
         const PixelBox design = ToPixels(s.twips);
         const RECT r = RectOf(s.id);
         EXPECT_EQ(r.left, design.left) << s.name;
@@ -97,14 +99,15 @@ TEST_F(Layout, AutoSizeLabelsKeepTheirCornerAndFollowTheirText) {
 
 TEST_F(Layout, TheTextBoxesLieAboveTheDrawnControlsWhichStackInTheirOrder) {
     std::vector<std::wstring> got;
-    for (HWND child = GetWindow(form().hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    for (HWND child = GetWindow(form().hwnd(), GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT))
         got.push_back(Design(CtlOfControlId(GetDlgCtrlID(child))).name);
     const std::vector<std::wstring> want = {
-        L"Tchar",      L"Tcc",         L"Thex",          L"Tcode_dec",    L"Tcode_hex",
-        L"imgLangHUN_hl", L"imgLangEng_hl", L"lblKeys",  L"lblVersion",   L"lblShift",
-        L"lblShiftCapt", L"lblSpec",   L"imgLangHUN",    L"imgLangEng",   L"lblHomepage",
-        L"Image2",     L"Label5",      L"lblTitle",      L"lblHex",       L"lblZintar",
-        L"lblCharCode", L"lblChar"};
+        L"Tchar",         L"Tcc",           L"Thex",       L"Tcode_dec",  L"Tcode_hex",
+        L"imgLangHUN_hl", L"imgLangEng_hl", L"lblKeys",    L"lblVersion", L"lblShift",
+        L"lblShiftCapt",  L"lblSpec",       L"imgLangHUN", L"imgLangEng", L"lblHomepage",
+        L"Image2",        L"Label5",        L"lblTitle",   L"lblHex",     L"lblZintar",
+        L"lblCharCode",   L"lblChar"};
     EXPECT_EQ(got, want);
 }
 
@@ -158,7 +161,7 @@ TEST_F(Layout, EveryLetterOfBothLanguagesHasAGlyph) {
         L"Zintar character code key hex pressed keys karakter k\u00F3d billenty\u0171 hexa "
         L"lenyomott billenty\u0171k \u0151\u0150\u0170";
     for (FontId font : {FontId::Arial9Bold, FontId::Georgia15, FontId::Arial15Bold}) {
-        Ctl id = font == FontId::Arial9Bold ? Ctl::lblKeys
+        Ctl id = font == FontId::Arial9Bold  ? Ctl::lblKeys
                  : font == FontId::Georgia15 ? Ctl::lblTitle
                                              : Ctl::lblSpec;
         HDC dc = GetDC(Control(id));
@@ -168,7 +171,8 @@ TEST_F(Layout, EveryLetterOfBothLanguagesHasAGlyph) {
                                    glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS),
                   GDI_ERROR);
         for (size_t i = 0; i < letters.size(); ++i)
-            EXPECT_NE(glyphs[i], 0xFFFF) << Design(id).name << " lacks U+" << std::hex << int(letters[i]);
+            EXPECT_NE(glyphs[i], 0xFFFF)
+                << Design(id).name << " lacks U+" << std::hex << int(letters[i]);
         SelectObject(dc, old);
         ReleaseDC(Control(id), dc);
     }
@@ -187,12 +191,16 @@ TEST_F(Layout, ALongCombinationNameEndsInAnEllipsisAndItsTooltipShowsItWhole) {
     const std::wstring name = L"Ctrl + Alt + Shift + Context Menu Key";
     ASSERT_EQ(Text(Ctl::lblSpec), name);
     HWND tooltip = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM out) -> BOOL {
-        wchar_t cls[64]{};
-        GetClassNameW(hwnd, cls, 64);
-        if (wcscmp(cls, TOOLTIPS_CLASSW) == 0) *reinterpret_cast<HWND*>(out) = hwnd;
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&tooltip));
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM out) -> BOOL {
+            wchar_t cls[64]{};
+            GetClassNameW(hwnd, cls, 64);
+            if (wcscmp(cls, TOOLTIPS_CLASSW) == 0)
+                *reinterpret_cast<HWND*>(out) = hwnd;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tooltip));
     ASSERT_NE(tooltip, nullptr);
     // The text the tooltip would show for the read-out, asked the way the tooltip asks.
     auto tipFor = [&]() {

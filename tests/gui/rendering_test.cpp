@@ -30,7 +30,8 @@ class Snapshot {
         SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
         for (HWND child = GetWindow(GetWindow(window, GW_CHILD), GW_HWNDLAST); child;
              child = GetWindow(child, GW_HWNDPREV)) {
-            if (!IsWindowVisible(child)) continue;
+            if (!IsWindowVisible(child))
+                continue;
             RECT r{};
             GetWindowRect(child, &r);
             MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
@@ -42,7 +43,8 @@ class Snapshot {
             RestoreDC(dc, saved);
         }
         GdiFlush();
-        pixels_.assign(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + width_ * height_);
+        pixels_.assign(static_cast<const DWORD*>(bits),
+                       static_cast<const DWORD*>(bits) + width_ * height_);
         SelectObject(dc, old);
         DeleteObject(bitmap);
         DeleteDC(dc);
@@ -80,7 +82,8 @@ TEST_F(Rendering, TheBandIsWhiteAcrossTheWidthAndTheGreyLineLiesOnRow70) {
         }
         EXPECT_EQ(Hex(shot.At(x, 73)), Hex(face)) << "below the band at x " << x;
     }
-    for (int x = 0; x < shot.width(); ++x) ASSERT_EQ(Hex(shot.At(x, 70)), Hex(shadow)) << x;
+    for (int x = 0; x < shot.width(); ++x)
+        ASSERT_EQ(Hex(shot.At(x, 70)), Hex(shadow)) << x;
 }
 
 TEST_F(Rendering, FlagsShowTheirColoursWithTheBandThroughTheirCorners) {
@@ -92,8 +95,12 @@ TEST_F(Rendering, FlagsShowTheirColoursWithTheBandThroughTheirCorners) {
     EXPECT_EQ(Hex(shot.At(336 + 1, 4 + 1)), "#C6C6C6");
     // The English flag at (312, 4): the red cross in the middle.
     EXPECT_EQ(Hex(shot.At(312 + 10, 4 + 9)), "#FF0000");
-    for (auto [x, y] : {std::pair{312, 4}, {312 + 20, 4}, {312, 4 + 19}, {312 + 20, 4 + 19},
-                        std::pair{336, 4}, {336 + 20, 4 + 19}})
+    for (auto [x, y] : {std::pair{312, 4},
+                        {312 + 20, 4},
+                        {312, 4 + 19},
+                        {312 + 20, 4 + 19},
+                        std::pair{336, 4},
+                        {336 + 20, 4 + 19}})
         EXPECT_EQ(Hex(shot.At(x, y)), "#FFFFFF") << x << "," << y;
 }
 

@@ -24,7 +24,9 @@ TEST_F(StartupTest, DisplayFieldsKeepTheirDesignContentsUntilTheFirstInput) {
         EXPECT_EQ(Text(id), L"") << Design(id).name;
 }
 
-TEST_F(StartupTest, VersionLabelShowsPlainNumbers) { EXPECT_EQ(Text(Ctl::lblVersion), L"v1.2.1"); }
+TEST_F(StartupTest, VersionLabelShowsPlainNumbers) {
+    EXPECT_EQ(Text(Ctl::lblVersion), L"v1.2.1");
+}
 
 // The test program carries the program's resource script, so its version record is the
 // program's.
@@ -43,16 +45,14 @@ TEST_F(StartupTest, TheVersionRecordNamesTheProductAndItsVersion) {
     EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(2, 1));
     EXPECT_EQ(fixed->dwProductVersionLS, MAKELONG(1, 0));
     const std::pair<const wchar_t*, const wchar_t*> strings[] = {
-        {L"CompanyName", L"Morvaly"},
-        {L"ProductName", L"Zintar"},
-        {L"InternalName", L"Varnick_Zintar"},
-        {L"OriginalFilename", L"Varnick_Zintar.exe"},
-        {L"FileVersion", L"1.02.0001"},
-        {L"ProductVersion", L"1.02.0001"}};
+        {L"CompanyName", L"Morvaly"},         {L"ProductName", L"Zintar"},
+        {L"InternalName", L"Varnick_Zintar"}, {L"OriginalFilename", L"Varnick_Zintar.exe"},
+        {L"FileVersion", L"1.02.0001"},       {L"ProductVersion", L"1.02.0001"}};
     for (auto [name, want] : strings) {
         const std::wstring key = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
         wchar_t* value = nullptr;
-        ASSERT_TRUE(VerQueryValueW(record.data(), key.c_str(), reinterpret_cast<void**>(&value), &size))
+        ASSERT_TRUE(
+            VerQueryValueW(record.data(), key.c_str(), reinterpret_cast<void**>(&value), &size))
             << name;
         EXPECT_STREQ(value, want);
     }
@@ -69,7 +69,8 @@ TEST_F(StartupTest, TheWindowCarriesTheKeyCapIcon) {
     GetObjectW(info.hbmMask, sizeof(mask), &mask);
     EXPECT_EQ(mask.bmWidth, 32);
     DeleteObject(info.hbmMask);
-    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmColor)
+        DeleteObject(info.hbmColor);
 }
 
 TEST_F(StartupTest, FirstStartWithoutStoredLanguageIsEnglish) {

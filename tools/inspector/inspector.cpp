@@ -20,7 +20,8 @@ namespace {
 constexpr wchar_t kFormClass[] = L"Zintar.frmZintar";
 
 std::string Utf8(const std::wstring& text) {
-    if (text.empty()) return {};
+    if (text.empty())
+        return {};
     const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                       nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(n), '\0');
@@ -58,7 +59,8 @@ std::wstring WindowText(HWND hwnd) {
 
 std::wstring NameOf(HWND child) {
     const int id = GetDlgCtrlID(child);
-    if (zintar::IsControlId(id)) return zintar::Design(zintar::CtlOfControlId(id)).name;
+    if (zintar::IsControlId(id))
+        return zintar::Design(zintar::CtlOfControlId(id)).name;
     return L"?" + std::to_wstring(id);
 }
 
@@ -72,13 +74,15 @@ void Print(const std::wstring& line) {
 int main(int argc, char** argv) {
     double waitSeconds = 0;
     for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]) == "--wait" && i + 1 < argc) waitSeconds = std::atof(argv[++i]);
+        if (std::string(argv[i]) == "--wait" && i + 1 < argc)
+            waitSeconds = std::atof(argv[++i]);
 
     HWND form = nullptr;
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(waitSeconds * 1000);
     for (;;) {
         form = FindWindowW(kFormClass, nullptr);
-        if (form && IsWindowVisible(form)) break;
+        if (form && IsWindowVisible(form))
+            break;
         if (GetTickCount64() >= deadline) {
             fprintf(stderr, "inspector: no visible Zintar window\n");
             return 2;
