@@ -46,6 +46,12 @@ class OpenedKey {
     void Forget() { key_ = nullptr; } // the open failed: there is nothing to close
     // The key is released only once the close has returned: a close that fails at run time
     // has not closed it, and the destructor then tries again.
+    // The close's result counts only when the call before it succeeded; an earlier failure
+    // is the one reported.
+    LONG CloseAfter(LONG status) {
+        const LONG closed = Close();
+        return status == ERROR_SUCCESS ? closed : status;
+    }
     LONG Close() {
         const LONG result = api_.closeKey(key_);
         key_ = nullptr;
@@ -91,9 +97,7 @@ LONG RegReadInteger(HKEY rootKey, std::wstring_view keyPath, std::wstring_view v
                                   reinterpret_cast<BYTE*>(&read), &size);
         if (status == ERROR_SUCCESS)
             value = read;
-        const LONG closed = key.Close();
-        if (status == ERROR_SUCCESS)
-            status = closed;
+        status = key.CloseAfter(status);
         return status;
     } catch (...) {
         return StatusOfFailedHelper(status);
@@ -122,9 +126,7 @@ LONG RegWriteInteger(HKEY rootKey, std::wstring_view keyPath, std::wstring_view 
         const auto bits = static_cast<uint16_t>(value);
         const BYTE bytes[2] = {static_cast<BYTE>(bits & 0xFF), static_cast<BYTE>(bits >> 8)};
         status = api.setValueEx(key.get(), name.c_str(), 0, REG_BINARY, bytes, sizeof(bytes));
-        const LONG closed = key.Close();
-        if (status == ERROR_SUCCESS)
-            status = closed;
+        status = key.CloseAfter(status);
         return status;
     } catch (...) {
         return StatusOfFailedHelper(status);

@@ -38,16 +38,10 @@ struct GdiObjectTraits {
 struct MemoryDcTraits {
     static void Close(HDC dc) { ::DeleteDC(dc); }
 };
-struct IconTraits {
-    static void Close(HICON icon) { ::DestroyIcon(icon); }
-};
 
 using ScopedFont = ScopedHandle<HFONT, GdiObjectTraits>;
-using ScopedBrush = ScopedHandle<HBRUSH, GdiObjectTraits>;
 using ScopedBitmap = ScopedHandle<HBITMAP, GdiObjectTraits>;
-using ScopedPen = ScopedHandle<HPEN, GdiObjectTraits>;
 using ScopedMemoryDc = ScopedHandle<HDC, MemoryDcTraits>;
-using ScopedIcon = ScopedHandle<HICON, IconTraits>;
 
 // Selects an object into a DC and puts the old one back, so the owner can delete its own.
 class ScopedSelect {

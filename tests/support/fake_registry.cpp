@@ -300,6 +300,26 @@ HKEY FakeRegistry::NewHandle(Key* key, REGSAM access) {
 
 // ---- the five functions ----
 
+// What open and create do first, alike: an armed fault, the result slot, the key the path
+// starts from and the path's names. ERROR_SUCCESS to go on, else the call's result.
+LONG FakeRegistry::BeginKeyCall(CallRecord& r, HKEY key, LPCSTR subKey, PHKEY result, Key*& base,
+                                std::vector<std::string_view>& names) {
+    if (const Fault* f = InjectedFault(r)) {
+        StoreNullHandle(result);
+        return f->error;
+    }
+    if (!result)
+        return ERROR_INVALID_PARAMETER;
+    *result = nullptr;
+    if (const LONG found = KeyOf(key, 0, base); found != ERROR_SUCCESS)
+        return found;
+    auto split = SplitPath(subKey ? subKey : "");
+    if (!split)
+        return ERROR_BAD_PATHNAME;
+    names = std::move(*split);
+    return ERROR_SUCCESS;
+}
+
 LONG FakeRegistry::Open(HKEY key, LPCSTR subKey, DWORD options, REGSAM access, PHKEY result) {
     CallRecord& r = Record(Call::Open);
     r.key = key;
@@ -308,21 +328,12 @@ LONG FakeRegistry::Open(HKEY key, LPCSTR subKey, DWORD options, REGSAM access, P
     r.options = options;
     r.access = access;
     r.resultPointer = result != nullptr;
-    if (const Fault* f = InjectedFault(r)) {
-        StoreNullHandle(result);
-        return Finish(r, f->error);
-    }
-
-    if (!result)
-        return Finish(r, ERROR_INVALID_PARAMETER);
-    *result = nullptr;
     Key* base = nullptr;
-    if (const LONG found = KeyOf(key, 0, base); found != ERROR_SUCCESS)
-        return Finish(r, found);
-    const auto names = SplitPath(subKey ? subKey : "");
-    if (!names)
-        return Finish(r, ERROR_BAD_PATHNAME);
-    for (std::string_view name : *names) {
+    std::vector<std::string_view> names;
+    if (const LONG started = BeginKeyCall(r, key, subKey, result, base, names);
+        started != ERROR_SUCCESS)
+        return Finish(r, started);
+    for (std::string_view name : names) {
         const auto it = base->subkeys.find(name);
         if (it == base->subkeys.end())
             return Finish(r, ERROR_FILE_NOT_FOUND);
@@ -390,23 +401,14 @@ LONG FakeRegistry::Create(HKEY key, LPCSTR subKey, DWORD reserved, LPSTR classNa
         r.security = *security;
     r.resultPointer = result != nullptr;
     r.dispositionPointer = disposition != nullptr;
-    if (const Fault* f = InjectedFault(r)) {
-        StoreNullHandle(result);
-        return Finish(r, f->error);
-    }
-
-    if (!result)
-        return Finish(r, ERROR_INVALID_PARAMETER);
-    *result = nullptr;
     Key* base = nullptr;
-    if (const LONG found = KeyOf(key, 0, base); found != ERROR_SUCCESS)
-        return Finish(r, found);
-    const auto names = SplitPath(subKey ? subKey : "");
-    if (!names)
-        return Finish(r, ERROR_BAD_PATHNAME);
+    std::vector<std::string_view> names;
+    if (const LONG started = BeginKeyCall(r, key, subKey, result, base, names);
+        started != ERROR_SUCCESS)
+        return Finish(r, started);
     Key* walk = base;
     bool createsNew = false;
-    for (std::string_view name : *names) {
+    for (std::string_view name : names) {
         auto& slot = walk->subkeys[std::string(name)];
         if (!slot) {
             slot = std::make_unique<Key>();

@@ -165,6 +165,8 @@ class FakeRegistry {
     const Fault* FaultFor(Call call) const;
     const Fault* InjectedFault(CallRecord& record);
     LONG KeyOf(HKEY key, REGSAM needed, Key*& found);
+    LONG BeginKeyCall(CallRecord& r, HKEY key, LPCSTR subKey, PHKEY result, Key*& base,
+                      std::vector<std::string_view>& names);
     LONG Finish(CallRecord& record, LONG result);
     const OpenHandle* Resolve(HKEY key) const;
     HKEY NewHandle(Key* key, REGSAM access);
