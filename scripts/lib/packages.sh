@@ -1,15 +1,16 @@
 # Makes sure the Debian packages and the Hungarian locale that building, running and
-# testing need are present. Installs what is missing when run as root; otherwise prints
-# the one command that would and fails.
+# testing need are present. As root it installs what is missing; otherwise it prints the one
+# command that would, and stops the script.
 
 zintar_packages=(
     cmake g++-mingw-w64-x86-64 wine wine64 xvfb xauth xdotool x11-xkb-utils xclip
-    locales imagemagick fonts-liberation googletest clang libgif-dev
+    locales imagemagick fonts-liberation googletest clang libgif-dev zip faketime
 )
 
+# zintar_missing_packages PACKAGE...: prints those not installed, one a line.
 zintar_missing_packages() {
     local p
-    for p in "${zintar_packages[@]}"; do
+    for p in "$@"; do
         if [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" != "install ok installed" ]; then
             printf '%s\n' "$p"
         fi
@@ -20,27 +21,37 @@ zintar_has_hungarian_locale() {
     locale -a 2>/dev/null | grep -qix 'hu_HU.utf8'
 }
 
+zintar_locale_command="localedef -i hu_HU -f UTF-8 hu_HU.UTF-8"
+
+# zintar_ensure_packages [EXTRA-PACKAGE...]: the project's packages, the extra ones and the
+# Hungarian locale.
 zintar_ensure_packages() {
-    local missing
-    missing=$(zintar_missing_packages | tr '\n' ' ')
+    zintar_step "checking the Debian packages"
+    local missing needs_locale=
+    missing=$(zintar_missing_packages "${zintar_packages[@]}" "$@" | tr '\n' ' ')
     missing=${missing% }
+    zintar_has_hungarian_locale || needs_locale=1
+    [ -z "$missing" ] && [ -z "$needs_locale" ] && return 0
+
+    if [ "$(id -u)" -ne 0 ]; then
+        # One line that does everything, to paste into a root shell.
+        local line= what=
+        [ -n "$missing" ] && what="Debian packages"
+        [ -n "$needs_locale" ] && what="${what:+$what and }the hu_HU.UTF-8 locale"
+        [ -n "$missing" ] && line="apt-get update && apt-get install -y $missing"
+        [ -n "$needs_locale" ] && line="${line:+$line && }$zintar_locale_command"
+        zintar_fail "$what missing; as root, run:
+  $line"
+    fi
     if [ -n "$missing" ]; then
-        if [ "$(id -u)" -ne 0 ]; then
-            echo "Missing Debian packages. Install them with:" >&2
-            echo "  sudo apt-get update && sudo apt-get install -y $missing" >&2
-            return 1
-        fi
+        zintar_step "installing the Debian packages ($missing)"
         echo "Installing: $missing" >&2
         apt-get update -qq >&2
         # shellcheck disable=SC2086
         DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >&2
     fi
     if ! zintar_has_hungarian_locale; then
-        if [ "$(id -u)" -ne 0 ]; then
-            echo "The hu_HU.UTF-8 locale is missing. Generate it with:" >&2
-            echo "  sudo localedef -i hu_HU -f UTF-8 hu_HU.UTF-8" >&2
-            return 1
-        fi
-        localedef -i hu_HU -f UTF-8 hu_HU.UTF-8 >&2
+        zintar_step "generating the hu_HU.UTF-8 locale"
+        $zintar_locale_command >&2
     fi
 }

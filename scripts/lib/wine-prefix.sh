@@ -1,15 +1,29 @@
 # Private Wine prefixes under the build folder; ~/.wine is never touched.
 #   null: the "null" graphics driver, windows and controls work without an X server
 #   x11:  a real X driver (Xvfb in tests) without window-manager waits
+#
+# Sourcing this file needs no Wine yet: a fresh machine gets it from the package step that
+# runs afterwards. zintar_find_wine resolves it once it is needed.
 
-zintar_wine=/usr/lib/wine/wine64
-[ -x "$zintar_wine" ] || zintar_wine=$(command -v wine)
-
+zintar_wine=
 zintar_lib_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# Sets zintar_wine, or says that Wine is missing and fails.
+zintar_find_wine() {
+    if [ -x /usr/lib/wine/wine64 ]; then
+        zintar_wine=/usr/lib/wine/wine64
+    elif ! zintar_wine=$(command -v wine); then
+        echo "Wine is not installed: run ./scripts/test or ./scripts/start as root once." >&2
+        return 1
+    fi
+}
+# Scripts that run after the package step may use $zintar_wine straight away.
+zintar_find_wine 2>/dev/null || true
 
 # zintar_ensure_wine_prefix DIR KIND
 zintar_ensure_wine_prefix() {
     local prefix=$1 kind=$2
+    zintar_find_wine
     mkdir -p "$(dirname "$prefix")"
     # The settings files' checksum marks a finished prefix; changed settings are applied again.
     local settings
@@ -17,16 +31,23 @@ zintar_ensure_wine_prefix() {
     (
         flock 9
         [ "$(cat "$prefix/.zintar-ready" 2>/dev/null)" == "$settings" ] && exit 0
+        local log=$prefix.log
         if [ ! -f "$prefix/system.reg" ]; then
             rm -rf "$prefix"
             # No Mono or Gecko: the program needs neither, and their installers would ask.
-            WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY= \
-                "$zintar_wine" wineboot -i >/dev/null 2>&1
+            if ! WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY= \
+                "$zintar_wine" wineboot -i >"$log" 2>&1; then
+                echo "Wine could not create the prefix $prefix; its output is in $log" >&2
+                exit 1
+            fi
         fi
         local file
         for file in prefix-common.reg "prefix-$kind.reg"; do
-            WINEPREFIX=$prefix WINEDEBUG=-all DISPLAY= \
-                "$zintar_wine" regedit /S "$(winepath_of "$zintar_lib_dir/$file")" >/dev/null 2>&1
+            if ! WINEPREFIX=$prefix WINEDEBUG=-all DISPLAY= \
+                "$zintar_wine" regedit /S "$(winepath_of "$zintar_lib_dir/$file")" >>"$log" 2>&1; then
+                echo "Wine could not apply $file to the prefix $prefix; see $log" >&2
+                exit 1
+            fi
         done
         WINEPREFIX=$prefix wineserver -w
         printf '%s' "$settings" >"$prefix/.zintar-ready"
