@@ -30,6 +30,8 @@ struct Picture {
 // Uncompressed 24 bits per pixel, bottom-up rows padded with zeros to four bytes, pixels
 // right after the two headers, file size exact.
 Picture decodeBmp24(const Bytes& file);
+// The same layout at 32 bits per pixel; pixels are 0xAARRGGBB.
+Picture decodeBmp32(const Bytes& file);
 
 struct GifCloser {
     void operator()(GifFileType* gif) const;
@@ -41,5 +43,8 @@ struct Gif {
     std::uint32_t at(int x, int y) const { return colour(index(x, y)); }
 };
 Gif slurpGif(const std::string& resourceName); // DGifSlurp, one image expected
+
+// Runs a command line through the shell and gives its exit status (-1 when none).
+int run(const std::string& commandLine);
 
 } // namespace pictures_test

@@ -1,4 +1,4 @@
-// Uncompressed 24-bit Windows bitmap files.
+// Uncompressed 24-bit and 32-bit Windows bitmap files.
 #pragma once
 
 #include "raster.h"
@@ -10,5 +10,10 @@ namespace zintar::pictures {
 
 // Bottom-up rows, as the bitmap format expects by default; blue, green, red per pixel.
 std::vector<std::uint8_t> encodeBmp24(const RgbImage& picture);
+
+// Blue, green, red, alpha per pixel, written as they are (so premultiplied stays
+// premultiplied), with the plain info header that resource compilers and LoadImage take;
+// the fourth byte is the alpha that AlphaBlend reads.
+std::vector<std::uint8_t> encodeBmp32(const RgbaImage& picture);
 
 } // namespace zintar::pictures

@@ -3,6 +3,7 @@
 // same bytes and the committed resource files can be checked against a fresh run.
 #include "bmp_writer.h"
 #include "emblem_art.h"
+#include "file_output.h"
 #include "flag_art.h"
 #include "gif_writer.h"
 #include "highlight.h"
@@ -13,7 +14,6 @@
 #include <cstdint>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <span>
 #include <stdexcept>
@@ -25,31 +25,21 @@ using namespace zintar::pictures;
 
 namespace {
 
-void writeFile(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-        throw std::runtime_error("cannot write " + file.string());
-    }
-}
-
 void writeFlag(const fs::path& dir, const char* name, const Flag& flag) {
     const fs::path gif = dir / (std::string(name) + ".gif");
     writeGif(gif, flag.picture, flag.transparentIndex);
     // giflib creates its files readable by the owner only; make them like the others.
     fs::permissions(gif, fs::perms::group_read | fs::perms::others_read, fs::perm_options::add);
-    writeFile(dir / (std::string(name) + "_hl.bmp"), encodeBmp24(highlightOf(flag)));
+    writeFileReplacing(dir / (std::string(name) + "_hl.bmp"), encodeBmp24(highlightOf(flag)));
 }
 
 void writeAll(const fs::path& dir) {
     fs::create_directories(dir);
     writeFlag(dir, "imgLangEng", englishFlag());
     writeFlag(dir, "imgLangHUN", hungarianFlag());
-    writeFile(dir / "Image2.bmp", encodeBmp24(emblem()));
+    writeFileReplacing(dir / "Image2.bmp", encodeBmp24(emblem()));
     const std::array<MaskedImage, 2> icon = {keyCapIcon(16), keyCapIcon(32)};
-    writeFile(dir / "frmZintar.ico", encodeIco4(icon));
+    writeFileReplacing(dir / "frmZintar.ico", encodeIco4(icon));
 }
 
 } // namespace

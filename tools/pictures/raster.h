@@ -1,5 +1,5 @@
-// Pixel containers shared by the picture generator: a full-colour picture and a palette
-// picture, both stored row by row from the top-left corner.
+// Pixel containers shared by the picture tools: full-colour pictures with and without alpha
+// and a palette picture, all stored row by row from the top-left corner.
 #pragma once
 
 #include <cstdint>
@@ -44,6 +44,27 @@ struct IndexedImage {
         : width(w), height(h), palette(std::move(colours)), pixels(std::size_t(w) * h, fill) {}
     std::uint8_t& at(int x, int y) { return pixels[std::size_t(y) * width + x]; }
     std::uint8_t at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
+};
+
+// One pixel of a premultiplied-alpha picture, as AlphaBlend with AC_SRC_ALPHA reads it: each
+// colour component already multiplied by alpha / 255.
+struct PremultipliedRgba {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    std::uint8_t a = 0;
+
+    friend bool operator==(const PremultipliedRgba&, const PremultipliedRgba&) = default;
+};
+
+struct RgbaImage {
+    int width = 0;
+    int height = 0;
+    std::vector<PremultipliedRgba> pixels;
+
+    RgbaImage(int w, int h) : width(w), height(h), pixels(std::size_t(w) * h) {}
+    PremultipliedRgba& at(int x, int y) { return pixels[std::size_t(y) * width + x]; }
+    const PremultipliedRgba& at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
 };
 
 // A palette picture with a one-bit mask: pixels where `opaque` is false are see-through.
