@@ -26,18 +26,28 @@ zintar_locale_command="localedef -i hu_HU -f UTF-8 hu_HU.UTF-8"
 # zintar_ensure_packages [EXTRA-PACKAGE...]: the project's packages, the extra ones and the
 # Hungarian locale.
 zintar_ensure_packages() {
+    zintar_ensure_debian_packages "${zintar_packages[@]}" "$@" --locale
+}
+
+# zintar_ensure_debian_packages PACKAGE... [--locale]: just these (and the locale).
+zintar_ensure_debian_packages() {
     zintar_step "checking the Debian packages"
-    local missing needs_locale=
-    missing=$(zintar_missing_packages "${zintar_packages[@]}" "$@" | tr '\n' ' ')
-    missing=${missing% }
-    zintar_has_hungarian_locale || needs_locale=1
+    local missing= needs_locale= p
+    for p in "$@"; do
+        if [ "$p" == --locale ]; then
+            zintar_has_hungarian_locale || needs_locale=1
+        elif [ -n "$(zintar_missing_packages "$p")" ]; then
+            missing="${missing:+$missing }$p"
+        fi
+    done
     [ -z "$missing" ] && [ -z "$needs_locale" ] && return 0
 
     if [ "$(id -u)" -ne 0 ]; then
         # One line that does everything, to paste into a root shell.
-        local line= what=
-        [ -n "$missing" ] && what="Debian packages"
-        [ -n "$needs_locale" ] && what="${what:+$what and }the hu_HU.UTF-8 locale"
+        local line= what="the hu_HU.UTF-8 locale is"
+        if [ -n "$missing" ]; then
+            what="Debian packages ${needs_locale:+and the hu_HU.UTF-8 locale }are"
+        fi
         [ -n "$missing" ] && line="apt-get update && apt-get install -y $missing"
         [ -n "$needs_locale" ] && line="${line:+$line && }$zintar_locale_command"
         zintar_fail "$what missing; as root, run:
@@ -50,7 +60,7 @@ zintar_ensure_packages() {
         # shellcheck disable=SC2086
         DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >&2
     fi
-    if ! zintar_has_hungarian_locale; then
+    if [ -n "$needs_locale" ]; then
         zintar_step "generating the hu_HU.UTF-8 locale"
         $zintar_locale_command >&2
     fi
