@@ -9,7 +9,8 @@ inline constexpr wchar_t kImageWindowClass[] = L"Zintar.Image";
 
 bool RegisterImageWindowClass(HINSTANCE instance);
 
-// The bitmap stays owned by the caller; a 32-bit bitmap is drawn with its alpha channel.
+// The bitmap stays owned by the caller; a 32-bit bitmap is drawn with AlphaBlend, its alpha
+// premultiplied.
 void SetImageBitmap(HWND image, HBITMAP bitmap);
 
 void PaintImage(HWND image, HDC dc);
