@@ -4,13 +4,31 @@
 // and finally which control has the keyboard focus. Output is UTF-8, tab-separated.
 //
 //   inspector [--wait SECONDS]
+//   inspector --list [--pid PROCESS-ID] [--title TITLE] [--last ROWS] [--wait SECONDS]
 //
-// Exit code 0 when the window was found, 2 when it did not appear in time.
+// With --list (or --pid or --title) it reads a list instead: the first ListView (window class
+// SysListView32) in a visible top-level window, that window chosen by its exact title, by its
+// process, or else among the windows of the process that shows the Zintar window, topmost
+// first. Texts are escaped as in the control lines; the lines are
+//   list      TITLE-OF-ITS-WINDOW  CONTROL-ID  ROWS  COLUMNS
+//   column    INDEX  TITLE                      one per column
+//   row       INDEX  CELL-0  CELL-1 ...         one per row (the last ROWS only with --last)
+//   selected  [INDEX ...]                       the selected rows, ascending
+//
+// Exit code 0 when the window was found, 2 when it did not appear in time, 3 when the list
+// could not be read (the reason on stderr; nothing on stdout).
 #include <windows.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <string>
+#include <vector>
+
+#include "command_line.h"
+#include "list_view_reader.h"
 
 #include "app/control_ids.h"
 #include "app/layout.h"
@@ -69,13 +87,116 @@ void Print(const std::wstring& line) {
     fwrite(bytes.data(), 1, bytes.size(), stdout);
 }
 
+struct Options {
+    double waitSeconds = 0;
+    bool list = false;
+    DWORD processId = 0; // 0: the process of the Zintar window
+    bool byTitle = false;
+    std::wstring title;
+    int lastRows = INT_MAX;
+};
+
+Options OptionsOf(const std::vector<std::wstring>& arguments) {
+    Options options;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::wstring& option = arguments[i];
+        const bool valueFollows = i + 1 < arguments.size();
+        if (option == L"--wait" && valueFollows) {
+            options.waitSeconds = std::wcstod(arguments[++i].c_str(), nullptr);
+        } else if (option == L"--list") {
+            options.list = true;
+        } else if (option == L"--pid" && valueFollows) {
+            options.list = true;
+            options.processId = std::wcstoul(arguments[++i].c_str(), nullptr, 0);
+        } else if (option == L"--last" && valueFollows) {
+            options.list = true;
+            const long rows = std::wcstol(arguments[++i].c_str(), nullptr, 10);
+            options.lastRows = static_cast<int>(std::clamp<long>(rows, 0, INT_MAX));
+        } else if (option == L"--title" && valueFollows) {
+            options.list = true;
+            options.byTitle = true;
+            options.title = arguments[++i];
+        }
+    }
+    return options;
+}
+
+struct ListSearch {
+    const Options& options;
+    DWORD processId;
+    HWND window = nullptr;
+    HWND list = nullptr;
+};
+
+BOOL CALLBACK VisitTopLevel(HWND window, LPARAM searchAddress) {
+    ListSearch& search = *reinterpret_cast<ListSearch*>(searchAddress);
+    if (!IsWindowVisible(window))
+        return TRUE;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (search.processId != 0 && processId != search.processId)
+        return TRUE;
+    if (search.options.byTitle && WindowText(window) != search.options.title)
+        return TRUE;
+    const HWND list = inspector::FindListView(window);
+    if (!list)
+        return TRUE;
+    search.window = window;
+    search.list = list;
+    return FALSE;
+}
+
+int PrintList(const Options& options) {
+    ListSearch search{options, options.processId};
+    const ULONGLONG deadline =
+        GetTickCount64() + static_cast<ULONGLONG>(options.waitSeconds * 1000);
+    for (;;) {
+        if (search.processId == 0 && !options.byTitle) {
+            if (const HWND form = FindWindowW(kFormClass, nullptr))
+                GetWindowThreadProcessId(form, &search.processId);
+        }
+        if (search.processId != 0 || options.byTitle)
+            EnumWindows(VisitTopLevel, reinterpret_cast<LPARAM>(&search));
+        if (search.list)
+            break;
+        if (GetTickCount64() >= deadline) {
+            fprintf(stderr, "inspector: no visible window with a list view\n");
+            return 2;
+        }
+        Sleep(50);
+    }
+
+    inspector::ListViewContents contents;
+    std::wstring error;
+    if (!inspector::ListViewReader(search.list).Read(contents, error, options.lastRows)) {
+        fprintf(stderr, "inspector: %s\n", Utf8(error).c_str());
+        return 3;
+    }
+    Print(L"list\t" + Escaped(WindowText(search.window)) + L"\t" +
+          std::to_wstring(GetDlgCtrlID(search.list)) + L"\t" + std::to_wstring(contents.rowCount) +
+          L"\t" + std::to_wstring(contents.columns.size()));
+    for (size_t c = 0; c < contents.columns.size(); ++c)
+        Print(L"column\t" + std::to_wstring(c) + L"\t" + Escaped(contents.columns[c]));
+    for (size_t r = 0; r < contents.rows.size(); ++r) {
+        std::wstring line = L"row\t" + std::to_wstring(contents.firstRow + static_cast<int>(r));
+        for (const std::wstring& cell : contents.rows[r])
+            line += L"\t" + Escaped(cell);
+        Print(line);
+    }
+    std::wstring selected = L"selected";
+    for (int row : contents.selected)
+        selected += L"\t" + std::to_wstring(row);
+    Print(selected);
+    return 0;
+}
+
 } // namespace
 
-int main(int argc, char** argv) {
-    double waitSeconds = 0;
-    for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]) == "--wait" && i + 1 < argc)
-            waitSeconds = std::atof(argv[++i]);
+int main() {
+    const Options options = OptionsOf(inspector::CommandLineArguments());
+    if (options.list)
+        return PrintList(options);
+    const double waitSeconds = options.waitSeconds;
 
     HWND form = nullptr;
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(waitSeconds * 1000);
