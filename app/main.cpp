@@ -2,16 +2,16 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/frmZintar.h"
+#include "ui/main_window.h"
 #include "app/message_loop.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
-    zintar::frmZintar form;
-    if (!form.Create(instance, /*endsProgram=*/true))
+    zintar::MainWindow window;
+    if (!window.Create(instance, /*endsProgram=*/true))
         return 1;
-    form.Show(showCommand);
-    return zintar::RunMessageLoop(form.hwnd());
+    window.Show(showCommand);
+    return zintar::RunMessageLoop(window.hwnd());
 }

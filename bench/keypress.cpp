@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "app/frmZintar.h"
+#include "ui/main_window.h"
 #include "app/message_loop.h"
 
 namespace {
@@ -89,9 +89,9 @@ struct Write {
 // press writes where; installed for one press only, before anything is timed.
 class WriteRecorder {
   public:
-    explicit WriteRecorder(const zintar::frmZintar& form) {
+    explicit WriteRecorder(const zintar::MainWindow& form) {
         for (int i = 0; i < zintar::kControlCount; ++i)
-            if (HWND hwnd = form.control(static_cast<zintar::Ctl>(i))) {
+            if (HWND hwnd = form.control(static_cast<zintar::Control>(i))) {
                 SetWindowSubclass(hwnd, &Hook, kTag, reinterpret_cast<DWORD_PTR>(this));
                 hooked_.push_back(hwnd);
             }
@@ -136,31 +136,31 @@ LRESULT CALLBACK FormHook(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, D
 // the key's name, and the three character fields cleared. The character: the same key
 // fields again, the three character fields filled, and the caret put behind the character.
 struct ExpectedWrite {
-    zintar::Ctl control;
+    zintar::Control control;
     UINT message;
 };
 constexpr ExpectedWrite kRefreshWrites[] = {
-    {zintar::Ctl::lblShift, WM_SETTEXT},  {zintar::Ctl::Tcode_dec, WM_SETTEXT},
-    {zintar::Ctl::Tcode_hex, WM_SETTEXT}, {zintar::Ctl::lblSpec, WM_SETTEXT},
-    {zintar::Ctl::lblSpec, WM_SETTEXT},   {zintar::Ctl::lblSpec, WM_SETTEXT},
-    {zintar::Ctl::Tcc, WM_SETTEXT},       {zintar::Ctl::Thex, WM_SETTEXT},
-    {zintar::Ctl::Tchar, WM_SETTEXT},
+    {zintar::Control::ModifiersReadOut, WM_SETTEXT},  {zintar::Control::KeyCodeBox, WM_SETTEXT},
+    {zintar::Control::KeyHexBox, WM_SETTEXT}, {zintar::Control::CombinationReadOut, WM_SETTEXT},
+    {zintar::Control::CombinationReadOut, WM_SETTEXT},   {zintar::Control::CombinationReadOut, WM_SETTEXT},
+    {zintar::Control::CharCodeBox, WM_SETTEXT},       {zintar::Control::CharHexBox, WM_SETTEXT},
+    {zintar::Control::CaptureBox, WM_SETTEXT},
 
-    {zintar::Ctl::lblShift, WM_SETTEXT},  {zintar::Ctl::Tcode_dec, WM_SETTEXT},
-    {zintar::Ctl::Tcode_hex, WM_SETTEXT}, {zintar::Ctl::lblSpec, WM_SETTEXT},
-    {zintar::Ctl::lblSpec, WM_SETTEXT},   {zintar::Ctl::lblSpec, WM_SETTEXT},
-    {zintar::Ctl::Tcc, WM_SETTEXT},       {zintar::Ctl::Thex, WM_SETTEXT},
-    {zintar::Ctl::Tchar, WM_SETTEXT},     {zintar::Ctl::Tchar, EM_SETSEL},
+    {zintar::Control::ModifiersReadOut, WM_SETTEXT},  {zintar::Control::KeyCodeBox, WM_SETTEXT},
+    {zintar::Control::KeyHexBox, WM_SETTEXT}, {zintar::Control::CombinationReadOut, WM_SETTEXT},
+    {zintar::Control::CombinationReadOut, WM_SETTEXT},   {zintar::Control::CombinationReadOut, WM_SETTEXT},
+    {zintar::Control::CharCodeBox, WM_SETTEXT},       {zintar::Control::CharHexBox, WM_SETTEXT},
+    {zintar::Control::CaptureBox, WM_SETTEXT},     {zintar::Control::CaptureBox, EM_SETSEL},
 };
 
-const wchar_t* NameOf(const zintar::frmZintar& form, HWND hwnd) {
+const wchar_t* NameOf(const zintar::MainWindow& form, HWND hwnd) {
     for (int i = 0; i < zintar::kControlCount; ++i)
-        if (form.control(static_cast<zintar::Ctl>(i)) == hwnd)
-            return zintar::Design(static_cast<zintar::Ctl>(i)).name;
+        if (form.control(static_cast<zintar::Control>(i)) == hwnd)
+            return zintar::Design(static_cast<zintar::Control>(i)).name;
     return L"?";
 }
 
-bool MatchesRefresh(const zintar::frmZintar& form, const std::vector<Write>& writes) {
+bool MatchesRefresh(const zintar::MainWindow& form, const std::vector<Write>& writes) {
     if (writes.size() != std::size(kRefreshWrites))
         return false;
     for (size_t i = 0; i < writes.size(); ++i)
@@ -201,9 +201,9 @@ int main(int argc, char** argv) {
     const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
-    zintar::FormPlatform platform;
+    zintar::PlatformSeams platform;
     platform.registry = &kNoRegistry;
-    zintar::frmZintar form(platform);
+    zintar::MainWindow form(platform);
     if (!form.Create(GetModuleHandleW(nullptr), false)) {
         std::fprintf(stderr, "the form could not be created\n");
         return 1;
@@ -212,7 +212,7 @@ int main(int argc, char** argv) {
     Pump(form.hwnd());
     SetWindowSubclass(form.hwnd(), &FormHook, 1, 0);
 
-    const HWND box = form.control(zintar::Ctl::Tchar);
+    const HWND box = form.control(zintar::Control::CaptureBox);
     const LPARAM keyDownInfo =
         1 | (static_cast<LPARAM>(MapVirtualKeyW('A', MAPVK_VK_TO_VSC)) << 16);
     auto press = [&] {
@@ -228,9 +228,9 @@ int main(int argc, char** argv) {
         writes = recorder.writes();
     }
     Pump(form.hwnd());
-    const std::wstring shown = TextOf(form.control(zintar::Ctl::lblSpec));
+    const std::wstring shown = TextOf(form.control(zintar::Control::CombinationReadOut));
     if (shown != L"Shift + A" || TextOf(box) != L"A" ||
-        TextOf(form.control(zintar::Ctl::Tcc)) != L"65") {
+        TextOf(form.control(zintar::Control::CharCodeBox)) != L"65") {
         std::fprintf(stderr, "the key press did not reach the form's handlers (key name \"%ls\")\n",
                      shown.c_str());
         return 1;

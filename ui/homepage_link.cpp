@@ -1,11 +1,11 @@
-#include "app/frmZintar.h"
-#include "ui/modVarnickCommon.h"
+#include "platform/shell.h"
+#include "ui/main_window.h"
 
 namespace zintar {
 
 // The click changes no state: the link stays lit while the pointer is on it.
-void frmZintar::lblHomepage_Click() {
-    OpenHomepage(hwnd_, platform_.shellExecuteA);
+void MainWindow::OpenHomepageLink() {
+    OpenHomepage(hwnd_, seams_.shellExecuteA);
 }
 
 } // namespace zintar

@@ -11,8 +11,8 @@ struct Shown {
 class CaptureBox : public FormFixture {
   protected:
     Shown Fields() {
-        return {Text(Ctl::lblShift), Text(Ctl::Tcode_dec), Text(Ctl::Tcode_hex), Text(Ctl::lblSpec),
-                Text(Ctl::Tcc),      Text(Ctl::Thex),      Text(Ctl::Tchar)};
+        return {Text(Control::ModifiersReadOut), Text(Control::KeyCodeBox), Text(Control::KeyHexBox), Text(Control::CombinationReadOut),
+                Text(Control::CharCodeBox),      Text(Control::CharHexBox),      Text(Control::CaptureBox)};
     }
     void ExpectShown(const Shown& want) {
         const Shown got = Fields();
@@ -27,117 +27,116 @@ class CaptureBox : public FormFixture {
 };
 
 TEST_F(CaptureBox, ShiftThenAShowsTheModifierTheCombinationAndTheCharacter) {
-    KeyDown(Ctl::Tchar, VK_SHIFT, kShift);
+    KeyDown(Control::CaptureBox, VK_SHIFT, kShift);
     ExpectShown({L"1", L"16", L"10", L"Shift", L"", L"", L""});
 
-    KeyDown(Ctl::Tchar, 'A', kShift);
+    KeyDown(Control::CaptureBox, 'A', kShift);
     ExpectShown({L"1", L"65", L"41", L"Shift + A", L"", L"", L""});
 
-    EXPECT_EQ(KeyPress(Ctl::Tchar, L'A'), 0);
+    EXPECT_EQ(KeyPress(Control::CaptureBox, L'A'), 0);
     ExpectShown({L"1", L"65", L"41", L"Shift + A", L"65", L"41", L"A"});
     // The refresh's own writes raise the code boxes' change events; had they acted, the mask
     // would be 0 and the key code gone.
-    EXPECT_EQ(State().iShift, 1);
-    EXPECT_EQ(State().iKey, 65);
-    EXPECT_EQ(State().iChar, 65);
-    EXPECT_TRUE(State().bEvents);
+    EXPECT_EQ(State().codes.modifiers, 1);
+    EXPECT_EQ(State().codes.key, 65);
+    EXPECT_EQ(State().codes.character, 65);
     // The caret stands behind the one character, nothing selected.
     DWORD start = 0, end = 0;
-    SendMessageW(Control(Ctl::Tchar), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+    SendMessageW(Window(Control::CaptureBox), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 1u);
     EXPECT_EQ(end, 1u);
 }
 
 TEST_F(CaptureBox, AKeyAloneGivesTheLowerCaseCharacter) {
-    KeyDown(Ctl::Tchar, 'A');
+    KeyDown(Control::CaptureBox, 'A');
     ExpectShown({L"0", L"65", L"41", L"A", L"", L"", L""});
-    KeyPress(Ctl::Tchar, L'a');
+    KeyPress(Control::CaptureBox, L'a');
     ExpectShown({L"0", L"65", L"41", L"A", L"97", L"61", L"a"});
 }
 
 TEST_F(CaptureBox, KeysWithoutCharacterLeaveTheCharacterFieldsEmpty) {
-    TypeKey(Ctl::Tchar, 'A', L'a');
-    KeyDown(Ctl::Tchar, VK_F5);
+    TypeKey(Control::CaptureBox, 'A', L'a');
+    KeyDown(Control::CaptureBox, VK_F5);
     ExpectShown({L"0", L"116", L"74", L"F5", L"", L"", L""});
-    EXPECT_EQ(State().iChar, -1);
+    EXPECT_EQ(State().codes.character, -1);
 }
 
 TEST_F(CaptureBox, ControlCharactersAreShownWithTheirCodesAndSuppressed) {
-    TypeKey(Ctl::Tchar, VK_RETURN, L'\r');
-    EXPECT_EQ(Text(Ctl::lblSpec), L"Enter");
-    EXPECT_EQ(Text(Ctl::Tcode_dec), L"13");
-    EXPECT_EQ(Text(Ctl::Tcc), L"13");
-    EXPECT_EQ(Text(Ctl::Thex), L"0D");
+    TypeKey(Control::CaptureBox, VK_RETURN, L'\r');
+    EXPECT_EQ(Text(Control::CombinationReadOut), L"Enter");
+    EXPECT_EQ(Text(Control::KeyCodeBox), L"13");
+    EXPECT_EQ(Text(Control::CharCodeBox), L"13");
+    EXPECT_EQ(Text(Control::CharHexBox), L"0D");
 
-    TypeKey(Ctl::Tchar, 'C', 3, kCtrl);
+    TypeKey(Control::CaptureBox, 'C', 3, kCtrl);
     ExpectShown({L"2", L"67", L"43", L"Ctrl + C", L"3", L"03", L"\x03"});
 
-    TypeKey(Ctl::Tchar, VK_ESCAPE, 27);
-    EXPECT_EQ(Text(Ctl::lblSpec), L"Escape");
-    EXPECT_EQ(Text(Ctl::Thex), L"1B");
+    TypeKey(Control::CaptureBox, VK_ESCAPE, 27);
+    EXPECT_EQ(Text(Control::CombinationReadOut), L"Escape");
+    EXPECT_EQ(Text(Control::CharHexBox), L"1B");
 }
 
 TEST_F(CaptureBox, CombinationNamesFollowTheModifierMask) {
-    KeyDown(Ctl::Tchar, VK_F5, kCtrl | kShift);
-    EXPECT_EQ(Text(Ctl::lblSpec), L"Ctrl + Shift + F5");
-    EXPECT_EQ(Text(Ctl::lblShift), L"3");
+    KeyDown(Control::CaptureBox, VK_F5, kCtrl | kShift);
+    EXPECT_EQ(Text(Control::CombinationReadOut), L"Ctrl + Shift + F5");
+    EXPECT_EQ(Text(Control::ModifiersReadOut), L"3");
 
-    KeyDown(Ctl::Tchar, VK_MENU, kAlt);
-    EXPECT_EQ(Text(Ctl::lblSpec), L"Alt");
-    EXPECT_EQ(Text(Ctl::lblShift), L"4");
+    KeyDown(Control::CaptureBox, VK_MENU, kAlt);
+    EXPECT_EQ(Text(Control::CombinationReadOut), L"Alt");
+    EXPECT_EQ(Text(Control::ModifiersReadOut), L"4");
 
     // A modifier key with another modifier held is named by the mask alone.
-    KeyDown(Ctl::Tchar, VK_SHIFT, kCtrl | kShift);
-    EXPECT_EQ(Text(Ctl::lblSpec), L"Ctrl + Shift");
+    KeyDown(Control::CaptureBox, VK_SHIFT, kCtrl | kShift);
+    EXPECT_EQ(Text(Control::CombinationReadOut), L"Ctrl + Shift");
 
-    KeyDown(Ctl::Tchar, VK_DELETE, kCtrl | kAlt | kShift);
-    EXPECT_EQ(Text(Ctl::lblSpec), L"Ctrl + Alt + Shift + Delete");
-    EXPECT_EQ(Text(Ctl::lblShift), L"7");
+    KeyDown(Control::CaptureBox, VK_DELETE, kCtrl | kAlt | kShift);
+    EXPECT_EQ(Text(Control::CombinationReadOut), L"Ctrl + Alt + Shift + Delete");
+    EXPECT_EQ(Text(Control::ModifiersReadOut), L"7");
 
     // A code without a name, with and without a modifier.
-    KeyDown(Ctl::Tchar, 0x87, kCtrl);
-    EXPECT_EQ(Text(Ctl::lblSpec), L"Ctrl + ");
-    KeyDown(Ctl::Tchar, 0x87);
-    EXPECT_EQ(Text(Ctl::lblSpec), L"");
-    EXPECT_EQ(Text(Ctl::Tcode_dec), L"135");
+    KeyDown(Control::CaptureBox, 0x87, kCtrl);
+    EXPECT_EQ(Text(Control::CombinationReadOut), L"Ctrl + ");
+    KeyDown(Control::CaptureBox, 0x87);
+    EXPECT_EQ(Text(Control::CombinationReadOut), L"");
+    EXPECT_EQ(Text(Control::KeyCodeBox), L"135");
 }
 
 TEST_F(CaptureBox, F10AndAltArriveAsSystemKeysAndAreCaptured) {
-    KeyDown(Ctl::Tchar, VK_F10);
-    EXPECT_EQ(Text(Ctl::lblSpec), L"F10");
-    EXPECT_EQ(Text(Ctl::Tcode_dec), L"121");
-    KeyDown(Ctl::Tchar, 'X', kAlt);
-    EXPECT_EQ(Text(Ctl::lblSpec), L"Alt + X");
-    EXPECT_EQ(Text(Ctl::lblShift), L"4");
+    KeyDown(Control::CaptureBox, VK_F10);
+    EXPECT_EQ(Text(Control::CombinationReadOut), L"F10");
+    EXPECT_EQ(Text(Control::KeyCodeBox), L"121");
+    KeyDown(Control::CaptureBox, 'X', kAlt);
+    EXPECT_EQ(Text(Control::CombinationReadOut), L"Alt + X");
+    EXPECT_EQ(Text(Control::ModifiersReadOut), L"4");
 }
 
 TEST_F(CaptureBox, RepeatedAndSuccessiveCharactersLeaveOneCharacter) {
     for (int i = 0; i < 5; ++i)
-        TypeKey(Ctl::Tchar, 'K', L'k');
-    EXPECT_EQ(Text(Ctl::Tchar), L"k");
-    TypeKey(Ctl::Tchar, 'M', L'm');
-    EXPECT_EQ(Text(Ctl::Tchar), L"m");
-    EXPECT_EQ(Text(Ctl::Tcc), L"109");
+        TypeKey(Control::CaptureBox, 'K', L'k');
+    EXPECT_EQ(Text(Control::CaptureBox), L"k");
+    TypeKey(Control::CaptureBox, 'M', L'm');
+    EXPECT_EQ(Text(Control::CaptureBox), L"m");
+    EXPECT_EQ(Text(Control::CharCodeBox), L"109");
 }
 
 TEST_F(CaptureBox, WesternCharactersUseTheirAnsiCodes) {
-    TypeKey(Ctl::Tchar, VK_OEM_7, L'\u00E9'); // é in code page 1252
-    EXPECT_EQ(Text(Ctl::Tcc), L"233");
-    EXPECT_EQ(Text(Ctl::Thex), L"E9");
-    EXPECT_EQ(Text(Ctl::Tchar), L"\u00E9");
+    TypeKey(Control::CaptureBox, VK_OEM_7, L'\u00E9'); // é in code page 1252
+    EXPECT_EQ(Text(Control::CharCodeBox), L"233");
+    EXPECT_EQ(Text(Control::CharHexBox), L"E9");
+    EXPECT_EQ(Text(Control::CaptureBox), L"\u00E9");
 }
 
 TEST_F(CaptureBox, ACharacterTheCodePageLacksIsShownWithoutAFalseCode) {
     // "ő" has no code in 1252; converting it would give "?" (63) or a look-alike "o" (111).
-    TypeKey(Ctl::Tchar, VK_OEM_4, L'\u0151');
-    EXPECT_EQ(State().iChar, -1);
-    EXPECT_EQ(Text(Ctl::Tcc), L"");
-    EXPECT_EQ(Text(Ctl::Thex), L"");
-    EXPECT_EQ(Text(Ctl::Tchar), L"");
+    TypeKey(Control::CaptureBox, VK_OEM_4, L'\u0151');
+    EXPECT_EQ(State().codes.character, -1);
+    EXPECT_EQ(Text(Control::CharCodeBox), L"");
+    EXPECT_EQ(Text(Control::CharHexBox), L"");
+    EXPECT_EQ(Text(Control::CaptureBox), L"");
     // The key itself is still shown.
-    EXPECT_EQ(Text(Ctl::Tcode_dec), L"219");
-    EXPECT_EQ(Text(Ctl::lblSpec), L"[ {");
+    EXPECT_EQ(Text(Control::KeyCodeBox), L"219");
+    EXPECT_EQ(Text(Control::CombinationReadOut), L"[ {");
 }
 
 TEST_F(CaptureBox, KeysThatTheBoxMustNotActOnAreHandledQuietly) {
@@ -152,54 +151,54 @@ TEST_F(CaptureBox, KeysThatTheBoxMustNotActOnAreHandledQuietly) {
         return DefSubclassProc(hwnd, msg, wp, lp);
     };
     SetWindowSubclass(form().hwnd(), hook, 1, reinterpret_cast<DWORD_PTR>(&menuCommands));
-    SetWindowSubclass(Control(Ctl::Tchar), hook, 1, reinterpret_cast<DWORD_PTR>(&menuCommands));
+    SetWindowSubclass(Window(Control::CaptureBox), hook, 1, reinterpret_cast<DWORD_PTR>(&menuCommands));
 
-    KeyDown(Ctl::Tchar, VK_MENU, kAlt);
-    SendMessageW(Control(Ctl::Tchar), WM_SYSKEYUP, VK_MENU, 0xC0000001);
-    KeyDown(Ctl::Tchar, VK_F10);
-    SendMessageW(Control(Ctl::Tchar), WM_SYSKEYUP, VK_F10, 0xC0000001);
-    KeyDown(Ctl::Tchar, 'A', kAlt);
-    SendMessageW(Control(Ctl::Tchar), WM_SYSCHAR, L'a', 1 | (1 << 29));
+    KeyDown(Control::CaptureBox, VK_MENU, kAlt);
+    SendMessageW(Window(Control::CaptureBox), WM_SYSKEYUP, VK_MENU, 0xC0000001);
+    KeyDown(Control::CaptureBox, VK_F10);
+    SendMessageW(Window(Control::CaptureBox), WM_SYSKEYUP, VK_F10, 0xC0000001);
+    KeyDown(Control::CaptureBox, 'A', kAlt);
+    SendMessageW(Window(Control::CaptureBox), WM_SYSCHAR, L'a', 1 | (1 << 29));
     EXPECT_TRUE(menuCommands.empty());
 
-    KeyDown(Ctl::Tchar, VK_SPACE, kAlt);
-    SendMessageW(Control(Ctl::Tchar), WM_SYSCHAR, L' ', 1 | (1 << 29));
+    KeyDown(Control::CaptureBox, VK_SPACE, kAlt);
+    SendMessageW(Window(Control::CaptureBox), WM_SYSCHAR, L' ', 1 | (1 << 29));
     ASSERT_EQ(menuCommands.size(), 1u);
     EXPECT_EQ(menuCommands[0], L' ');
 
     RemoveWindowSubclass(form().hwnd(), hook, 1);
-    RemoveWindowSubclass(Control(Ctl::Tchar), hook, 1);
+    RemoveWindowSubclass(Window(Control::CaptureBox), hook, 1);
 }
 
 TEST_F(CaptureBox, TabMovesTheFocusThroughTheFiveBoxesAndIsNeverCaptured) {
-    const Ctl order[] = {Ctl::Tchar,     Ctl::Tcc,       Ctl::Thex,
-                         Ctl::Tcode_dec, Ctl::Tcode_hex, Ctl::Tchar};
-    SetFocus(Control(Ctl::Tchar));
+    const Control order[] = {Control::CaptureBox,     Control::CharCodeBox,       Control::CharHexBox,
+                         Control::KeyCodeBox, Control::KeyHexBox, Control::CaptureBox};
+    SetFocus(Window(Control::CaptureBox));
     for (size_t i = 1; i < std::size(order); ++i) {
         PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
         Pump();
-        EXPECT_EQ(GetFocus(), Control(order[i])) << "after " << i << " Tab presses";
+        EXPECT_EQ(GetFocus(), Window(order[i])) << "after " << i << " Tab presses";
     }
     SetModifiers(kShift);
     for (size_t i = std::size(order) - 1; i > 0; --i) {
         PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
         Pump();
-        EXPECT_EQ(GetFocus(), Control(order[i - 1]));
+        EXPECT_EQ(GetFocus(), Window(order[i - 1]));
     }
     SetModifiers(0);
-    EXPECT_EQ(State().iKey, -1); // no Tab ever reached the capture box's key-down
+    EXPECT_EQ(State().codes.key, -1); // no Tab ever reached the capture box's key-down
 }
 
 TEST_F(CaptureBox, EnterAndEscapeReachTheBoxThroughTheMessageLoop) {
-    SetFocus(Control(Ctl::Tchar));
-    PostMessageW(Control(Ctl::Tchar), WM_KEYDOWN, VK_RETURN, 1);
+    SetFocus(Window(Control::CaptureBox));
+    PostMessageW(Window(Control::CaptureBox), WM_KEYDOWN, VK_RETURN, 1);
     Pump();
-    EXPECT_EQ(Text(Ctl::lblSpec), L"Enter");
-    EXPECT_EQ(Text(Ctl::Tcc), L"13"); // TranslateMessage made the key-press
-    PostMessageW(Control(Ctl::Tchar), WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_EQ(Text(Control::CombinationReadOut), L"Enter");
+    EXPECT_EQ(Text(Control::CharCodeBox), L"13"); // TranslateMessage made the key-press
+    PostMessageW(Window(Control::CaptureBox), WM_KEYDOWN, VK_ESCAPE, 1);
     Pump();
-    EXPECT_EQ(Text(Ctl::lblSpec), L"Escape");
-    EXPECT_EQ(GetFocus(), Control(Ctl::Tchar));
+    EXPECT_EQ(Text(Control::CombinationReadOut), L"Escape");
+    EXPECT_EQ(GetFocus(), Window(Control::CaptureBox));
 }
 
 } // namespace

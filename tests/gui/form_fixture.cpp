@@ -30,11 +30,11 @@ void FormFixture::SetUp() {
 
 void FormFixture::Restart() {
     form_.reset();
-    FormPlatform platform;
+    PlatformSeams platform;
     platform.registry = &registry_.api();
     platform.getCursorPos = &FakeGetCursorPos;
     platform.shellExecuteA = &FakeShellExecuteA;
-    form_ = std::make_unique<frmZintar>(platform);
+    form_ = std::make_unique<MainWindow>(platform);
     ASSERT_TRUE(form_->Create(GetModuleHandleW(nullptr), false));
     form_->Show(SW_SHOW);
     Pump();
@@ -46,9 +46,9 @@ void FormFixture::TearDown() {
     Pump();
 }
 
-std::wstring FormFixture::Text(Ctl id) {
+std::wstring FormFixture::Text(Control id) {
     wchar_t buffer[512]{};
-    GetWindowTextW(Control(id), buffer, 512);
+    GetWindowTextW(Window(id), buffer, 512);
     return buffer;
 }
 
@@ -65,26 +65,26 @@ void FormFixture::SetModifiers(short mask) {
     SetKeyboardState(keys);
 }
 
-void FormFixture::KeyDown(Ctl box, BYTE vk, short mask) {
+void FormFixture::KeyDown(Control box, BYTE vk, short mask) {
     SetModifiers(mask);
     const bool system = (mask & kAlt) || vk == VK_F10 || vk == VK_MENU;
     LPARAM lp = 1 | (static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16);
     if (mask & kAlt)
         lp |= (1 << 29);
-    SendMessageW(Control(box), system ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, lp);
+    SendMessageW(Window(box), system ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, lp);
 }
 
-LRESULT FormFixture::KeyPress(Ctl box, wchar_t ch) {
-    return SendMessageW(Control(box), WM_CHAR, ch, 1);
+LRESULT FormFixture::KeyPress(Control box, wchar_t ch) {
+    return SendMessageW(Window(box), WM_CHAR, ch, 1);
 }
 
-void FormFixture::TypeKey(Ctl box, BYTE vk, wchar_t ch, short mask) {
+void FormFixture::TypeKey(Control box, BYTE vk, wchar_t ch, short mask) {
     KeyDown(box, vk, mask);
     KeyPress(box, ch);
     SetModifiers(0);
 }
 
-void FormFixture::Type(Ctl box, std::wstring_view text) {
+void FormFixture::Type(Control box, std::wstring_view text) {
     for (wchar_t ch : text) {
         const SHORT scan = VkKeyScanW(ch);
         const BYTE vk = scan == -1 ? 0 : LOBYTE(scan);
@@ -104,10 +104,10 @@ void FormFixture::SetClipboardText(const std::wstring& text) {
     CloseClipboard();
 }
 
-void FormFixture::Paste(Ctl box, const std::wstring& text) {
+void FormFixture::Paste(Control box, const std::wstring& text) {
     SetClipboardText(text);
-    SendMessageW(Control(box), EM_SETSEL, 0, -1);
-    SendMessageW(Control(box), WM_PASTE, 0, 0); // what the context menu's Paste sends
+    SendMessageW(Window(box), EM_SETSEL, 0, -1);
+    SendMessageW(Window(box), WM_PASTE, 0, 0); // what the context menu's Paste sends
 }
 
 void FormFixture::Pump() {
@@ -116,16 +116,16 @@ void FormFixture::Pump() {
         ProcessMessage(form_ ? form_->hwnd() : nullptr, msg);
 }
 
-WriteLog::WriteLog(frmZintar& form) : form_(form) {
+WriteLog::WriteLog(MainWindow& form) : form_(form) {
     for (int i = 0; i < kControlCount; ++i)
-        if (HWND hwnd = form_.control(static_cast<Ctl>(i)))
+        if (HWND hwnd = form_.control(static_cast<Control>(i)))
             SetWindowSubclass(hwnd, &Hook, static_cast<UINT_PTR>(i),
                               reinterpret_cast<DWORD_PTR>(this));
 }
 
 WriteLog::~WriteLog() {
     for (int i = 0; i < kControlCount; ++i)
-        if (HWND hwnd = form_.control(static_cast<Ctl>(i)))
+        if (HWND hwnd = form_.control(static_cast<Control>(i)))
             RemoveWindowSubclass(hwnd, &Hook, static_cast<UINT_PTR>(i));
 }
 
@@ -133,16 +133,16 @@ LRESULT CALLBACK WriteLog::Hook(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_
                                 DWORD_PTR self) {
     auto* log = reinterpret_cast<WriteLog*>(self);
     if (msg == WM_SETTEXT)
-        log->entries_.push_back({static_cast<Ctl>(id), msg, reinterpret_cast<const wchar_t*>(lp)});
+        log->entries_.push_back({static_cast<Control>(id), msg, reinterpret_cast<const wchar_t*>(lp)});
     else if (msg == EM_SETSEL)
         log->entries_.push_back(
-            {static_cast<Ctl>(id), msg,
+            {static_cast<Control>(id), msg,
              std::to_wstring(static_cast<int>(wp)) + L"," + std::to_wstring(static_cast<int>(lp))});
     return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
-std::vector<Ctl> WriteLog::TextWrites() const {
-    std::vector<Ctl> writes;
+std::vector<Control> WriteLog::TextWrites() const {
+    std::vector<Control> writes;
     for (const Entry& e : entries_)
         if (e.message == WM_SETTEXT)
             writes.push_back(e.control);

@@ -1,5 +1,5 @@
 #pragma once
-// The real frmZintar with real controls, in this process. Keys are sent as the messages the
+// The real MainWindow with real controls, in this process. Keys are sent as the messages the
 // system would send, with the keyboard state set first so GetKeyState answers as it would.
 #include <windows.h>
 #include <commctrl.h>
@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/frmZintar.h"
+#include "ui/main_window.h"
 #include "app/message_loop.h"
 #include "tests/support/fake_registry.h"
 
@@ -37,24 +37,24 @@ class FormFixture : public ::testing::Test {
     // Re-creates the form, e.g. after the stored language changed.
     void Restart();
 
-    frmZintar& form() { return *form_; }
-    HWND Control(Ctl id) { return form_->control(id); }
-    std::wstring Text(Ctl id);
-    frmZintar::State State() const { return form_->state(); }
+    MainWindow& form() { return *form_; }
+    HWND Window(Control id) { return form_->control(id); }
+    std::wstring Text(Control id);
+    MainWindow::State State() const { return form_->state(); }
 
     // A key going down in a box, with the given modifiers held (1 Shift, 2 Ctrl, 4 Alt).
     // Alt and F10 arrive as WM_SYSKEYDOWN, like the real thing.
-    void KeyDown(Ctl box, BYTE vk, short mask = 0);
+    void KeyDown(Control box, BYTE vk, short mask = 0);
     // The character that key produces, as WM_CHAR; returns what the box did with it (0 when
     // the handler cancelled it).
-    LRESULT KeyPress(Ctl box, wchar_t ch);
+    LRESULT KeyPress(Control box, wchar_t ch);
     // Key-down and key-press together, as one typed key.
-    void TypeKey(Ctl box, BYTE vk, wchar_t ch, short mask = 0);
+    void TypeKey(Control box, BYTE vk, wchar_t ch, short mask = 0);
     // Typing digits or letters into a code box, one key at a time.
-    void Type(Ctl box, std::wstring_view text);
+    void Type(Control box, std::wstring_view text);
     // Text that reaches a box without a key-press: the context menu's Paste over the whole
     // contents.
-    void Paste(Ctl box, const std::wstring& text);
+    void Paste(Control box, const std::wstring& text);
     void SetClipboardText(const std::wstring& text);
     void Pump();
 
@@ -68,30 +68,30 @@ class FormFixture : public ::testing::Test {
     static POINT cursor_;
 
   private:
-    std::unique_ptr<frmZintar> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 // Records, in order, every text write (WM_SETTEXT) and caret move (EM_SETSEL) that reaches
 // the controls, to check what a refresh writes and in which order.
 class WriteLog {
   public:
-    explicit WriteLog(frmZintar& form);
+    explicit WriteLog(MainWindow& form);
     ~WriteLog();
     WriteLog(const WriteLog&) = delete;
     WriteLog& operator=(const WriteLog&) = delete;
 
     struct Entry {
-        Ctl control;
+        Control control;
         UINT message;
         std::wstring text;
     };
     const std::vector<Entry>& entries() const { return entries_; }
-    std::vector<Ctl> TextWrites() const; // the controls written, in order, repeats included
+    std::vector<Control> TextWrites() const; // the controls written, in order, repeats included
     void Clear() { entries_.clear(); }
 
   private:
     static LRESULT CALLBACK Hook(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    frmZintar& form_;
+    MainWindow& form_;
     std::vector<Entry> entries_;
 };
 

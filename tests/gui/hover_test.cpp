@@ -6,10 +6,10 @@ namespace {
 
 class Hover : public FormFixture {
   protected:
-    void MoveOver(Ctl id) { SendMessageW(Control(id), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2)); }
+    void MoveOver(Control id) { SendMessageW(Window(id), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2)); }
     void MoveOverBareWindow() { SendMessageW(form().hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(200, 30)); }
     void Tick() { SendMessageW(form().hwnd(), WM_TIMER, 1, 0); }
-    bool Shown(Ctl id) { return IsWindowVisible(Control(id)) != FALSE; }
+    bool Shown(Control id) { return IsWindowVisible(Window(id)) != FALSE; }
     RECT Outer() {
         RECT r{};
         GetWindowRect(form().hwnd(), &r);
@@ -18,43 +18,43 @@ class Hover : public FormFixture {
 };
 
 TEST_F(Hover, EachSpotLightsAloneAndStartsTheTimer) {
-    MoveOver(Ctl::imgLangEng);
-    EXPECT_EQ(State().iHover, 1);
-    EXPECT_TRUE(Shown(Ctl::imgLangEng_hl));
-    EXPECT_FALSE(Shown(Ctl::imgLangHUN_hl));
-    EXPECT_TRUE(State().tmrLangEnabled);
+    MoveOver(Control::EnglishFlag);
+    EXPECT_EQ(State().lit, HoverSpot::EnglishFlag);
+    EXPECT_TRUE(Shown(Control::EnglishFlagLit));
+    EXPECT_FALSE(Shown(Control::HungarianFlagLit));
+    EXPECT_TRUE(State().hoverTimerRunning);
 
     // Straight from one flag to the other.
-    MoveOver(Ctl::imgLangHUN);
-    EXPECT_EQ(State().iHover, 2);
-    EXPECT_FALSE(Shown(Ctl::imgLangEng_hl));
-    EXPECT_TRUE(Shown(Ctl::imgLangHUN_hl));
-    EXPECT_TRUE(State().tmrLangEnabled);
+    MoveOver(Control::HungarianFlag);
+    EXPECT_EQ(State().lit, HoverSpot::HungarianFlag);
+    EXPECT_FALSE(Shown(Control::EnglishFlagLit));
+    EXPECT_TRUE(Shown(Control::HungarianFlagLit));
+    EXPECT_TRUE(State().hoverTimerRunning);
 
-    MoveOver(Ctl::lblHomepage);
-    EXPECT_EQ(State().iHover, 3);
-    EXPECT_FALSE(Shown(Ctl::imgLangHUN_hl));
+    MoveOver(Control::HomepageLink);
+    EXPECT_EQ(State().lit, HoverSpot::HomepageLink);
+    EXPECT_FALSE(Shown(Control::HungarianFlagLit));
 }
 
 TEST_F(Hover, OtherControlsLeaveTheEffectAsItIs) {
-    MoveOver(Ctl::imgLangHUN);
-    for (Ctl other : {Ctl::lblChar, Ctl::lblTitle, Ctl::Image2, Ctl::Label5, Ctl::lblSpec,
-                      Ctl::imgLangHUN_hl, Ctl::Tcc}) {
+    MoveOver(Control::HungarianFlag);
+    for (Control other : {Control::CharacterCaption, Control::TitleLabel, Control::Emblem, Control::PublisherLabel, Control::CombinationReadOut,
+                      Control::HungarianFlagLit, Control::CharCodeBox}) {
         MoveOver(other);
-        EXPECT_EQ(State().iHover, 2) << Design(other).name;
-        EXPECT_TRUE(Shown(Ctl::imgLangHUN_hl)) << Design(other).name;
+        EXPECT_EQ(State().lit, HoverSpot::HungarianFlag) << Design(other).name;
+        EXPECT_TRUE(Shown(Control::HungarianFlagLit)) << Design(other).name;
     }
 }
 
 TEST_F(Hover, TheBareWindowPutsTheEffectOut) {
     MoveOverBareWindow(); // nothing lit: nothing happens
-    EXPECT_FALSE(State().tmrLangEnabled);
-    MoveOver(Ctl::lblHomepage);
+    EXPECT_FALSE(State().hoverTimerRunning);
+    MoveOver(Control::HomepageLink);
     MoveOverBareWindow();
-    EXPECT_EQ(State().iHover, 0);
-    EXPECT_FALSE(State().tmrLangEnabled);
-    EXPECT_FALSE(Shown(Ctl::imgLangEng_hl));
-    EXPECT_FALSE(Shown(Ctl::imgLangHUN_hl));
+    EXPECT_EQ(State().lit, HoverSpot::None);
+    EXPECT_FALSE(State().hoverTimerRunning);
+    EXPECT_FALSE(Shown(Control::EnglishFlagLit));
+    EXPECT_FALSE(Shown(Control::HungarianFlagLit));
 }
 
 TEST_F(Hover, TheTickComparesThePointerWithTheHalfOpenWindowRectangle) {
@@ -73,14 +73,14 @@ TEST_F(Hover, TheTickComparesThePointerWithTheHalfOpenWindowRectangle) {
         {{r.left + 5, r.top - 1}, false},
     };
     for (const Case& c : cases) {
-        MoveOver(Ctl::imgLangEng);
+        MoveOver(Control::EnglishFlag);
         cursor_ = c.pointer;
         Tick();
-        EXPECT_EQ(State().iHover, c.inside ? 1 : 0) << c.pointer.x << "," << c.pointer.y;
-        EXPECT_EQ(State().tmrLangEnabled, c.inside);
+        EXPECT_EQ(State().lit, c.inside ? HoverSpot::EnglishFlag : HoverSpot::None) << c.pointer.x << "," << c.pointer.y;
+        EXPECT_EQ(State().hoverTimerRunning, c.inside);
         // The position is kept scaled to twips by the fixed factor 15.
-        EXPECT_EQ(State().ptCursor.x, c.pointer.x * 15);
-        EXPECT_EQ(State().ptCursor.y, c.pointer.y * 15);
+        EXPECT_EQ(State().pointerTwips.x, c.pointer.x * 15);
+        EXPECT_EQ(State().pointerTwips.y, c.pointer.y * 15);
         MoveOverBareWindow();
     }
 }
@@ -88,24 +88,24 @@ TEST_F(Hover, TheTickComparesThePointerWithTheHalfOpenWindowRectangle) {
 TEST_F(Hover, TicksDoNothingWhileNothingIsLitAndFarPointersStayHarmless) {
     cursor_ = {-5, -5};
     Tick();
-    EXPECT_EQ(State().ptCursor.x, 0); // not even read
-    MoveOver(Ctl::lblHomepage);
+    EXPECT_EQ(State().pointerTwips.x, 0); // not even read
+    MoveOver(Control::HomepageLink);
     cursor_ = {INT_MAX, INT_MIN}; // a product with 15 that overflows 32 bits
     Tick();
-    EXPECT_EQ(State().iHover, 0);
+    EXPECT_EQ(State().lit, HoverSpot::None);
 }
 
 TEST_F(Hover, TheTimerRealTicksPutTheEffectOutWhenThePointerHasLeft) {
-    MoveOver(Ctl::imgLangEng);
+    MoveOver(Control::EnglishFlag);
     const RECT r = Outer();
     cursor_ = {r.right + 50, r.bottom + 50};
     const ULONGLONG until = GetTickCount64() + 2000;
-    while (State().iHover != 0 && GetTickCount64() < until) {
+    while (State().lit != HoverSpot::None && GetTickCount64() < until) {
         Pump();
         Sleep(10);
     }
-    EXPECT_EQ(State().iHover, 0);
-    EXPECT_FALSE(State().tmrLangEnabled);
+    EXPECT_EQ(State().lit, HoverSpot::None);
+    EXPECT_FALSE(State().hoverTimerRunning);
 }
 
 } // namespace

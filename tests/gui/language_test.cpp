@@ -9,12 +9,12 @@ constexpr UINT kMenuHungarian = 0x0020;
 
 class Language : public FormFixture {
   protected:
-    void Click(Ctl id) {
-        SendMessageW(Control(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-        SendMessageW(Control(id), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    void Click(Control id) {
+        SendMessageW(Window(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        SendMessageW(Window(id), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
     }
-    void ClickFlag(Ctl flag, Ctl frame) {
-        SendMessageW(Control(flag), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    void ClickFlag(Control flag, Control frame) {
+        SendMessageW(Window(flag), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
         Click(frame);
     }
     std::wstring Title() {
@@ -33,16 +33,16 @@ class Language : public FormFixture {
     }
     void ExpectCaptions(bool english) {
         struct Row {
-            Ctl id;
+            Control id;
             const wchar_t* english;
             const wchar_t* hungarian;
         };
-        const Row rows[] = {{Ctl::lblTitle, L"Zintar", L"Zintar"},
-                            {Ctl::lblChar, L"character", L"karakter"},
-                            {Ctl::lblCharCode, L"character code", L"karakter k\u00F3d"},
-                            {Ctl::lblZintar, L"key code", L"billenty\u0171 k\u00F3d"},
-                            {Ctl::lblHex, L"hex", L"hexa"},
-                            {Ctl::lblKeys, L"pressed keys", L"lenyomott billenty\u0171k"}};
+        const Row rows[] = {{Control::TitleLabel, L"Zintar", L"Zintar"},
+                            {Control::CharacterCaption, L"character", L"karakter"},
+                            {Control::CharCodeCaption, L"character code", L"karakter k\u00F3d"},
+                            {Control::KeyCodeCaption, L"key code", L"billenty\u0171 k\u00F3d"},
+                            {Control::CharHexCaption, L"hex", L"hexa"},
+                            {Control::PressedKeysCaption, L"pressed keys", L"lenyomott billenty\u0171k"}};
         for (const Row& row : rows)
             EXPECT_EQ(Text(row.id), english ? row.english : row.hungarian) << Design(row.id).name;
         EXPECT_EQ(Title(), L"Zintar");
@@ -55,16 +55,16 @@ class Language : public FormFixture {
 
 TEST_F(Language, ClickingTheLitHungarianFlagStoresTheChoiceAndSwitchesTheCaptions) {
     ExpectEnglish();
-    ClickFlag(Ctl::imgLangHUN, Ctl::imgLangHUN_hl);
+    ClickFlag(Control::HungarianFlag, Control::HungarianFlagLit);
     EXPECT_EQ(Stored(), (FakeRegistry::Value{REG_BINARY, {0x00, 0x00}}));
     ExpectHungarian();
-    EXPECT_EQ(Text(Ctl::lblShiftCapt), L"shift"); // the same in both languages
-    EXPECT_EQ(Text(Ctl::lblSpec), L"");           // key names stay English and untouched
+    EXPECT_EQ(Text(Control::ModifiersCaption), L"shift"); // the same in both languages
+    EXPECT_EQ(Text(Control::CombinationReadOut), L"");           // key names stay English and untouched
     // The clicked flag stays lit until the pointer moves on.
-    EXPECT_EQ(State().iHover, 2);
-    EXPECT_TRUE(IsWindowVisible(Control(Ctl::imgLangHUN_hl)));
+    EXPECT_EQ(State().lit, HoverSpot::HungarianFlag);
+    EXPECT_TRUE(IsWindowVisible(Window(Control::HungarianFlagLit)));
 
-    ClickFlag(Ctl::imgLangEng, Ctl::imgLangEng_hl);
+    ClickFlag(Control::EnglishFlag, Control::EnglishFlagLit);
     EXPECT_EQ(Stored(), (FakeRegistry::Value{REG_BINARY, {0x01, 0x00}}));
     ExpectEnglish();
     EXPECT_EQ(registry_.OpenHandleCount(), 0);
@@ -72,36 +72,36 @@ TEST_F(Language, ClickingTheLitHungarianFlagStoresTheChoiceAndSwitchesTheCaption
 
 TEST_F(Language, AutoSizedCaptionsFollowTheirNewTextsFromTheSameCorner) {
     RECT before{}, after{};
-    GetWindowRect(Control(Ctl::lblKeys), &before);
-    ClickFlag(Ctl::imgLangHUN, Ctl::imgLangHUN_hl);
-    GetWindowRect(Control(Ctl::lblKeys), &after);
+    GetWindowRect(Window(Control::PressedKeysCaption), &before);
+    ClickFlag(Control::HungarianFlag, Control::HungarianFlagLit);
+    GetWindowRect(Window(Control::PressedKeysCaption), &after);
     EXPECT_EQ(after.left, before.left);
     EXPECT_EQ(after.top, before.top);
     EXPECT_GT(after.right - after.left, (before.right - before.left) + 30);
 }
 
 TEST_F(Language, TheFlagOfTheCurrentLanguageIsStoredAgain) {
-    ClickFlag(Ctl::imgLangEng, Ctl::imgLangEng_hl);
+    ClickFlag(Control::EnglishFlag, Control::EnglishFlagLit);
     const int writes = registry_.CallCount(FakeRegistry::Call::Set);
-    Click(Ctl::imgLangEng_hl);
+    Click(Control::EnglishFlagLit);
     EXPECT_EQ(registry_.CallCount(FakeRegistry::Call::Set), writes + 1);
     ExpectEnglish();
 }
 
 TEST_F(Language, AFlagWhoseFrameIsNotLitTakesNoClick) {
-    Click(Ctl::imgLangHUN);
+    Click(Control::HungarianFlag);
     ExpectEnglish();
     EXPECT_EQ(registry_.CallCount(FakeRegistry::Call::Set), 0);
     // A press that is released outside the frame is no click either.
-    SendMessageW(Control(Ctl::imgLangHUN), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-    SendMessageW(Control(Ctl::imgLangHUN_hl), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-    SendMessageW(Control(Ctl::imgLangHUN_hl), WM_LBUTTONUP, 0, MAKELPARAM(40, 3));
+    SendMessageW(Window(Control::HungarianFlag), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    SendMessageW(Window(Control::HungarianFlagLit), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageW(Window(Control::HungarianFlagLit), WM_LBUTTONUP, 0, MAKELPARAM(40, 3));
     ExpectEnglish();
 }
 
 TEST_F(Language, AnUnwritableStoreStillSwitchesTheCaptions) {
     registry_.FailEveryCall(FakeRegistry::Call::Create, ERROR_ACCESS_DENIED);
-    ClickFlag(Ctl::imgLangHUN, Ctl::imgLangHUN_hl);
+    ClickFlag(Control::HungarianFlag, Control::HungarianFlagLit);
     ExpectHungarian();
     EXPECT_FALSE(Stored().has_value());
     registry_.ClearFaults();
@@ -141,12 +141,12 @@ TEST_F(Language, TheWindowMenuOffersBothLanguagesToKeyboardUsers) {
     GetMenuStringW(GetSystemMenu(form().hwnd(), FALSE), kMenuEnglish, text, 32, MF_BYCOMMAND);
     EXPECT_STREQ(text, L"English");
     // The menu leaves the hover state alone.
-    EXPECT_EQ(State().iHover, 0);
+    EXPECT_EQ(State().lit, HoverSpot::None);
 }
 
 TEST_F(Language, TheHomePageLinkHandsTheAddressToTheShellOnEachClick) {
-    SendMessageW(Control(Ctl::lblHomepage), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-    Click(Ctl::lblHomepage);
+    SendMessageW(Window(Control::HomepageLink), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    Click(Control::HomepageLink);
     ASSERT_EQ(shellCalls_.size(), 1u);
     const ShellCall& call = shellCalls_[0];
     EXPECT_EQ(call.window, form().hwnd());
@@ -155,10 +155,10 @@ TEST_F(Language, TheHomePageLinkHandsTheAddressToTheShellOnEachClick) {
     EXPECT_TRUE(call.nullParameters);
     EXPECT_EQ(call.directory, "C:\\");
     EXPECT_EQ(call.show, SW_HIDE);
-    EXPECT_EQ(State().iHover, 3); // still lit
-    Click(Ctl::lblHomepage);
+    EXPECT_EQ(State().lit, HoverSpot::HomepageLink); // still lit
+    Click(Control::HomepageLink);
     EXPECT_EQ(shellCalls_.size(), 2u);
-    EXPECT_EQ(Text(Ctl::lblSpec), L""); // nothing else in the window changed
+    EXPECT_EQ(Text(Control::CombinationReadOut), L""); // nothing else in the window changed
 }
 
 } // namespace

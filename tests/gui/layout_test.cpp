@@ -3,32 +3,32 @@
 
 #include <cstdlib>
 
-#include "app/control_ids.h"
+#include "ui/control_ids.h"
 
 namespace zintar::test {
 namespace {
 
 class Layout : public FormFixture {
   protected:
-    RECT RectOf(Ctl id) {
+    RECT RectOf(Control id) {
         RECT r{};
-        GetWindowRect(Control(id), &r);
+        GetWindowRect(Window(id), &r);
         MapWindowPoints(HWND_DESKTOP, form().hwnd(), reinterpret_cast<POINT*>(&r), 2);
         return r;
     }
-    HFONT FontOf(Ctl id) {
-        return reinterpret_cast<HFONT>(SendMessageW(Control(id), WM_GETFONT, 0, 0));
+    HFONT FontOf(Control id) {
+        return reinterpret_cast<HFONT>(SendMessageW(Window(id), WM_GETFONT, 0, 0));
     }
     // A text's width and the font's line height, in a control's own font.
-    SIZE ExtentIn(Ctl id, const std::wstring& text) {
-        HDC dc = GetDC(Control(id));
+    SIZE ExtentIn(Control id, const std::wstring& text) {
+        HDC dc = GetDC(Window(id));
         HGDIOBJ old = SelectObject(dc, FontOf(id));
         SIZE size{};
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
         TEXTMETRICW tm{};
         GetTextMetricsW(dc, &tm);
         SelectObject(dc, old);
-        ReleaseDC(Control(id), dc);
+        ReleaseDC(Window(id), dc);
         return {size.cx, tm.tmHeight};
     }
 };
@@ -55,14 +55,14 @@ TEST_F(Layout, TheClientAreaAndFrameAreThoseOfAFixedDialog) {
 
 TEST_F(Layout, ControlsWithFixedSizesStandAtTheirDesignPixels) {
     for (const ControlDesign& s : kLayout) {
-        if (!Control(s.id) || s.autoSize)
+        if (!Window(s.id) || s.autoSize)
             continue;
         const RECT r = RectOf(s.id);
         PixelBox want = ToPixels(s.twips);
-        if (s.id == Ctl::imgLangEng_hl || s.id == Ctl::imgLangHUN_hl) {
+        if (s.id == Control::EnglishFlagLit || s.id == Control::HungarianFlagLit) {
             // Start-up moves each highlight frame onto its flag.
             const PixelBox flag = ToPixels(
-                Design(s.id == Ctl::imgLangEng_hl ? Ctl::imgLangEng : Ctl::imgLangHUN).twips);
+                Design(s.id == Control::EnglishFlagLit ? Control::EnglishFlag : Control::HungarianFlag).twips);
             want.left = flag.left;
             want.top = flag.top;
         }
@@ -72,8 +72,8 @@ TEST_F(Layout, ControlsWithFixedSizesStandAtTheirDesignPixels) {
         EXPECT_EQ(r.bottom - r.top, want.height) << Design(s.id).name;
     }
     // The capture box's bottom edge lines up with the key code boxes'.
-    EXPECT_EQ(RectOf(Ctl::Tchar).bottom, RectOf(Ctl::Tcode_dec).bottom);
-    EXPECT_EQ(RectOf(Ctl::Tchar).bottom, RectOf(Ctl::Tcode_hex).bottom);
+    EXPECT_EQ(RectOf(Control::CaptureBox).bottom, RectOf(Control::KeyCodeBox).bottom);
+    EXPECT_EQ(RectOf(Control::CaptureBox).bottom, RectOf(Control::KeyHexBox).bottom);
 }
 
 TEST_F(Layout, AutoSizeLabelsKeepTheirCornerAndFollowTheirText) {
@@ -101,7 +101,7 @@ TEST_F(Layout, TheTextBoxesLieAboveTheDrawnControlsWhichStackInTheirOrder) {
     std::vector<std::wstring> got;
     for (HWND child = GetWindow(form().hwnd(), GW_CHILD); child;
          child = GetWindow(child, GW_HWNDNEXT))
-        got.push_back(Design(CtlOfControlId(GetDlgCtrlID(child))).name);
+        got.push_back(Design(ControlOfId(GetDlgCtrlID(child))).name);
     const std::vector<std::wstring> want = {
         L"Tchar",         L"Tcc",           L"Thex",       L"Tcode_dec",  L"Tcode_hex",
         L"imgLangHUN_hl", L"imgLangEng_hl", L"lblKeys",    L"lblVersion", L"lblShift",
@@ -112,39 +112,39 @@ TEST_F(Layout, TheTextBoxesLieAboveTheDrawnControlsWhichStackInTheirOrder) {
 }
 
 TEST_F(Layout, TextBoxesHaveTheirLengthsAndTakeTheFocusInOrder) {
-    const std::pair<Ctl, int> limits[] = {
-        {Ctl::Tchar, 2}, {Ctl::Tcc, 3}, {Ctl::Thex, 2}, {Ctl::Tcode_dec, 3}, {Ctl::Tcode_hex, 2}};
+    const std::pair<Control, int> limits[] = {
+        {Control::CaptureBox, 2}, {Control::CharCodeBox, 3}, {Control::CharHexBox, 2}, {Control::KeyCodeBox, 3}, {Control::KeyHexBox, 2}};
     for (auto [box, limit] : limits) {
-        EXPECT_EQ(SendMessageW(Control(box), EM_GETLIMITTEXT, 0, 0), limit) << Design(box).name;
-        EXPECT_TRUE(GetWindowLongPtrW(Control(box), GWL_STYLE) & WS_TABSTOP);
-        EXPECT_TRUE(GetWindowLongPtrW(Control(box), GWL_STYLE) & ES_CENTER);
-        EXPECT_TRUE(GetWindowLongPtrW(Control(box), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+        EXPECT_EQ(SendMessageW(Window(box), EM_GETLIMITTEXT, 0, 0), limit) << Design(box).name;
+        EXPECT_TRUE(GetWindowLongPtrW(Window(box), GWL_STYLE) & WS_TABSTOP);
+        EXPECT_TRUE(GetWindowLongPtrW(Window(box), GWL_STYLE) & ES_CENTER);
+        EXPECT_TRUE(GetWindowLongPtrW(Window(box), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     }
     // Nothing but the five boxes takes the focus.
     for (const ControlDesign& s : kLayout) {
-        if (Control(s.id) && s.kind != ControlKind::TextBox) {
-            EXPECT_FALSE(GetWindowLongPtrW(Control(s.id), GWL_STYLE) & WS_TABSTOP) << s.name;
+        if (Window(s.id) && s.kind != ControlKind::TextBox) {
+            EXPECT_FALSE(GetWindowLongPtrW(Window(s.id), GWL_STYLE) & WS_TABSTOP) << s.name;
         }
     }
 }
 
 TEST_F(Layout, FontsHaveTheirFaceSizeWeightAndTheCentralEuropeanCharacterSet) {
     struct Want {
-        Ctl id;
+        Control id;
         const wchar_t* face;
         int height;
         int weight;
     };
     const Want wants[] = {
-        {Ctl::Tchar, L"Arial", 64, 400},       {Ctl::Tcc, L"Arial", 21, 700},
-        {Ctl::Thex, L"Arial", 21, 700},        {Ctl::Tcode_dec, L"Arial", 21, 700},
-        {Ctl::Tcode_hex, L"Arial", 21, 700},   {Ctl::lblTitle, L"Georgia", 21, 400},
-        {Ctl::lblVersion, L"Arial", 11, 700},  {Ctl::Label5, L"Arial", 13, 700},
-        {Ctl::lblHomepage, L"Arial", 11, 700}, {Ctl::lblChar, L"Arial", 13, 700},
-        {Ctl::lblCharCode, L"Arial", 13, 700}, {Ctl::lblHex, L"Arial", 13, 700},
-        {Ctl::lblZintar, L"Arial", 13, 700},   {Ctl::lblShiftCapt, L"Arial", 13, 700},
-        {Ctl::lblKeys, L"Arial", 13, 700},     {Ctl::lblShift, L"Arial", 21, 700},
-        {Ctl::lblSpec, L"Arial", 21, 700}};
+        {Control::CaptureBox, L"Arial", 64, 400},       {Control::CharCodeBox, L"Arial", 21, 700},
+        {Control::CharHexBox, L"Arial", 21, 700},        {Control::KeyCodeBox, L"Arial", 21, 700},
+        {Control::KeyHexBox, L"Arial", 21, 700},   {Control::TitleLabel, L"Georgia", 21, 400},
+        {Control::VersionLabel, L"Arial", 11, 700},  {Control::PublisherLabel, L"Arial", 13, 700},
+        {Control::HomepageLink, L"Arial", 11, 700}, {Control::CharacterCaption, L"Arial", 13, 700},
+        {Control::CharCodeCaption, L"Arial", 13, 700}, {Control::CharHexCaption, L"Arial", 13, 700},
+        {Control::KeyCodeCaption, L"Arial", 13, 700},   {Control::ModifiersCaption, L"Arial", 13, 700},
+        {Control::PressedKeysCaption, L"Arial", 13, 700},     {Control::ModifiersReadOut, L"Arial", 21, 700},
+        {Control::CombinationReadOut, L"Arial", 21, 700}};
     for (const Want& w : wants) {
         LOGFONTW lf{};
         ASSERT_TRUE(GetObjectW(FontOf(w.id), sizeof(lf), &lf)) << Design(w.id).name;
@@ -161,10 +161,10 @@ TEST_F(Layout, EveryLetterOfBothLanguagesHasAGlyph) {
         L"Zintar character code key hex pressed keys karakter k\u00F3d billenty\u0171 hexa "
         L"lenyomott billenty\u0171k \u0151\u0150\u0170";
     for (FontId font : {FontId::Arial9Bold, FontId::Georgia15, FontId::Arial15Bold}) {
-        Ctl id = font == FontId::Arial9Bold  ? Ctl::lblKeys
-                 : font == FontId::Georgia15 ? Ctl::lblTitle
-                                             : Ctl::lblSpec;
-        HDC dc = GetDC(Control(id));
+        Control id = font == FontId::Arial9Bold  ? Control::PressedKeysCaption
+                 : font == FontId::Georgia15 ? Control::TitleLabel
+                                             : Control::CombinationReadOut;
+        HDC dc = GetDC(Window(id));
         HGDIOBJ old = SelectObject(dc, FontOf(id));
         std::vector<WORD> glyphs(letters.size());
         ASSERT_NE(GetGlyphIndicesW(dc, letters.c_str(), static_cast<int>(letters.size()),
@@ -174,22 +174,22 @@ TEST_F(Layout, EveryLetterOfBothLanguagesHasAGlyph) {
             EXPECT_NE(glyphs[i], 0xFFFF)
                 << Design(id).name << " lacks U+" << std::hex << int(letters[i]);
         SelectObject(dc, old);
-        ReleaseDC(Control(id), dc);
+        ReleaseDC(Window(id), dc);
     }
 }
 
 TEST_F(Layout, TheLinkLabelsAndReadOutsKeepTheirDesignTexts) {
-    EXPECT_EQ(Text(Ctl::lblShiftCapt), L"shift");
-    EXPECT_EQ(Text(Ctl::lblHomepage), L"morvaly.example");
-    EXPECT_FALSE(Text(Ctl::Label5).empty());
-    EXPECT_TRUE(GetWindowLongPtrW(Control(Ctl::lblShift), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-    EXPECT_TRUE(GetWindowLongPtrW(Control(Ctl::lblSpec), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_EQ(Text(Control::ModifiersCaption), L"shift");
+    EXPECT_EQ(Text(Control::HomepageLink), L"morvaly.example");
+    EXPECT_FALSE(Text(Control::PublisherLabel).empty());
+    EXPECT_TRUE(GetWindowLongPtrW(Window(Control::ModifiersReadOut), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(GetWindowLongPtrW(Window(Control::CombinationReadOut), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
 TEST_F(Layout, ALongCombinationNameEndsInAnEllipsisAndItsTooltipShowsItWhole) {
-    KeyDown(Ctl::Tchar, VK_APPS, kCtrl | kAlt | kShift);
+    KeyDown(Control::CaptureBox, VK_APPS, kCtrl | kAlt | kShift);
     const std::wstring name = L"Ctrl + Alt + Shift + Context Menu Key";
-    ASSERT_EQ(Text(Ctl::lblSpec), name);
+    ASSERT_EQ(Text(Control::CombinationReadOut), name);
     HWND tooltip = nullptr;
     EnumThreadWindows(
         GetCurrentThreadId(),
@@ -207,12 +207,12 @@ TEST_F(Layout, ALongCombinationNameEndsInAnEllipsisAndItsTooltipShowsItWhole) {
         NMTTDISPINFOW info{};
         info.hdr.hwndFrom = tooltip;
         info.hdr.code = TTN_GETDISPINFOW;
-        info.hdr.idFrom = reinterpret_cast<UINT_PTR>(Control(Ctl::lblSpec));
+        info.hdr.idFrom = reinterpret_cast<UINT_PTR>(Window(Control::CombinationReadOut));
         SendMessageW(form().hwnd(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
         return std::wstring(info.lpszText ? info.lpszText : L"");
     };
     EXPECT_EQ(tipFor(), name);
-    KeyDown(Ctl::Tchar, 'A', kShift);
+    KeyDown(Control::CaptureBox, 'A', kShift);
     EXPECT_EQ(tipFor(), L""); // a name that fits needs no tip
 }
 

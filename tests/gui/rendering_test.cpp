@@ -105,8 +105,8 @@ TEST_F(Rendering, FlagsShowTheirColoursWithTheBandThroughTheirCorners) {
 }
 
 TEST_F(Rendering, AShownHighlightFrameCoversItsFlagExactly) {
-    SendMessageW(Control(Ctl::imgLangHUN), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    ASSERT_TRUE(IsWindowVisible(Control(Ctl::imgLangHUN_hl)));
+    SendMessageW(Window(Control::HungarianFlag), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(IsWindowVisible(Window(Control::HungarianFlagLit)));
     const Snapshot lit(form().hwnd());
     EXPECT_EQ(Hex(lit.At(336 + 10, 4 + 3)), "#FF8080");
     EXPECT_EQ(Hex(lit.At(336 + 10, 4 + 15)), "#80FF80");
@@ -134,7 +134,7 @@ TEST_F(Rendering, TheLinkTurnsLighterAndUnderlinedUnderThePointer) {
     EXPECT_GT(normalCount, 50);
     EXPECT_EQ(linkPixels(lit).first, 0);
 
-    SendMessageW(Control(Ctl::lblHomepage), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageW(Window(Control::HomepageLink), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     const auto [litCount, litLowest] = linkPixels(lit);
     EXPECT_EQ(linkPixels(normal).first, 0);
     // The underline adds a run of pixels below the letters.

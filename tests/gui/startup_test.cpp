@@ -8,24 +8,23 @@ using StartupTest = FormFixture;
 
 TEST_F(StartupTest, ConversionStateIsEmptyAndInputIsLive) {
     const auto s = State();
-    EXPECT_EQ(s.iChar, -1);
-    EXPECT_EQ(s.iKey, -1);
-    EXPECT_EQ(s.iShift, 0);
-    EXPECT_TRUE(s.bEvents);
-    EXPECT_EQ(s.iHover, 0);
-    EXPECT_FALSE(s.tmrLangEnabled);
-    EXPECT_EQ(s.ptCursor.x, 0);
-    EXPECT_EQ(s.ptCursor.y, 0);
+    EXPECT_EQ(s.codes.character, -1);
+    EXPECT_EQ(s.codes.key, -1);
+    EXPECT_EQ(s.codes.modifiers, 0);
+    EXPECT_EQ(s.lit, HoverSpot::None);
+    EXPECT_FALSE(s.hoverTimerRunning);
+    EXPECT_EQ(s.pointerTwips.x, 0);
+    EXPECT_EQ(s.pointerTwips.y, 0);
 }
 
 TEST_F(StartupTest, DisplayFieldsKeepTheirDesignContentsUntilTheFirstInput) {
-    EXPECT_EQ(Text(Ctl::lblShift), L"0");
-    for (Ctl id : {Ctl::lblSpec, Ctl::Tchar, Ctl::Tcc, Ctl::Thex, Ctl::Tcode_dec, Ctl::Tcode_hex})
+    EXPECT_EQ(Text(Control::ModifiersReadOut), L"0");
+    for (Control id : {Control::CombinationReadOut, Control::CaptureBox, Control::CharCodeBox, Control::CharHexBox, Control::KeyCodeBox, Control::KeyHexBox})
         EXPECT_EQ(Text(id), L"") << Design(id).name;
 }
 
 TEST_F(StartupTest, VersionLabelShowsPlainNumbers) {
-    EXPECT_EQ(Text(Ctl::lblVersion), L"v1.2.1");
+    EXPECT_EQ(Text(Control::VersionLabel), L"v1.2.1");
 }
 
 // The test program carries the program's resource script, so its version record is the
@@ -77,34 +76,34 @@ TEST_F(StartupTest, FirstStartWithoutStoredLanguageIsEnglish) {
     wchar_t title[64]{};
     GetWindowTextW(form().hwnd(), title, 64);
     EXPECT_STREQ(title, L"Zintar");
-    EXPECT_EQ(Text(Ctl::lblChar), L"character");
-    EXPECT_EQ(Text(Ctl::lblKeys), L"pressed keys");
+    EXPECT_EQ(Text(Control::CharacterCaption), L"character");
+    EXPECT_EQ(Text(Control::PressedKeysCaption), L"pressed keys");
 }
 
 TEST_F(StartupTest, HighlightFramesAreHiddenExactlyOnTheirFlags) {
-    for (auto [frame, flag] : {std::pair{Ctl::imgLangEng_hl, Ctl::imgLangEng},
-                               std::pair{Ctl::imgLangHUN_hl, Ctl::imgLangHUN}}) {
+    for (auto [frame, flag] : {std::pair{Control::EnglishFlagLit, Control::EnglishFlag},
+                               std::pair{Control::HungarianFlagLit, Control::HungarianFlag}}) {
         RECT f{}, g{};
-        GetWindowRect(Control(frame), &f);
-        GetWindowRect(Control(flag), &g);
+        GetWindowRect(Window(frame), &f);
+        GetWindowRect(Window(flag), &g);
         EXPECT_EQ(f.left, g.left) << Design(frame).name;
         EXPECT_EQ(f.top, g.top) << Design(frame).name;
         EXPECT_EQ(f.right - f.left, 21);
         EXPECT_EQ(f.bottom - f.top, 20);
-        EXPECT_FALSE(IsWindowVisible(Control(frame)));
+        EXPECT_FALSE(IsWindowVisible(Window(frame)));
     }
 }
 
 TEST_F(StartupTest, KeyboardFocusStartsInTheCaptureBox) {
-    EXPECT_EQ(GetFocus(), Control(Ctl::Tchar));
+    EXPECT_EQ(GetFocus(), Window(Control::CaptureBox));
     // The first key goes to the capture box without a click.
-    KeyDown(Ctl::Tchar, 'Q');
-    EXPECT_EQ(Text(Ctl::lblSpec), L"Q");
+    KeyDown(Control::CaptureBox, 'Q');
+    EXPECT_EQ(Text(Control::CombinationReadOut), L"Q");
 }
 
 TEST_F(StartupTest, ClosingTheWindowStopsTheTimerForGood) {
-    SendMessageW(Control(Ctl::imgLangEng), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-    ASSERT_TRUE(State().tmrLangEnabled);
+    SendMessageW(Window(Control::EnglishFlag), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    ASSERT_TRUE(State().hoverTimerRunning);
     HWND hwnd = form().hwnd();
     SendMessageW(hwnd, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(hwnd));

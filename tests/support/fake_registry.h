@@ -48,7 +48,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/registry_api.h"
+#include "platform/registry_api.h"
 
 namespace zintar {
 

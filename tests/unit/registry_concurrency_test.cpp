@@ -1,7 +1,7 @@
 // Two running copies share the one stored language without any locking: while they write the
 // two codes against each other, every value anyone can read is a valid 2-byte code, and
 // afterwards the copy that wrote last is the one whose code is stored.
-#include "settings/language_setting.h"
+#include "platform/language_setting.h"
 #include "tests/unit/registry_test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The registry helpers against the real per-user registry (the private Wine prefix of the
 // tests), each test on a key of its own, and the fake registry held to the real behaviour.
-#include "settings/language_setting.h"
-#include "settings/modRegistryCommon.h"
+#include "platform/language_setting.h"
+#include "platform/registry_values.h"
 #include "tests/support/fake_registry.h"
 #include "tests/unit/registry_test_support.h"
 

@@ -16,7 +16,7 @@
 #include <cwchar>
 #include <string>
 
-#include "settings/language_setting.h"
+#include "platform/language_setting.h"
 #include "tests/unit/registry_test_support.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The registry helpers and the language accessors over the fake registry: what they pass, what
 // they report for every failure, and that no key stays open on any path.
-#include "settings/language_setting.h"
-#include "settings/modRegistryCommon.h"
+#include "platform/language_setting.h"
+#include "platform/registry_values.h"
 #include "tests/support/fake_registry.h"
 
 #include <gtest/gtest.h>

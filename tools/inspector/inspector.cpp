@@ -30,8 +30,8 @@
 #include "command_line.h"
 #include "list_view_reader.h"
 
-#include "app/control_ids.h"
-#include "app/layout.h"
+#include "ui/control_ids.h"
+#include "ui/layout.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ std::wstring WindowText(HWND hwnd) {
 std::wstring NameOf(HWND child) {
     const int id = GetDlgCtrlID(child);
     if (zintar::IsControlId(id))
-        return zintar::Design(zintar::CtlOfControlId(id)).name;
+        return zintar::Design(zintar::ControlOfId(id)).name;
     return L"?" + std::to_wstring(id);
 }
 

@@ -1,0 +1,29 @@
+#pragma once
+// The texts of the window that follow the language.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/language.h"
+
+namespace zintar {
+
+struct Captions {
+    std::wstring_view title; // also the window's title
+    std::wstring_view character;
+    std::wstring_view characterCode;
+    std::wstring_view keyCode;
+    std::wstring_view hex;
+    std::wstring_view pressedKeys;
+};
+
+const Captions& CaptionsOf(Language language);
+
+// The names of the two languages in the window menu, each in its own language.
+constexpr std::wstring_view kEnglishMenuItem = L"English";
+constexpr std::wstring_view kHungarianMenuItem = L"Magyar";
+
+// "v1.2.1": each number in plain decimal.
+std::wstring VersionText(int major, int minor, int revision);
+
+} // namespace zintar

@@ -1,0 +1,16 @@
+#pragma once
+// Codes written as text: hexadecimal digits and plain decimal numbers.
+#include <string>
+
+namespace zintar {
+
+// One hexadecimal digit: 0-9 and A-F for 0 to 15, "0" for 16 or more, empty for negatives.
+std::wstring HexDigitText(int d);
+
+// A code 0 to 255 as exactly two upper-case digits, high digit first ("0A", "FF").
+std::wstring ByteToHex(int n);
+
+// Plain decimal, no leading blank or zeros ("0", "65", "-1").
+std::wstring DecimalText(int n);
+
+} // namespace zintar

@@ -1,0 +1,15 @@
+# The core's sources, shared by the program's build and the native one (tests, fuzzers).
+get_filename_component(ZINTAR_CORE_ROOT ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
+set(ZINTAR_CORE_SOURCES
+    captions.cpp
+    code_box.cpp
+    conversion.cpp
+    hex_text.cpp
+    hover.cpp
+    key_event.cpp
+    key_history_text.cpp
+    key_names.cpp
+    typed_codes.cpp
+    virtual_key_names.cpp
+)
+list(TRANSFORM ZINTAR_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)

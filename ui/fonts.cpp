@@ -1,0 +1,28 @@
+#include "ui/fonts.h"
+
+#include <cwchar>
+
+namespace zintar {
+
+win32::ScopedFont CreateDesignFont(const FontDesign& design) {
+    if (!design.face[0])
+        return {};
+    LOGFONTW lf{};
+    lf.lfHeight = -MulDiv(design.hundredthsOfPoint, 96, 7200);
+    lf.lfWeight = design.weight;
+    lf.lfUnderline = design.underline ? TRUE : FALSE;
+    lf.lfCharSet = EASTEUROPE_CHARSET;
+    lf.lfOutPrecision = OUT_TT_PRECIS;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lf.lfPitchAndFamily = DEFAULT_PITCH;
+    wcsncpy(lf.lfFaceName, design.face, LF_FACESIZE - 1);
+    return win32::ScopedFont(CreateFontIndirectW(&lf));
+}
+
+FontId LabelFontId(FontId design, bool underline) {
+    if (underline && design == FontId::Arial8Bold)
+        return FontId::Arial8BoldUnderline;
+    return design;
+}
+
+} // namespace zintar

@@ -1,0 +1,26 @@
+#pragma once
+// The embedded pictures, all bitmap resources: the flags as 32-bit bitmaps whose alpha is
+// already premultiplied (the build converts them from their GIFs), the rest 24-bit. Nothing
+// here decodes a file format, so no COM or imaging component loads before the first paint.
+#include <windows.h>
+
+#include "platform/scoped_handles.h"
+
+namespace zintar {
+
+// Loads the window's pictures from the module's bitmap resources.
+class PictureLoader {
+  public:
+    explicit PictureLoader(HINSTANCE instance) : instance_(instance) {}
+    PictureLoader(const PictureLoader&) = delete;
+    PictureLoader& operator=(const PictureLoader&) = delete;
+
+    // A DIB section of the resource's own depth, or an empty handle when the resource is
+    // missing or malformed; the image then shows its parent's surface only.
+    win32::ScopedBitmap Load(int resourceId) const;
+
+  private:
+    HINSTANCE instance_;
+};
+
+} // namespace zintar
