@@ -46,10 +46,10 @@ struct ClipboardKey {
     LPARAM lp;
 };
 constexpr ClipboardKey kClipboardKeys[] = {
-    {'C', kModifierCtrl, WM_COPY, 0, 0},        {VK_INSERT, kModifierCtrl, WM_COPY, 0, 0},
-    {'X', kModifierCtrl, WM_CUT, 0, 0},         {VK_DELETE, kModifierShift, WM_CUT, 0, 0},
-    {'V', kModifierCtrl, WM_PASTE, 0, 0},       {VK_INSERT, kModifierShift, WM_PASTE, 0, 0},
-    {'A', kModifierCtrl, EM_SETSEL, 0, -1},     {'Z', kModifierCtrl, WM_UNDO, 0, 0},
+    {'C', kModifierCtrl, WM_COPY, 0, 0},    {VK_INSERT, kModifierCtrl, WM_COPY, 0, 0},
+    {'X', kModifierCtrl, WM_CUT, 0, 0},     {VK_DELETE, kModifierShift, WM_CUT, 0, 0},
+    {'V', kModifierCtrl, WM_PASTE, 0, 0},   {VK_INSERT, kModifierShift, WM_PASTE, 0, 0},
+    {'A', kModifierCtrl, EM_SETSEL, 0, -1}, {'Z', kModifierCtrl, WM_UNDO, 0, 0},
 };
 
 } // namespace

@@ -5,7 +5,7 @@
 
 namespace zintar {
 
-const FormDesign kFormDesign{
+const WindowDesign kWindowDesign{
     .designTitle = L"title",
     .clientWidthTwips = 5415,
     .clientHeightTwips = 3735,

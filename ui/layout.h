@@ -70,14 +70,14 @@ struct ControlDesign {
     int intervalMs = 0; // timer
 };
 
-struct FormDesign {
+struct WindowDesign {
     const wchar_t* designTitle;
     int clientWidthTwips;
     int clientHeightTwips;
     uint32_t back;
 };
 
-extern const FormDesign kFormDesign;
+extern const WindowDesign kWindowDesign;
 extern const std::array<ControlDesign, kControlCount> kLayout;
 extern const std::array<FontDesign, kFontCount> kFonts;
 

@@ -18,12 +18,13 @@ namespace zintar {
 
 namespace {
 
-constexpr wchar_t kFormClass[] = L"Zintar.frmZintar"; // the inspector finds the window by it
-constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME;
+constexpr wchar_t kMainWindowClass[] = L"Zintar.frmZintar"; // the inspector finds the window by it
+constexpr DWORD kMainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kMainWindowExStyle = WS_EX_DLGMODALFRAME;
 
 bool RegisterFormClass(HINSTANCE instance) {
-    WNDCLASSEXW wc = win32::PlainWindowClass(instance, kFormClass, &win32::WindowThunk<MainWindow>);
+    WNDCLASSEXW wc =
+        win32::PlainWindowClass(instance, kMainWindowClass, &win32::WindowThunk<MainWindow>);
     // The 32 x 32 image for the task switcher, the 16 x 16 one for the title bar.
     wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZINTAR), IMAGE_ICON, 0,
                                              0, LR_DEFAULTSIZE | LR_SHARED));
@@ -48,17 +49,18 @@ bool MainWindow::Create(HINSTANCE instance, bool endsProgram) {
     if (!RegisterFormClass(instance) || !RegisterImageWindowClass(instance))
         return false;
 
-    RECT outer{0, 0, TwipsToPixels(kFormDesign.clientWidthTwips),
-               TwipsToPixels(kFormDesign.clientHeightTwips)};
-    AdjustWindowRectEx(&outer, kFormStyle, FALSE, kFormExStyle);
+    RECT outer{0, 0, TwipsToPixels(kWindowDesign.clientWidthTwips),
+               TwipsToPixels(kWindowDesign.clientHeightTwips)};
+    AdjustWindowRectEx(&outer, kMainWindowStyle, FALSE, kMainWindowExStyle);
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;
     // Centred on the screen at the first show; nothing moves it afterwards but the user.
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
 
-    HWND created = CreateWindowExW(kFormExStyle, kFormClass, kFormDesign.designTitle, kFormStyle,
-                                   left, top, width, height, nullptr, nullptr, instance, this);
+    HWND created = CreateWindowExW(kMainWindowExStyle, kMainWindowClass, kWindowDesign.designTitle,
+                                   kMainWindowStyle, left, top, width, height, nullptr, nullptr,
+                                   instance, this);
     if (!created)
         return false;
     if (!CreateControls()) {
@@ -81,8 +83,7 @@ void MainWindow::Show(int showCommand) {
 // The first state, before the first show. The captions and the hover reset need the built
 // controls; the conversion state and the name tables need nothing (both exist from the start).
 void MainWindow::Load() {
-    SetCaption(Control::VersionLabel,
-               VersionText(kVersionMajor, kVersionMinor, kVersionRevision));
+    SetCaption(Control::VersionLabel, VersionText(kVersionMajor, kVersionMinor, kVersionRevision));
     ApplyLanguage(LanguageOfCode(LoadLanguage(*seams_.registry)));
     // Each highlight frame goes exactly onto its flag's top-left corner; sizes stay.
     MoveTo(Control::HungarianFlagLit, Left(Control::HungarianFlag), Top(Control::HungarianFlag));

@@ -26,7 +26,7 @@ UINT AlignmentFormat(Align align) {
 } // namespace
 
 void MainWindow::PaintBackground(HDC dc, const RECT& area) const {
-    FillSolid(dc, area, ResolveColour(kFormDesign.back));
+    FillSolid(dc, area, ResolveColour(kWindowDesign.back));
     // The band and the line are drawn bottom of the stack first; they take no pointer events,
     // which is why they are painted here rather than being windows.
     for (int stack = kControlCount; stack >= 1; --stack) {

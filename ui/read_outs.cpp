@@ -7,13 +7,13 @@ namespace zintar {
 namespace {
 
 constexpr std::array<Control, kReadOutCount> kReadOutControls{
-    Control::ModifiersReadOut, // ReadOut::Modifiers
-    Control::KeyCodeBox,       // ReadOut::KeyDec
-    Control::KeyHexBox,        // ReadOut::KeyHex
+    Control::ModifiersReadOut,   // ReadOut::Modifiers
+    Control::KeyCodeBox,         // ReadOut::KeyDec
+    Control::KeyHexBox,          // ReadOut::KeyHex
     Control::CombinationReadOut, // ReadOut::KeyName
-    Control::CharCodeBox,      // ReadOut::CharDec
-    Control::CharHexBox,       // ReadOut::CharHex
-    Control::CaptureBox,       // ReadOut::Character
+    Control::CharCodeBox,        // ReadOut::CharDec
+    Control::CharHexBox,         // ReadOut::CharHex
+    Control::CaptureBox,         // ReadOut::Character
 };
 
 } // namespace

@@ -11,8 +11,10 @@ struct Shown {
 class CaptureBox : public FormFixture {
   protected:
     Shown Fields() {
-        return {Text(Control::ModifiersReadOut), Text(Control::KeyCodeBox), Text(Control::KeyHexBox), Text(Control::CombinationReadOut),
-                Text(Control::CharCodeBox),      Text(Control::CharHexBox),      Text(Control::CaptureBox)};
+        return {Text(Control::ModifiersReadOut), Text(Control::KeyCodeBox),
+                Text(Control::KeyHexBox),        Text(Control::CombinationReadOut),
+                Text(Control::CharCodeBox),      Text(Control::CharHexBox),
+                Text(Control::CaptureBox)};
     }
     void ExpectShown(const Shown& want) {
         const Shown got = Fields();
@@ -151,7 +153,8 @@ TEST_F(CaptureBox, KeysThatTheBoxMustNotActOnAreHandledQuietly) {
         return DefSubclassProc(hwnd, msg, wp, lp);
     };
     SetWindowSubclass(form().hwnd(), hook, 1, reinterpret_cast<DWORD_PTR>(&menuCommands));
-    SetWindowSubclass(Window(Control::CaptureBox), hook, 1, reinterpret_cast<DWORD_PTR>(&menuCommands));
+    SetWindowSubclass(Window(Control::CaptureBox), hook, 1,
+                      reinterpret_cast<DWORD_PTR>(&menuCommands));
 
     KeyDown(Control::CaptureBox, VK_MENU, kAlt);
     SendMessageW(Window(Control::CaptureBox), WM_SYSKEYUP, VK_MENU, 0xC0000001);
@@ -171,8 +174,8 @@ TEST_F(CaptureBox, KeysThatTheBoxMustNotActOnAreHandledQuietly) {
 }
 
 TEST_F(CaptureBox, TabMovesTheFocusThroughTheFiveBoxesAndIsNeverCaptured) {
-    const Control order[] = {Control::CaptureBox,     Control::CharCodeBox,       Control::CharHexBox,
-                         Control::KeyCodeBox, Control::KeyHexBox, Control::CaptureBox};
+    const Control order[] = {Control::CaptureBox, Control::CharCodeBox, Control::CharHexBox,
+                             Control::KeyCodeBox, Control::KeyHexBox,   Control::CaptureBox};
     SetFocus(Window(Control::CaptureBox));
     for (size_t i = 1; i < std::size(order); ++i) {
         PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);

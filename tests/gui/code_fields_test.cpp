@@ -70,7 +70,8 @@ TEST_F(CodeFields, TheSourceBoxKeepsTheUsersOwnText) {
     EXPECT_EQ(Text(Control::CharCodeBox), L"10");
     ExpectNoKey(); // a character entry clears the key fields
 
-    SetWindowTextW(Window(Control::CharHexBox), L""); // emptied box: code 0, as a program change too
+    SetWindowTextW(Window(Control::CharHexBox),
+                   L""); // emptied box: code 0, as a program change too
     Type(Control::CharHexBox, L"4a");
     EXPECT_EQ(Text(Control::CharHexBox), L"4a");
     EXPECT_EQ(Text(Control::CharCodeBox), L"74");
@@ -92,7 +93,8 @@ TEST_F(CodeFields, TypingAHexKeyCodeNamesTheKeyWithoutModifiers) {
 }
 
 TEST_F(CodeFields, EveryEntrySetsTheMaskBackToZero) {
-    for (Control box : {Control::CharCodeBox, Control::CharHexBox, Control::KeyCodeBox, Control::KeyHexBox}) {
+    for (Control box :
+         {Control::CharCodeBox, Control::CharHexBox, Control::KeyCodeBox, Control::KeyHexBox}) {
         KeyDown(Control::CaptureBox, VK_F5, kCtrl | kShift);
         ASSERT_EQ(State().codes.modifiers, 3);
         SelectAll(box);
@@ -147,8 +149,10 @@ TEST_F(CodeFields, FiltersLetOnlyTheirDigitsAndBackspaceThrough) {
 }
 
 TEST_F(CodeFields, TheBoxesRefuseDigitsBeyondTheirLength) {
-    const std::pair<Control, const wchar_t*> cases[] = {
-        {Control::CharCodeBox, L"123"}, {Control::CharHexBox, L"ab"}, {Control::KeyCodeBox, L"123"}, {Control::KeyHexBox, L"12"}};
+    const std::pair<Control, const wchar_t*> cases[] = {{Control::CharCodeBox, L"123"},
+                                                        {Control::CharHexBox, L"ab"},
+                                                        {Control::KeyCodeBox, L"123"},
+                                                        {Control::KeyHexBox, L"12"}};
     for (auto [box, full] : cases) {
         SelectAll(box);
         Type(box, std::wstring(full) + L"1");
@@ -216,7 +220,8 @@ TEST_F(CodeFields, AnyPastedContentLeavesASoundState) {
                                    L"-32768.5",
                                    L"ff",
                                    L"\u0661\u0662"};
-    for (Control box : {Control::CharCodeBox, Control::CharHexBox, Control::KeyCodeBox, Control::KeyHexBox}) {
+    for (Control box :
+         {Control::CharCodeBox, Control::CharHexBox, Control::KeyCodeBox, Control::KeyHexBox}) {
         for (const std::wstring& input : inputs) {
             KeyDown(Control::CaptureBox, VK_F5, kAlt);
             Paste(box, input);
@@ -251,7 +256,8 @@ TEST_F(CodeFields, AnyTextWrittenIntoABoxLeavesASoundState) {
     EXPECT_EQ(Text(Control::CharHexBox), L"");
     EXPECT_EQ(State().codes.character, 0);
     SetWindowTextW(Window(Control::KeyCodeBox), L"-99999999999");
-    EXPECT_EQ(State().codes.key, -32768); // below the 16-bit range: its end, no key like any negative
+    EXPECT_EQ(State().codes.key,
+              -32768); // below the 16-bit range: its end, no key like any negative
     EXPECT_EQ(Text(Control::KeyCodeBox), L"");
 }
 

@@ -133,7 +133,8 @@ LRESULT CALLBACK WriteLog::Hook(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_
                                 DWORD_PTR self) {
     auto* log = reinterpret_cast<WriteLog*>(self);
     if (msg == WM_SETTEXT)
-        log->entries_.push_back({static_cast<Control>(id), msg, reinterpret_cast<const wchar_t*>(lp)});
+        log->entries_.push_back(
+            {static_cast<Control>(id), msg, reinterpret_cast<const wchar_t*>(lp)});
     else if (msg == EM_SETSEL)
         log->entries_.push_back(
             {static_cast<Control>(id), msg,

@@ -38,8 +38,9 @@ TEST_F(Hover, EachSpotLightsAloneAndStartsTheTimer) {
 
 TEST_F(Hover, OtherControlsLeaveTheEffectAsItIs) {
     MoveOver(Control::HungarianFlag);
-    for (Control other : {Control::CharacterCaption, Control::TitleLabel, Control::Emblem, Control::PublisherLabel, Control::CombinationReadOut,
-                      Control::HungarianFlagLit, Control::CharCodeBox}) {
+    for (Control other :
+         {Control::CharacterCaption, Control::TitleLabel, Control::Emblem, Control::PublisherLabel,
+          Control::CombinationReadOut, Control::HungarianFlagLit, Control::CharCodeBox}) {
         MoveOver(other);
         EXPECT_EQ(State().lit, HoverSpot::HungarianFlag) << Design(other).name;
         EXPECT_TRUE(Shown(Control::HungarianFlagLit)) << Design(other).name;
@@ -76,7 +77,8 @@ TEST_F(Hover, TheTickComparesThePointerWithTheHalfOpenWindowRectangle) {
         MoveOver(Control::EnglishFlag);
         cursor_ = c.pointer;
         Tick();
-        EXPECT_EQ(State().lit, c.inside ? HoverSpot::EnglishFlag : HoverSpot::None) << c.pointer.x << "," << c.pointer.y;
+        EXPECT_EQ(State().lit, c.inside ? HoverSpot::EnglishFlag : HoverSpot::None)
+            << c.pointer.x << "," << c.pointer.y;
         EXPECT_EQ(State().hoverTimerRunning, c.inside);
         // The position is kept scaled to twips by the fixed factor 15.
         EXPECT_EQ(State().pointerTwips.x, c.pointer.x * 15);

@@ -37,12 +37,13 @@ class Language : public FormFixture {
             const wchar_t* english;
             const wchar_t* hungarian;
         };
-        const Row rows[] = {{Control::TitleLabel, L"Zintar", L"Zintar"},
-                            {Control::CharacterCaption, L"character", L"karakter"},
-                            {Control::CharCodeCaption, L"character code", L"karakter k\u00F3d"},
-                            {Control::KeyCodeCaption, L"key code", L"billenty\u0171 k\u00F3d"},
-                            {Control::CharHexCaption, L"hex", L"hexa"},
-                            {Control::PressedKeysCaption, L"pressed keys", L"lenyomott billenty\u0171k"}};
+        const Row rows[] = {
+            {Control::TitleLabel, L"Zintar", L"Zintar"},
+            {Control::CharacterCaption, L"character", L"karakter"},
+            {Control::CharCodeCaption, L"character code", L"karakter k\u00F3d"},
+            {Control::KeyCodeCaption, L"key code", L"billenty\u0171 k\u00F3d"},
+            {Control::CharHexCaption, L"hex", L"hexa"},
+            {Control::PressedKeysCaption, L"pressed keys", L"lenyomott billenty\u0171k"}};
         for (const Row& row : rows)
             EXPECT_EQ(Text(row.id), english ? row.english : row.hungarian) << Design(row.id).name;
         EXPECT_EQ(Title(), L"Zintar");
@@ -59,7 +60,7 @@ TEST_F(Language, ClickingTheLitHungarianFlagStoresTheChoiceAndSwitchesTheCaption
     EXPECT_EQ(Stored(), (FakeRegistry::Value{REG_BINARY, {0x00, 0x00}}));
     ExpectHungarian();
     EXPECT_EQ(Text(Control::ModifiersCaption), L"shift"); // the same in both languages
-    EXPECT_EQ(Text(Control::CombinationReadOut), L"");           // key names stay English and untouched
+    EXPECT_EQ(Text(Control::CombinationReadOut), L"");    // key names stay English and untouched
     // The clicked flag stays lit until the pointer moves on.
     EXPECT_EQ(State().lit, HoverSpot::HungarianFlag);
     EXPECT_TRUE(IsWindowVisible(Window(Control::HungarianFlagLit)));

@@ -53,23 +53,33 @@ TEST_F(Layout, TheClientAreaAndFrameAreThoseOfAFixedDialog) {
     EXPECT_NEAR((outer.top + outer.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
 }
 
+// Client pixels written out from the design (twips / 15), not read from the layout table.
 TEST_F(Layout, ControlsWithFixedSizesStandAtTheirDesignPixels) {
-    for (const ControlDesign& s : kLayout) {
-        if (!Window(s.id) || s.autoSize)
-            continue;
-        const RECT r = RectOf(s.id);
-        PixelBox want = ToPixels(s.twips);
-        if (s.id == Control::EnglishFlagLit || s.id == Control::HungarianFlagLit) {
-            // Start-up moves each highlight frame onto its flag.
-            const PixelBox flag = ToPixels(
-                Design(s.id == Control::EnglishFlagLit ? Control::EnglishFlag : Control::HungarianFlag).twips);
-            want.left = flag.left;
-            want.top = flag.top;
-        }
-        EXPECT_EQ(r.left, want.left) << Design(s.id).name;
-        EXPECT_EQ(r.top, want.top) << Design(s.id).name;
-        EXPECT_EQ(r.right - r.left, want.width) << Design(s.id).name;
-        EXPECT_EQ(r.bottom - r.top, want.height) << Design(s.id).name;
+    struct Want {
+        Control id;
+        LONG left, top, width, height;
+    };
+    const Want wants[] = {
+        {Control::EnglishFlag, 312, 4, 21, 20},
+        {Control::HungarianFlag, 336, 4, 21, 20},
+        {Control::EnglishFlagLit, 312, 4, 21, 20}, // start-up lays each frame onto its flag
+        {Control::HungarianFlagLit, 336, 4, 21, 20},
+        {Control::Emblem, 10, 41, 16, 16},
+        {Control::HomepageLink, 251, 52, 105, 17},
+        {Control::CaptureBox, 24, 104, 129, 83},
+        {Control::CharCodeBox, 168, 104, 97, 27},
+        {Control::CharHexBox, 272, 104, 65, 27},
+        {Control::KeyCodeBox, 168, 160, 97, 27},
+        {Control::KeyHexBox, 272, 160, 65, 27},
+        {Control::ModifiersReadOut, 8, 216, 33, 27},
+        {Control::CombinationReadOut, 48, 216, 305, 27},
+    };
+    for (const Want& w : wants) {
+        const RECT r = RectOf(w.id);
+        EXPECT_EQ(r.left, w.left) << Design(w.id).name;
+        EXPECT_EQ(r.top, w.top) << Design(w.id).name;
+        EXPECT_EQ(r.right - r.left, w.width) << Design(w.id).name;
+        EXPECT_EQ(r.bottom - r.top, w.height) << Design(w.id).name;
     }
     // The capture box's bottom edge lines up with the key code boxes'.
     EXPECT_EQ(RectOf(Control::CaptureBox).bottom, RectOf(Control::KeyCodeBox).bottom);
@@ -77,23 +87,36 @@ TEST_F(Layout, ControlsWithFixedSizesStandAtTheirDesignPixels) {
 }
 
 TEST_F(Layout, AutoSizeLabelsKeepTheirCornerAndFollowTheirText) {
-    for (const ControlDesign& s : kLayout) {
-        if (!s.autoSize)
-            continue;
-        const PixelBox design = ToPixels(s.twips);
-        const RECT r = RectOf(s.id);
-        EXPECT_EQ(r.left, design.left) << s.name;
-        EXPECT_EQ(r.top, design.top) << s.name;
-        const SIZE e = ExtentIn(s.id, Text(s.id));
-        EXPECT_EQ(r.right - r.left, e.cx + kAutoSizeSlackPixels) << s.name;
-        EXPECT_EQ(r.bottom - r.top, e.cy + kAutoSizeSlackPixels) << s.name;
+    // Corner and design size in client pixels, and the text the design was measured with.
+    struct Want {
+        Control id;
+        LONG left, top, width, height;
+        const wchar_t* designText;
+        int widthTolerance; // a stand-in font may differ by a few pixels in width
+    };
+    const Want wants[] = {
+        {Control::TitleLabel, 8, 8, 122, 25, L"Karakter k\u00F3d", 12},
+        {Control::VersionLabel, 299, 32, 57, 14, L"lblVersion", 5},
+        {Control::PublisherLabel, 31, 41, 106, 16, L"Morvaly software", 5},
+        {Control::CharacterCaption, 24, 88, 62, 16, L"Character", 5},
+        {Control::CharCodeCaption, 168, 88, 97, 16, L"Character code", 5},
+        {Control::CharHexCaption, 280, 88, 24, 16, L"hex", 5},
+        {Control::KeyCodeCaption, 168, 144, 59, 16, L"Key code", 5},
+        {Control::ModifiersCaption, 8, 200, 26, 16, L"shift", 5},
+        {Control::PressedKeysCaption, 48, 200, 46, 16, L"lblKeys", 5},
+    };
+    for (const Want& w : wants) {
+        const RECT r = RectOf(w.id);
+        EXPECT_EQ(r.left, w.left) << Design(w.id).name;
+        EXPECT_EQ(r.top, w.top) << Design(w.id).name;
+        const SIZE e = ExtentIn(w.id, Text(w.id));
+        EXPECT_EQ(r.right - r.left, e.cx + 1) << Design(w.id).name; // one pixel of slack
+        EXPECT_EQ(r.bottom - r.top, e.cy + 1) << Design(w.id).name;
 
-        // With its design text the label comes out at about its design size: the fonts are
-        // the designed ones (a stand-in font may differ by a few pixels in width).
-        const SIZE d = ExtentIn(s.id, s.text);
-        const int tolerance = s.font == FontId::Georgia15 ? 12 : 5;
-        EXPECT_NEAR(d.cx + kAutoSizeSlackPixels, design.width, tolerance) << s.name;
-        EXPECT_NEAR(d.cy + kAutoSizeSlackPixels, design.height, 2) << s.name;
+        // With its design text the label comes out at about its design size.
+        const SIZE d = ExtentIn(w.id, w.designText);
+        EXPECT_NEAR(d.cx + 1, w.width, w.widthTolerance) << Design(w.id).name;
+        EXPECT_NEAR(d.cy + 1, w.height, 2) << Design(w.id).name;
     }
 }
 
@@ -112,8 +135,11 @@ TEST_F(Layout, TheTextBoxesLieAboveTheDrawnControlsWhichStackInTheirOrder) {
 }
 
 TEST_F(Layout, TextBoxesHaveTheirLengthsAndTakeTheFocusInOrder) {
-    const std::pair<Control, int> limits[] = {
-        {Control::CaptureBox, 2}, {Control::CharCodeBox, 3}, {Control::CharHexBox, 2}, {Control::KeyCodeBox, 3}, {Control::KeyHexBox, 2}};
+    const std::pair<Control, int> limits[] = {{Control::CaptureBox, 2},
+                                              {Control::CharCodeBox, 3},
+                                              {Control::CharHexBox, 2},
+                                              {Control::KeyCodeBox, 3},
+                                              {Control::KeyHexBox, 2}};
     for (auto [box, limit] : limits) {
         EXPECT_EQ(SendMessageW(Window(box), EM_GETLIMITTEXT, 0, 0), limit) << Design(box).name;
         EXPECT_TRUE(GetWindowLongPtrW(Window(box), GWL_STYLE) & WS_TABSTOP);
@@ -135,16 +161,23 @@ TEST_F(Layout, FontsHaveTheirFaceSizeWeightAndTheCentralEuropeanCharacterSet) {
         int height;
         int weight;
     };
-    const Want wants[] = {
-        {Control::CaptureBox, L"Arial", 64, 400},       {Control::CharCodeBox, L"Arial", 21, 700},
-        {Control::CharHexBox, L"Arial", 21, 700},        {Control::KeyCodeBox, L"Arial", 21, 700},
-        {Control::KeyHexBox, L"Arial", 21, 700},   {Control::TitleLabel, L"Georgia", 21, 400},
-        {Control::VersionLabel, L"Arial", 11, 700},  {Control::PublisherLabel, L"Arial", 13, 700},
-        {Control::HomepageLink, L"Arial", 11, 700}, {Control::CharacterCaption, L"Arial", 13, 700},
-        {Control::CharCodeCaption, L"Arial", 13, 700}, {Control::CharHexCaption, L"Arial", 13, 700},
-        {Control::KeyCodeCaption, L"Arial", 13, 700},   {Control::ModifiersCaption, L"Arial", 13, 700},
-        {Control::PressedKeysCaption, L"Arial", 13, 700},     {Control::ModifiersReadOut, L"Arial", 21, 700},
-        {Control::CombinationReadOut, L"Arial", 21, 700}};
+    const Want wants[] = {{Control::CaptureBox, L"Arial", 64, 400},
+                          {Control::CharCodeBox, L"Arial", 21, 700},
+                          {Control::CharHexBox, L"Arial", 21, 700},
+                          {Control::KeyCodeBox, L"Arial", 21, 700},
+                          {Control::KeyHexBox, L"Arial", 21, 700},
+                          {Control::TitleLabel, L"Georgia", 21, 400},
+                          {Control::VersionLabel, L"Arial", 11, 700},
+                          {Control::PublisherLabel, L"Arial", 13, 700},
+                          {Control::HomepageLink, L"Arial", 11, 700},
+                          {Control::CharacterCaption, L"Arial", 13, 700},
+                          {Control::CharCodeCaption, L"Arial", 13, 700},
+                          {Control::CharHexCaption, L"Arial", 13, 700},
+                          {Control::KeyCodeCaption, L"Arial", 13, 700},
+                          {Control::ModifiersCaption, L"Arial", 13, 700},
+                          {Control::PressedKeysCaption, L"Arial", 13, 700},
+                          {Control::ModifiersReadOut, L"Arial", 21, 700},
+                          {Control::CombinationReadOut, L"Arial", 21, 700}};
     for (const Want& w : wants) {
         LOGFONTW lf{};
         ASSERT_TRUE(GetObjectW(FontOf(w.id), sizeof(lf), &lf)) << Design(w.id).name;
@@ -162,8 +195,8 @@ TEST_F(Layout, EveryLetterOfBothLanguagesHasAGlyph) {
         L"lenyomott billenty\u0171k \u0151\u0150\u0170";
     for (FontId font : {FontId::Arial9Bold, FontId::Georgia15, FontId::Arial15Bold}) {
         Control id = font == FontId::Arial9Bold  ? Control::PressedKeysCaption
-                 : font == FontId::Georgia15 ? Control::TitleLabel
-                                             : Control::CombinationReadOut;
+                     : font == FontId::Georgia15 ? Control::TitleLabel
+                                                 : Control::CombinationReadOut;
         HDC dc = GetDC(Window(id));
         HGDIOBJ old = SelectObject(dc, FontOf(id));
         std::vector<WORD> glyphs(letters.size());
@@ -182,8 +215,10 @@ TEST_F(Layout, TheLinkLabelsAndReadOutsKeepTheirDesignTexts) {
     EXPECT_EQ(Text(Control::ModifiersCaption), L"shift");
     EXPECT_EQ(Text(Control::HomepageLink), L"morvaly.example");
     EXPECT_FALSE(Text(Control::PublisherLabel).empty());
-    EXPECT_TRUE(GetWindowLongPtrW(Window(Control::ModifiersReadOut), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-    EXPECT_TRUE(GetWindowLongPtrW(Window(Control::CombinationReadOut), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(GetWindowLongPtrW(Window(Control::ModifiersReadOut), GWL_EXSTYLE) &
+                WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(GetWindowLongPtrW(Window(Control::CombinationReadOut), GWL_EXSTYLE) &
+                WS_EX_CLIENTEDGE);
 }
 
 TEST_F(Layout, ALongCombinationNameEndsInAnEllipsisAndItsTooltipShowsItWhole) {

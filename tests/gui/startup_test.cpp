@@ -19,7 +19,8 @@ TEST_F(StartupTest, ConversionStateIsEmptyAndInputIsLive) {
 
 TEST_F(StartupTest, DisplayFieldsKeepTheirDesignContentsUntilTheFirstInput) {
     EXPECT_EQ(Text(Control::ModifiersReadOut), L"0");
-    for (Control id : {Control::CombinationReadOut, Control::CaptureBox, Control::CharCodeBox, Control::CharHexBox, Control::KeyCodeBox, Control::KeyHexBox})
+    for (Control id : {Control::CombinationReadOut, Control::CaptureBox, Control::CharCodeBox,
+                       Control::CharHexBox, Control::KeyCodeBox, Control::KeyHexBox})
         EXPECT_EQ(Text(id), L"") << Design(id).name;
 }
 

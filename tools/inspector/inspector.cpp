@@ -35,7 +35,7 @@
 
 namespace {
 
-constexpr wchar_t kFormClass[] = L"Zintar.frmZintar";
+constexpr wchar_t kMainWindowClass[] = L"Zintar.frmZintar";
 
 std::string Utf8(const std::wstring& text) {
     if (text.empty())
@@ -152,7 +152,7 @@ int PrintList(const Options& options) {
         GetTickCount64() + static_cast<ULONGLONG>(options.waitSeconds * 1000);
     for (;;) {
         if (search.processId == 0 && !options.byTitle) {
-            if (const HWND form = FindWindowW(kFormClass, nullptr))
+            if (const HWND form = FindWindowW(kMainWindowClass, nullptr))
                 GetWindowThreadProcessId(form, &search.processId);
         }
         if (search.processId != 0 || options.byTitle)
@@ -201,7 +201,7 @@ int main() {
     HWND form = nullptr;
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(waitSeconds * 1000);
     for (;;) {
-        form = FindWindowW(kFormClass, nullptr);
+        form = FindWindowW(kMainWindowClass, nullptr);
         if (form && IsWindowVisible(form))
             break;
         if (GetTickCount64() >= deadline) {
