@@ -6,6 +6,12 @@ if(MSVC)
     set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
 else()
     add_compile_options(-Wall -Wextra -Wpedantic)
+    # On in the presets that the scripts and CI use, so that a warning of either compiler
+    # fails the build there; off by default for other configurations.
+    option(ZINTAR_WERROR "Treat compiler warnings as errors" OFF)
+    if(ZINTAR_WERROR)
+        add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-Werror>)
+    endif()
     # One self-contained exe: no libgcc, libstdc++ or winpthread DLLs beside it.
     add_link_options(-static -static-libgcc -static-libstdc++)
 
