@@ -9,10 +9,11 @@
 #              shared; that Xvfb and that wineserver are stopped at the end
 #
 # Each benchmark prints its baseline beside its figures; both come from the same run.
+# ZINTAR_BUILD_DIR names another build folder of the mingw preset (default build/mingw).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$root/build/mingw
+build=${ZINTAR_BUILD_DIR:-$root/build/mingw}
 source "$root/scripts/lib/wine-prefix.sh"
 
 startup_runs=${1:-}
@@ -22,10 +23,11 @@ keypress_args=("${@:2}")
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
-    (cd "$root" && cmake --preset mingw >/dev/null)
+    (cd "$root" && cmake --preset mingw -B "$build" >/dev/null)
 fi
 cmake --build "$build" -j2 --target zintar_bench_startup zintar_bench_minimal_window \
-    zintar_bench_keypress Varnick_Zintar >/dev/null
+    zintar_bench_phases zintar_bench_minimal_phases zintar_bench_dll_loads zintar_bench_keypress \
+    Varnick_Zintar >/dev/null
 
 exe_of() { # target name
     local found
@@ -48,9 +50,11 @@ cleanup() {
 trap cleanup EXIT
 
 # The programs run from a copy of this build: other work in the same tree may relink them
-# while the benchmarks run. The start-up benchmark finds its baseline beside itself.
+# while the benchmarks run. The start-up benchmark finds its baseline and probes beside itself.
 cp "$(exe_of Varnick_Zintar app)" "$(exe_of zintar_bench_startup bench)" \
-    "$(exe_of zintar_bench_minimal_window bench)" "$(exe_of zintar_bench_keypress bench)" "$stage/"
+    "$(exe_of zintar_bench_minimal_window bench)" "$(exe_of zintar_bench_phases bench)" \
+    "$(exe_of zintar_bench_minimal_phases bench)" "$(exe_of zintar_bench_dll_loads bench)" \
+    "$(exe_of zintar_bench_keypress bench)" "$stage/"
 zintar_exe=$stage/Varnick_Zintar.exe
 startup_exe=$stage/zintar_bench_startup.exe
 keypress_exe=$stage/zintar_bench_keypress.exe
@@ -97,6 +101,7 @@ echo "Load:    $(load_now) after the key-press benchmark"
 echo
 
 echo "== Start-up (real exe, Xvfb, X11 driver without window manager)"
+echo "The exe imports: $(x86_64-w64-mingw32-objdump -p "$zintar_exe" | awk '/DLL Name:/ { printf "%s ", $3 }')"
 zintar_ensure_wine_prefix "$bench_prefix" x11
 start_xvfb
 # shellcheck disable=SC2086 # an empty run count is no argument at all

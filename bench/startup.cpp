@@ -1,4 +1,5 @@
-// Start-up cost of Zintar against a minimal window, measured in the same run.
+// Start-up cost of Zintar against a minimal window, measured in the same run, and where it
+// goes.
 //
 // usage: zintar_bench_startup PATH-OF-Varnick_Zintar.exe [RUNS]
 //
@@ -7,6 +8,12 @@
 // memory figures, asks the window to close and waits for the process to end. The two
 // programs take turns, and the order of the pair flips every round, so that a slow spell
 // of the machine or a warmer file cache falls on both alike.
+//
+// Every round also starts three probes that report their milestones through a pipe
+// (probe_report.h): zintar_bench_phases runs the program's own creation path with hooks
+// that mark its phases, zintar_bench_minimal_phases is the minimal window marking the same
+// phases, and zintar_bench_dll_loads loads the program's system DLLs one by one into an
+// otherwise empty process. Their phases are printed after the totals.
 #include <windows.h>
 #include <psapi.h>
 
@@ -14,7 +21,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -24,11 +33,26 @@ constexpr DWORD kIdleTimeoutMs = 60000;
 constexpr DWORD kWindowTimeoutMs = 60000;
 constexpr DWORD kExitTimeoutMs = 30000;
 constexpr wchar_t kBaselineName[] = L"zintar_bench_minimal_window.exe";
+constexpr wchar_t kPhaseProbeName[] = L"zintar_bench_phases.exe";
+constexpr wchar_t kMinimalProbeName[] = L"zintar_bench_minimal_phases.exe";
+constexpr wchar_t kDllProbeName[] = L"zintar_bench_dll_loads.exe";
+constexpr DWORD kReportPipeBytes = 64 * 1024;
+constexpr double kKiB = 1024.0;
+constexpr double kMiB = 1024.0 * 1024.0;
+
+// A probe's milestone: the phase that begins there, when (ms after CreateProcess) and the
+// probe's private bytes then.
+struct Mark {
+    std::string label;
+    double ms;
+    double privateKiB;
+};
 
 struct Sample {
     double startMs = 0;
     double peakWorkingSetMiB = 0;
     double privateMiB = 0;
+    std::vector<Mark> marks; // probes only
 };
 
 struct Failure {
@@ -82,15 +106,23 @@ bool FileExists(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-double Now() {
+double TicksPerMs() {
     static const double ticksPerMs = [] {
         LARGE_INTEGER f;
         QueryPerformanceFrequency(&f);
         return static_cast<double>(f.QuadPart) / 1000.0;
     }();
+    return ticksPerMs;
+}
+
+long long Ticks() {
     LARGE_INTEGER t;
     QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / ticksPerMs;
+    return t.QuadPart;
+}
+
+double Now() {
+    return static_cast<double>(Ticks()) / TicksPerMs();
 }
 
 // The program's main window: visible, top-level and unowned. Owned windows (a tooltip, a
@@ -116,6 +148,58 @@ HWND VisibleMainWindow(DWORD processId) {
     return search.found;
 }
 
+class ScopedHandle {
+  public:
+    ScopedHandle() = default;
+    ~ScopedHandle() { Reset(); }
+    ScopedHandle(const ScopedHandle&) = delete;
+    ScopedHandle& operator=(const ScopedHandle&) = delete;
+    HANDLE get() const { return handle_; }
+    HANDLE* put() { return &handle_; }
+    void Reset() {
+        if (handle_)
+            CloseHandle(handle_);
+        handle_ = nullptr;
+    }
+
+  private:
+    HANDLE handle_ = nullptr;
+};
+
+// The probe's report: "label<TAB>ticks<TAB>private bytes" lines, the ticks turned into ms
+// after the given start.
+std::vector<Mark> ParseReport(const std::string& text, long long startTicks) {
+    std::vector<Mark> marks;
+    size_t line = 0;
+    while (line < text.size()) {
+        size_t end = text.find('\n', line);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string row = text.substr(line, end - line);
+        line = end + 1;
+        const size_t tab1 = row.find('\t');
+        const size_t tab2 = tab1 == std::string::npos ? tab1 : row.find('\t', tab1 + 1);
+        if (tab2 == std::string::npos)
+            throw Failure{"a probe's report has a malformed line: " + row};
+        const long long ticks = std::strtoll(row.c_str() + tab1 + 1, nullptr, 10);
+        const double bytes = std::strtod(row.c_str() + tab2 + 1, nullptr);
+        marks.push_back({row.substr(0, tab1),
+                         static_cast<double>(ticks - startTicks) / TicksPerMs(), bytes / kKiB});
+    }
+    std::stable_sort(marks.begin(), marks.end(),
+                     [](const Mark& a, const Mark& b) { return a.ms < b.ms; });
+    return marks;
+}
+
+std::string ReadAll(HANDLE pipe) {
+    std::string text;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(pipe, buffer, sizeof(buffer), &got, nullptr) && got > 0)
+        text.append(buffer, got);
+    return text;
+}
+
 class ProcessHandles {
   public:
     explicit ProcessHandles(const PROCESS_INFORMATION& info) : info_(info) {}
@@ -138,7 +222,26 @@ class ProcessHandles {
     bool running_ = true;
 };
 
-Sample Launch(const std::wstring& exe) {
+enum class Kind {
+    Program,        // a window program: timed until shown and idle, then closed
+    WindowProbe,    // the same, and it reports its milestones
+    WindowlessProbe // reports its milestones and ends by itself
+};
+
+Sample LaunchWindowless(ProcessHandles& child, HANDLE reportPipe, long long startTicks) {
+    if (WaitForSingleObject(child.process(), kExitTimeoutMs) != WAIT_OBJECT_0)
+        throw Failure{"a probe did not end"};
+    child.Ended();
+    DWORD exitCode = 0;
+    GetExitCodeProcess(child.process(), &exitCode);
+    if (exitCode != 0)
+        throw Failure{"a probe ended with exit code " + std::to_string(exitCode)};
+    Sample sample;
+    sample.marks = ParseReport(ReadAll(reportPipe), startTicks);
+    return sample;
+}
+
+Sample Launch(const std::wstring& exe, Kind kind = Kind::Program) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -147,11 +250,27 @@ Sample Launch(const std::wstring& exe) {
     const std::wstring directory = DirectoryOf(exe);
     PROCESS_INFORMATION info{};
 
-    const double started = Now();
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        directory.c_str(), &startup, &info))
+    // A probe writes its report into a pipe that it finds as its standard output.
+    const bool reports = kind != Kind::Program;
+    ScopedHandle reportRead, reportWrite;
+    if (reports) {
+        SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+        if (!CreatePipe(reportRead.put(), reportWrite.put(), &inherit, kReportPipeBytes))
+            throw Failure{"CreatePipe failed (error " + std::to_string(GetLastError()) + ")"};
+        SetHandleInformation(reportRead.get(), HANDLE_FLAG_INHERIT, 0);
+        startup.dwFlags |= STARTF_USESTDHANDLES;
+        startup.hStdOutput = reportWrite.get();
+    }
+
+    const long long startTicks = Ticks();
+    const double started = static_cast<double>(startTicks) / TicksPerMs();
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, reports ? TRUE : FALSE,
+                        0, nullptr, directory.c_str(), &startup, &info))
         throw Failure{"CreateProcess failed (error " + std::to_string(GetLastError()) + ")"};
     ProcessHandles child(info);
+    reportWrite.Reset(); // the pipe ends when the probe's copy closes
+    if (kind == Kind::WindowlessProbe)
+        return LaunchWindowless(child, reportRead.get(), startTicks);
 
     const DWORD idle = WaitForInputIdle(child.process(), kIdleTimeoutMs);
     if (idle != 0)
@@ -189,9 +308,13 @@ Sample Launch(const std::wstring& exe) {
     if (exitCode != 0)
         throw Failure{"the program ended with exit code " + std::to_string(exitCode)};
 
-    constexpr double kMiB = 1024.0 * 1024.0;
-    return {shown - started, static_cast<double>(memory.PeakWorkingSetSize) / kMiB,
-            static_cast<double>(memory.PagefileUsage) / kMiB};
+    Sample sample{shown - started,
+                  static_cast<double>(memory.PeakWorkingSetSize) / kMiB,
+                  static_cast<double>(memory.PagefileUsage) / kMiB,
+                  {}};
+    if (reports)
+        sample.marks = ParseReport(ReadAll(reportRead.get()), startTicks);
+    return sample;
 }
 
 struct Summary {
@@ -246,6 +369,70 @@ void PrintTable(const char* title, const Summary Figures::*field, const Figures&
     PrintDifference(program.*field, baseline.*field, signedFormat);
 }
 
+// Phases of one probe run: from CreateProcess to the first mark is the process start (its
+// memory is the absolute figure there); from each mark to the next, the phase named by the
+// mark (its memory, what the phase added). The last mark only ends the last phase.
+struct PhaseTable {
+    std::vector<std::string> order; // first seen first
+    std::map<std::string, std::pair<std::vector<double>, std::vector<double>>> values;
+    std::vector<double> totals;
+
+    void Add(const std::string& label, double ms, double kib) {
+        if (!values.count(label))
+            order.push_back(label);
+        values[label].first.push_back(ms);
+        values[label].second.push_back(kib);
+    }
+
+    void Add(const std::vector<Mark>& marks) {
+        if (marks.empty())
+            return;
+        Add("process start", marks.front().ms, marks.front().privateKiB);
+        for (size_t i = 0; i + 1 < marks.size(); ++i)
+            Add(marks[i].label, marks[i + 1].ms - marks[i].ms,
+                marks[i + 1].privateKiB - marks[i].privateKiB);
+        totals.push_back(marks.back().ms);
+    }
+
+    // Median, min and max of each phase, and the median of what it added to the private
+    // bytes; beside them the same phase of the baseline, where it has one.
+    void Print(size_t runs, const PhaseTable* baseline = nullptr) const {
+        std::printf("  %-28s%9s%9s%9s", "phase", "median", "min", "max");
+        if (baseline)
+            std::printf("%11s", "minimal");
+        std::printf("%14s", "private KiB");
+        if (baseline)
+            std::printf("%11s", "minimal");
+        std::printf("\n");
+        for (const std::string& label : order) {
+            const auto& [ms, kib] = values.at(label);
+            const Summary time = Summarise(ms), memory = Summarise(kib);
+            const bool inBaseline = baseline && baseline->values.count(label);
+            std::printf("  %-28s%9.2f%9.2f%9.2f", label.c_str(), time.median, time.min, time.max);
+            if (inBaseline)
+                std::printf("%11.2f", Summarise(baseline->values.at(label).first).median);
+            else if (baseline)
+                std::printf("%11s", "-");
+            std::printf("%+14.0f", memory.median);
+            if (inBaseline)
+                std::printf("%+11.0f", Summarise(baseline->values.at(label).second).median);
+            else if (baseline)
+                std::printf("%11s", "-");
+            if (ms.size() != runs)
+                std::printf("  [in %zu of %zu runs]", ms.size(), runs);
+            std::printf("\n");
+        }
+        const Summary total = Summarise(totals);
+        std::printf("  %-28s%9.2f%9.2f%9.2f", "total to the last mark", total.median, total.min,
+                    total.max);
+        if (baseline)
+            std::printf("%11.2f", Summarise(baseline->totals).median);
+        std::printf(
+            "\n  (process start: from CreateProcess to the probe's first mark; its private\n"
+            "  bytes are the whole figure there)\n");
+    }
+};
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -260,19 +447,26 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     const std::wstring baseline = OwnDirectory() + L"\\" + kBaselineName;
-    for (const std::wstring* exe : {&program, &baseline}) {
+    const std::wstring phaseProbe = OwnDirectory() + L"\\" + kPhaseProbeName;
+    const std::wstring minimalProbe = OwnDirectory() + L"\\" + kMinimalProbeName;
+    const std::wstring dllProbe = OwnDirectory() + L"\\" + kDllProbeName;
+    for (const std::wstring* exe : {&program, &baseline, &phaseProbe, &minimalProbe, &dllProbe}) {
         if (!FileExists(*exe)) {
             std::fprintf(stderr, "not found: %s\n", Narrow(*exe).c_str());
             return 2;
         }
     }
 
-    std::vector<Sample> programSamples, baselineSamples;
+    std::vector<Sample> programSamples, baselineSamples, probeSamples;
+    PhaseTable phases, minimalPhases, dllLoads;
     try {
         // One start of each first, not counted: it loads the files into the cache and lets
         // Wine's own services settle, which a user's second start would find done as well.
         Launch(program);
         Launch(baseline);
+        Launch(phaseProbe, Kind::WindowProbe);
+        Launch(minimalProbe, Kind::WindowProbe);
+        Launch(dllProbe, Kind::WindowlessProbe);
         for (int round = 0; round < runs; ++round) {
             if (round % 2 == 0) {
                 programSamples.push_back(Launch(program));
@@ -281,6 +475,11 @@ int wmain(int argc, wchar_t** argv) {
                 baselineSamples.push_back(Launch(baseline));
                 programSamples.push_back(Launch(program));
             }
+            // The probes after the pair, so that they disturb neither side of it.
+            probeSamples.push_back(Launch(phaseProbe, Kind::WindowProbe));
+            phases.Add(probeSamples.back().marks);
+            minimalPhases.Add(Launch(minimalProbe, Kind::WindowProbe).marks);
+            dllLoads.Add(Launch(dllProbe, Kind::WindowlessProbe).marks);
         }
     } catch (const Failure& failure) {
         std::fprintf(stderr, "start-up benchmark failed: %s\n", failure.what.c_str());
@@ -300,5 +499,16 @@ int wmain(int argc, wchar_t** argv) {
     PrintTable("Peak working set once idle (MiB)", &Figures::peakMiB, z, m, "%12.2f", "%+12.2f");
     std::printf("\n");
     PrintTable("Private bytes once idle (MiB)", &Figures::privateMiB, z, m, "%12.2f", "%+12.2f");
+
+    const Figures p = Summarise(probeSamples);
+    std::printf("\nPhases of the start (ms; private bytes each phase added), %d runs of %ls:\n"
+                "the program's creation path with hooks that mark each phase; its own start to\n"
+                "shown and idle took %.1f ms at the median (the program: %.1f ms). Beside it\n"
+                "the same phases of the minimal window (%ls).\n",
+                runs, kPhaseProbeName, p.startMs.median, z.startMs.median, kMinimalProbeName);
+    phases.Print(static_cast<size_t>(runs), &minimalPhases);
+    std::printf("\nThe program's system DLLs loaded one by one into an empty process (%ls):\n",
+                kDllProbeName);
+    dllLoads.Print(static_cast<size_t>(runs));
     return 0;
 }
