@@ -1,128 +1,287 @@
-// Cost of one key press in the capture box, through the real form and its real handlers,
-// against the bare cost of the writes to the fields that the press ends in.
+// Control writes per key, and the cost of a key press against the bare cost of the writes
+// it needs, through the real window and its real handlers in this process.
 //
-// usage: zintar_bench_keypress [BATCHES [PRESSES-PER-BATCH]]
+// usage: zintar_bench_keypress [BATCHES [CYCLES-PER-BATCH]]
 //
-// One press is Shift+A as the system delivers it to the box: WM_KEYDOWN 'A' with Shift
-// held, then WM_CHAR 'A'. The key-down refresh and the character refresh each rewrite the
-// read-outs; the baseline sends those same texts to those same controls with
-// SetWindowTextW (and the same caret move), and nothing else. The difference is what the
-// handlers add: routing, the modifier mask, code conversions, name look-ups, re-reading a
-// label, invalidations.
+// Keys are sent as the system delivers them to a box: WM_KEYDOWN, WM_CHAR for a key that
+// types, WM_KEYUP, with the keyboard state set so that GetKeyState sees the modifiers.
+//
+// Writes: fixed sequences on fresh windows. Each WM_SETTEXT that reaches a control counts as
+// a write; a read-out changes when its text after the key message differs from its text
+// before it (for a character typed into a code box, from what the keystroke alone made of
+// the box). Writes that left a text as it was are counted too.
+//
+// Time: one cycle is Shift+A then Shift+F5 with Shift held throughout, so every key changes
+// read-outs and no keyboard state is set inside the timed loop. The baseline makes only the
+// writes the cycle needs (one text per read-out that changes, and the caret moves the
+// program makes) with the same texts into the same controls, each control's window
+// procedure set to its class's own for the baseline, so that nothing of the window's runs.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "ui/main_window.h"
-#include "app/message_loop.h"
+#include "bench/form_bench.h"
 
 namespace {
 
+using zintar::Control;
+using zintar::kControlCount;
+using zintar::MainWindow;
+using namespace zintar::bench;
+
 constexpr int kDefaultBatches = 15;
-constexpr int kDefaultPressesPerBatch = 400;
-constexpr int kWarmUpPresses = 200;
+constexpr int kDefaultCyclesPerBatch = 200;
+constexpr int kWarmUpCycles = 50;
+constexpr LPARAM kPreviousDownBit = 1 << 30;
+constexpr LPARAM kReleaseBit = static_cast<LPARAM>(1u << 31);
 
-// The settings store answers "not there" to everything, so the form starts in its default
-// language and the benchmark neither reads nor writes the user's settings.
-long registryCalls = 0;
+// A key message as the system delivers it to a box.
+struct KeyEvent {
+    const char* name;
+    Control box;
+    UINT message; // WM_KEYDOWN, WM_CHAR or WM_KEYUP
+    WPARAM wp;    // virtual-key code or character
+    bool shift;   // Shift held while it is handled
+};
 
-LSTATUS WINAPI NoOpenKey(HKEY, LPCSTR, DWORD, REGSAM, PHKEY) {
-    ++registryCalls;
-    return ERROR_FILE_NOT_FOUND;
-}
-LSTATUS WINAPI NoQueryValue(HKEY, LPCSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD) {
-    ++registryCalls;
-    return ERROR_FILE_NOT_FOUND;
-}
-LSTATUS WINAPI NoCreateKey(HKEY, LPCSTR, DWORD, LPSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES, PHKEY,
-                           LPDWORD) {
-    ++registryCalls;
-    return ERROR_FILE_NOT_FOUND;
-}
-LSTATUS WINAPI NoSetValue(HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD) {
-    ++registryCalls;
-    return ERROR_FILE_NOT_FOUND;
-}
-LSTATUS WINAPI NoCloseKey(HKEY) {
-    ++registryCalls;
-    return ERROR_FILE_NOT_FOUND;
+LPARAM KeyInfo(const KeyEvent& e) {
+    const UINT vk = e.message == WM_CHAR ? LOBYTE(VkKeyScanW(static_cast<wchar_t>(e.wp)))
+                                         : static_cast<UINT>(e.wp);
+    LPARAM info = 1 | (static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16);
+    if (e.message == WM_KEYUP)
+        info |= kPreviousDownBit | kReleaseBit;
+    return info;
 }
 
-const zintar::RegistryApi kNoRegistry{&NoOpenKey, &NoQueryValue, &NoCreateKey, &NoSetValue,
-                                      &NoCloseKey};
-
-double NowMicroseconds() {
-    static const double ticksPerUs = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart) / 1e6;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / ticksPerUs;
+void Send(const MainWindow& form, const KeyEvent& e) {
+    SendMessageW(form.control(e.box), e.message, e.wp, KeyInfo(e));
 }
 
-void SetShiftHeld(bool held) {
-    BYTE keys[256]{};
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = keys[VK_LSHIFT] = held ? 0x80 : 0;
-    keys[VK_CONTROL] = keys[VK_LCONTROL] = 0;
-    keys[VK_MENU] = keys[VK_LMENU] = 0;
-    SetKeyboardState(keys);
+const KeyEvent kShiftA[] = {
+    {"Shift down", Control::CaptureBox, WM_KEYDOWN, VK_SHIFT, true},
+    {"A down", Control::CaptureBox, WM_KEYDOWN, 'A', true},
+    {"character A", Control::CaptureBox, WM_CHAR, L'A', true},
+    {"A up", Control::CaptureBox, WM_KEYUP, 'A', true},
+    {"Shift up", Control::CaptureBox, WM_KEYUP, VK_SHIFT, false},
+};
+const KeyEvent kF5[] = {
+    {"F5 down", Control::CaptureBox, WM_KEYDOWN, VK_F5, false},
+    {"F5 up", Control::CaptureBox, WM_KEYUP, VK_F5, false},
+};
+const KeyEvent kType300[] = {
+    {"3 down", Control::CharCodeBox, WM_KEYDOWN, '3', false},
+    {"character 3", Control::CharCodeBox, WM_CHAR, L'3', false},
+    {"3 up", Control::CharCodeBox, WM_KEYUP, '3', false},
+    {"0 down", Control::CharCodeBox, WM_KEYDOWN, '0', false},
+    {"character 0", Control::CharCodeBox, WM_CHAR, L'0', false},
+    {"0 up", Control::CharCodeBox, WM_KEYUP, '0', false},
+    {"0 down", Control::CharCodeBox, WM_KEYDOWN, '0', false},
+    {"character 0", Control::CharCodeBox, WM_CHAR, L'0', false},
+    {"0 up", Control::CharCodeBox, WM_KEYUP, '0', false},
+};
+// The timed cycle: Shift stays down, so the keyboard state is set once, outside the clock.
+const KeyEvent kCycle[] = {
+    {"A down", Control::CaptureBox, WM_KEYDOWN, 'A', true},
+    {"character A", Control::CaptureBox, WM_CHAR, L'A', true},
+    {"A up", Control::CaptureBox, WM_KEYUP, 'A', true},
+    {"F5 down", Control::CaptureBox, WM_KEYDOWN, VK_F5, true},
+    {"F5 up", Control::CaptureBox, WM_KEYUP, VK_F5, true},
+};
+constexpr int kPressesPerCycle = 2;
+
+bool IsCodeBox(Control id) {
+    return id == Control::CharCodeBox || id == Control::CharHexBox || id == Control::KeyCodeBox ||
+           id == Control::KeyHexBox;
 }
 
-// One write to a control as a key press makes it: a text (WM_SETTEXT) or a caret move.
+using Texts = std::array<std::wstring, kControlCount>;
+
+Texts Snapshot(const MainWindow& form) {
+    Texts texts;
+    for (int i = 0; i < kControlCount; ++i)
+        if (HWND hwnd = form.control(static_cast<Control>(i)))
+            texts[i] = TextOf(hwnd);
+    return texts;
+}
+
+// One write to a control: a text (WM_SETTEXT) or a caret move (EM_SETSEL).
 struct Write {
-    HWND control;
+    Control control;
     UINT message;
     std::wstring text;
     WPARAM wp;
     LPARAM lp;
+    bool unchanged; // a text equal to the one the control held
 };
 
-// Catches every write that reaches the form's controls, to learn exactly which texts a
-// press writes where; installed for one press only, before anything is timed.
-class WriteRecorder {
+// Every write that reaches the form's controls, in order: a subclass in front of each
+// control's own handling. Installed only while writes are counted, never while timing.
+class WriteCounter {
   public:
-    explicit WriteRecorder(const zintar::MainWindow& form) {
-        for (int i = 0; i < zintar::kControlCount; ++i)
-            if (HWND hwnd = form.control(static_cast<zintar::Control>(i))) {
-                SetWindowSubclass(hwnd, &Hook, kTag, reinterpret_cast<DWORD_PTR>(this));
-                hooked_.push_back(hwnd);
-            }
+    explicit WriteCounter(const MainWindow& form) : form_(form) {
+        for (int i = 0; i < kControlCount; ++i)
+            if (HWND hwnd = form.control(static_cast<Control>(i)))
+                SetWindowSubclass(hwnd, &Hook, static_cast<UINT_PTR>(i),
+                                  reinterpret_cast<DWORD_PTR>(this));
     }
-    ~WriteRecorder() {
-        for (HWND hwnd : hooked_)
-            RemoveWindowSubclass(hwnd, &Hook, kTag);
+    ~WriteCounter() {
+        for (int i = 0; i < kControlCount; ++i)
+            if (HWND hwnd = form_.control(static_cast<Control>(i)))
+                RemoveWindowSubclass(hwnd, &Hook, static_cast<UINT_PTR>(i));
     }
-    WriteRecorder(const WriteRecorder&) = delete;
-    WriteRecorder& operator=(const WriteRecorder&) = delete;
-    const std::vector<Write>& writes() const { return writes_; }
+    WriteCounter(const WriteCounter&) = delete;
+    WriteCounter& operator=(const WriteCounter&) = delete;
+
+    std::vector<Write> Take() { return std::exchange(writes_, {}); }
 
   private:
-    static constexpr UINT_PTR kTag = 0x5A57;
-    static LRESULT CALLBACK Hook(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+    static LRESULT CALLBACK Hook(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR tag,
                                  DWORD_PTR self) {
-        auto* recorder = reinterpret_cast<WriteRecorder*>(self);
-        if (msg == WM_SETTEXT)
-            recorder->writes_.push_back({hwnd, msg, reinterpret_cast<const wchar_t*>(lp), 0, 0});
-        else if (msg == EM_SETSEL)
-            recorder->writes_.push_back({hwnd, msg, L"", wp, lp});
+        auto* counter = reinterpret_cast<WriteCounter*>(self);
+        const auto id = static_cast<Control>(tag);
+        if (msg == WM_SETTEXT) {
+            const std::wstring text = lp ? reinterpret_cast<const wchar_t*>(lp) : L"";
+            counter->writes_.push_back({id, msg, text, 0, 0, text == TextOf(hwnd)});
+        } else if (msg == EM_SETSEL) {
+            counter->writes_.push_back({id, msg, L"", wp, lp, false});
+        }
         return DefSubclassProc(hwnd, msg, wp, lp);
     }
-    std::vector<HWND> hooked_;
+    const MainWindow& form_;
     std::vector<Write> writes_;
 };
 
-// The baseline's writes to the code boxes raise their change notifications like any write;
-// outside a refresh the form would take those as typed input and refresh everything. While
-// the baseline runs, this keeps them from the form. It sits on the form for the key presses
-// too, passing everything on, so that both sides pay for the same hook.
+// What one key message did: the writes it made, and the read-outs it changed.
+struct EventResult {
+    const char* name;
+    std::vector<Write> writes;
+    std::vector<Control> changed;
+    Texts after;
+};
+
+EventResult Run(MainWindow& form, WriteCounter& counter, const KeyEvent& e) {
+    SetShiftHeld(e.shift);
+    Texts before = Snapshot(form);
+    // A character typed into a code box changes the box by the keystroke itself; the
+    // read-out counts as changed only if the box ends up other than that.
+    if (e.message == WM_CHAR && IsCodeBox(e.box))
+        before[static_cast<int>(e.box)] += static_cast<wchar_t>(e.wp);
+    Send(form, e);
+    EventResult result{e.name, counter.Take(), {}, Snapshot(form)};
+    for (int i = 0; i < kControlCount; ++i)
+        if (result.after[i] != before[i])
+            result.changed.push_back(static_cast<Control>(i));
+    return result;
+}
+
+template <size_t N>
+std::vector<EventResult> RunAll(MainWindow& form, WriteCounter& counter,
+                                const KeyEvent (&events)[N]) {
+    std::vector<EventResult> results;
+    for (const KeyEvent& e : events)
+        results.push_back(Run(form, counter, e));
+    return results;
+}
+
+struct Counts {
+    int texts = 0, changed = 0, unchanged = 0, carets = 0;
+};
+
+Counts CountsOf(const EventResult& r) {
+    Counts c;
+    for (const Write& w : r.writes) {
+        if (w.message == WM_SETTEXT) {
+            ++c.texts;
+            c.unchanged += w.unchanged ? 1 : 0;
+        } else {
+            ++c.carets;
+        }
+    }
+    c.changed = static_cast<int>(r.changed.size());
+    return c;
+}
+
+void PrintCounts(const char* title, const std::vector<EventResult>& results) {
+    Counts total;
+    for (const EventResult& r : results) {
+        const Counts c = CountsOf(r);
+        total.texts += c.texts;
+        total.changed += c.changed;
+        total.unchanged += c.unchanged;
+        total.carets += c.carets;
+    }
+    std::printf("  %-34s%8d%10d%11d%8d   %s\n", title, total.texts, total.changed, total.unchanged,
+                total.carets,
+                total.texts <= total.changed ? "writes <= changes" : "MORE WRITES THAN CHANGES");
+    for (const EventResult& r : results) {
+        const Counts c = CountsOf(r);
+        if (c.texts || c.changed || c.carets)
+            std::printf("    %-32s%8d%10d%11d%8d\n", r.name, c.texts, c.changed, c.unchanged,
+                        c.carets);
+    }
+}
+
+// The writes a cycle needs: the final text of each read-out that changed, one write each, in
+// the order the program first wrote it, and the program's caret moves.
+std::vector<Write> NeededWrites(const std::vector<EventResult>& cycle) {
+    std::vector<Write> needed;
+    for (const EventResult& r : cycle) {
+        std::vector<Control> done;
+        auto changed = [&](Control id) {
+            return std::find(r.changed.begin(), r.changed.end(), id) != r.changed.end();
+        };
+        for (const Write& w : r.writes) {
+            if (w.message == EM_SETSEL) {
+                needed.push_back(w);
+            } else if (changed(w.control) &&
+                       std::find(done.begin(), done.end(), w.control) == done.end()) {
+                needed.push_back(
+                    {w.control, WM_SETTEXT, r.after[static_cast<int>(w.control)], 0, 0, false});
+                done.push_back(w.control);
+            }
+        }
+        for (Control id : r.changed)
+            if (std::find(done.begin(), done.end(), id) == done.end())
+                needed.push_back({id, WM_SETTEXT, r.after[static_cast<int>(id)], 0, 0, false});
+    }
+    return needed;
+}
+
+// For the baseline, each control's window procedure is its class's own: a write then costs
+// what the control itself does with it, and nothing of the window's handlers or of the
+// subclassing. Restored on leaving.
+class BareControls {
+  public:
+    explicit BareControls(const MainWindow& form) {
+        for (int i = 0; i < kControlCount; ++i)
+            if (HWND hwnd = form.control(static_cast<Control>(i))) {
+                const LONG_PTR own = GetClassLongPtrW(hwnd, GCLP_WNDPROC);
+                saved_.push_back({hwnd, SetWindowLongPtrW(hwnd, GWLP_WNDPROC, own)});
+            }
+    }
+    ~BareControls() {
+        for (const auto& [hwnd, proc] : saved_)
+            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, proc);
+    }
+    BareControls(const BareControls&) = delete;
+    BareControls& operator=(const BareControls&) = delete;
+
+  private:
+    std::vector<std::pair<HWND, LONG_PTR>> saved_;
+};
+
+// The baseline's writes to the edit boxes notify the window of a change like any write;
+// outside a refresh the window would take that as typed input. While the baseline runs,
+// this keeps those notices from the window. It sits on the window for the key presses too,
+// passing everything on, so that both sides pay for the same hook.
 bool holdBackChanges = false;
 
 LRESULT CALLBACK FormHook(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
@@ -131,177 +290,234 @@ LRESULT CALLBACK FormHook(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, D
     return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
-// What the refresh writes for Shift+A, in its order. Key-down (no character): the shift
-// mask, both key codes, the key name cleared, set to the mask's name and then extended by
-// the key's name, and the three character fields cleared. The character: the same key
-// fields again, the three character fields filled, and the caret put behind the character.
-struct ExpectedWrite {
-    zintar::Control control;
-    UINT message;
+// Messages sent to the window and to its controls, counted by a call-window hook.
+class MessageCounter {
+  public:
+    explicit MessageCounter(const MainWindow& form) : form_(form) {
+        active_ = this;
+        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, &Hook, nullptr, GetCurrentThreadId());
+    }
+    ~MessageCounter() {
+        if (hook_)
+            UnhookWindowsHookEx(hook_);
+        active_ = nullptr;
+    }
+    MessageCounter(const MessageCounter&) = delete;
+    MessageCounter& operator=(const MessageCounter&) = delete;
+    int toControls = 0, toWindow = 0;
+
+  private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
+        if (code == HC_ACTION && active_) {
+            const HWND target = reinterpret_cast<const CWPSTRUCT*>(lp)->hwnd;
+            if (target == active_->form_.hwnd())
+                ++active_->toWindow;
+            else if (GetParent(target) == active_->form_.hwnd())
+                ++active_->toControls;
+        }
+        return CallNextHookEx(nullptr, code, wp, lp);
+    }
+    static inline MessageCounter* active_ = nullptr;
+    const MainWindow& form_;
+    HHOOK hook_ = nullptr;
 };
-constexpr ExpectedWrite kRefreshWrites[] = {
-    {zintar::Control::ModifiersReadOut, WM_SETTEXT},  {zintar::Control::KeyCodeBox, WM_SETTEXT},
-    {zintar::Control::KeyHexBox, WM_SETTEXT}, {zintar::Control::CombinationReadOut, WM_SETTEXT},
-    {zintar::Control::CombinationReadOut, WM_SETTEXT},   {zintar::Control::CombinationReadOut, WM_SETTEXT},
-    {zintar::Control::CharCodeBox, WM_SETTEXT},       {zintar::Control::CharHexBox, WM_SETTEXT},
-    {zintar::Control::CaptureBox, WM_SETTEXT},
 
-    {zintar::Control::ModifiersReadOut, WM_SETTEXT},  {zintar::Control::KeyCodeBox, WM_SETTEXT},
-    {zintar::Control::KeyHexBox, WM_SETTEXT}, {zintar::Control::CombinationReadOut, WM_SETTEXT},
-    {zintar::Control::CombinationReadOut, WM_SETTEXT},   {zintar::Control::CombinationReadOut, WM_SETTEXT},
-    {zintar::Control::CharCodeBox, WM_SETTEXT},       {zintar::Control::CharHexBox, WM_SETTEXT},
-    {zintar::Control::CaptureBox, WM_SETTEXT},     {zintar::Control::CaptureBox, EM_SETSEL},
-};
-
-const wchar_t* NameOf(const zintar::MainWindow& form, HWND hwnd) {
-    for (int i = 0; i < zintar::kControlCount; ++i)
-        if (form.control(static_cast<zintar::Control>(i)) == hwnd)
-            return zintar::Design(static_cast<zintar::Control>(i)).name;
-    return L"?";
+// Microseconds per call of an action, over many calls.
+template <typename Action> double PerCall(Action&& action) {
+    constexpr int kCalls = 500;
+    const double begin = NowMicroseconds();
+    for (int i = 0; i < kCalls; ++i)
+        action();
+    return (NowMicroseconds() - begin) / kCalls;
 }
 
-bool MatchesRefresh(const zintar::MainWindow& form, const std::vector<Write>& writes) {
-    if (writes.size() != std::size(kRefreshWrites))
-        return false;
-    for (size_t i = 0; i < writes.size(); ++i)
-        if (writes[i].control != form.control(kRefreshWrites[i].control) ||
-            writes[i].message != kRefreshWrites[i].message)
-            return false;
-    return true;
+int CountTexts(const std::vector<Write>& writes) {
+    return static_cast<int>(std::count_if(writes.begin(), writes.end(),
+                                          [](const Write& w) { return w.message == WM_SETTEXT; }));
 }
 
-std::wstring TextOf(HWND hwnd) {
-    wchar_t buffer[256]{};
-    GetWindowTextW(hwnd, buffer, 256);
-    return buffer;
+std::vector<Write> Flatten(const std::vector<EventResult>& results) {
+    std::vector<Write> all;
+    for (const EventResult& r : results)
+        all.insert(all.end(), r.writes.begin(), r.writes.end());
+    return all;
 }
 
-void Pump(HWND form) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        zintar::ProcessMessage(form, msg);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+int Fail(const char* what) {
+    std::fprintf(stderr, "key-press benchmark failed: %s\n", what);
+    return 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     const int batches = argc > 1 ? std::atoi(argv[1]) : kDefaultBatches;
-    const int pressesPerBatch = argc > 2 ? std::atoi(argv[2]) : kDefaultPressesPerBatch;
-    if (argc > 3 || batches < 1 || pressesPerBatch < 1) {
-        std::fprintf(stderr, "usage: zintar_bench_keypress [BATCHES [PRESSES-PER-BATCH]]\n");
+    const int cyclesPerBatch = argc > 2 ? std::atoi(argv[2]) : kDefaultCyclesPerBatch;
+    if (argc > 3 || batches < 1 || cyclesPerBatch < 1) {
+        std::fprintf(stderr, "usage: zintar_bench_keypress [BATCHES [CYCLES-PER-BATCH]]\n");
         return 2;
     }
-
     const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
-    zintar::PlatformSeams platform;
-    platform.registry = &kNoRegistry;
-    zintar::MainWindow form(platform);
-    if (!form.Create(GetModuleHandleW(nullptr), false)) {
-        std::fprintf(stderr, "the form could not be created\n");
-        return 1;
-    }
-    form.Show(SW_SHOW);
-    Pump(form.hwnd());
-    SetWindowSubclass(form.hwnd(), &FormHook, 1, 0);
-
-    const HWND box = form.control(zintar::Control::CaptureBox);
-    const LPARAM keyDownInfo =
-        1 | (static_cast<LPARAM>(MapVirtualKeyW('A', MAPVK_VK_TO_VSC)) << 16);
-    auto press = [&] {
-        SendMessageW(box, WM_KEYDOWN, 'A', keyDownInfo);
-        SendMessageW(box, WM_CHAR, L'A', 1);
-    };
-    SetShiftHeld(true);
-
-    std::vector<Write> writes;
+    // --- Writes per key, on fresh windows ---
+    std::vector<EventResult> shiftA, f5, type300;
     {
-        WriteRecorder recorder(form);
-        press();
-        writes = recorder.writes();
+        auto form = ShownWindow();
+        if (!form)
+            return Fail("the window could not be created");
+        Pump(form->hwnd());
+        WriteCounter counter(*form);
+        shiftA = RunAll(*form, counter, kShiftA);
+        f5 = RunAll(*form, counter, kF5);
+        SetShiftHeld(false);
+        if (TextOf(form->control(Control::CombinationReadOut)) != L"F5")
+            return Fail("the keys did not reach the window's handlers");
     }
-    Pump(form.hwnd());
-    const std::wstring shown = TextOf(form.control(zintar::Control::CombinationReadOut));
-    if (shown != L"Shift + A" || TextOf(box) != L"A" ||
-        TextOf(form.control(zintar::Control::CharCodeBox)) != L"65") {
-        std::fprintf(stderr, "the key press did not reach the form's handlers (key name \"%ls\")\n",
-                     shown.c_str());
-        return 1;
+    {
+        auto form = ShownWindow();
+        if (!form)
+            return Fail("the window could not be created");
+        Pump(form->hwnd());
+        WriteCounter counter(*form);
+        type300 = RunAll(*form, counter, kType300);
+        if (TextOf(form->control(Control::CharCodeBox)).empty())
+            return Fail("the typed code did not reach the box");
     }
-    const bool asWritten = MatchesRefresh(form, writes);
+    std::printf("Control writes per key (WM_SETTEXT reaching the controls) against the read-outs\n"
+                "that change, on fresh windows\n");
+    std::printf("  %-34s%8s%10s%11s%8s\n", "", "writes", "changes", "no change", "carets");
+    PrintCounts("Shift+A from a fresh start", shiftA);
+    PrintCounts("F5 after it", f5);
+    PrintCounts("typing 300 into the char-code box", type300);
+    std::printf("\n");
 
-    auto writeFields = [&] {
-        for (const Write& w : writes) {
+    // --- Time of a key press against the writes it needs ---
+    auto form = ShownWindow();
+    if (!form)
+        return Fail("the window could not be created");
+    Pump(form->hwnd());
+    SetWindowSubclass(form->hwnd(), &FormHook, 1, 0);
+    SetShiftHeld(true);
+    auto cycle = [&] {
+        for (const KeyEvent& e : kCycle)
+            Send(*form, e);
+    };
+    cycle(); // from the first state to the cycle's own
+    Pump(form->hwnd());
+    const Texts start = Snapshot(*form);
+    std::vector<EventResult> recorded;
+    {
+        WriteCounter counter(*form);
+        for (const KeyEvent& e : kCycle)
+            recorded.push_back(Run(*form, counter, e));
+    }
+    Pump(form->hwnd());
+    if (Snapshot(*form) != start)
+        return Fail("the cycle does not end where it starts");
+    const std::vector<Write> needed = NeededWrites(recorded);
+    const std::vector<Write> made = Flatten(recorded);
+    int messagesToControls = 0, messagesToWindow = 0;
+    {
+        MessageCounter messages(*form);
+        cycle();
+        messagesToControls = messages.toControls;
+        messagesToWindow = messages.toWindow;
+    }
+    Pump(form->hwnd());
+
+    auto bareWrites = [&] {
+        for (const Write& w : needed) {
+            HWND hwnd = form->control(w.control);
             if (w.message == WM_SETTEXT)
-                SetWindowTextW(w.control, w.text.c_str());
+                SetWindowTextW(hwnd, w.text.c_str());
             else
-                SendMessageW(w.control, w.message, w.wp, w.lp);
+                SendMessageW(hwnd, w.message, w.wp, w.lp);
         }
     };
-
-    auto timeBatch = [&](auto&& action, int count, bool baseline) {
-        holdBackChanges = baseline;
-        const double start = NowMicroseconds();
-        for (int i = 0; i < count; ++i)
-            action();
-        const double perPress = (NowMicroseconds() - start) / count;
-        holdBackChanges = false;
+    auto timeBatch = [&](int count, bool baseline) {
+        double perCycle = 0;
+        {
+            std::unique_ptr<BareControls> bare;
+            if (baseline)
+                bare = std::make_unique<BareControls>(*form);
+            holdBackChanges = baseline;
+            const double begin = NowMicroseconds();
+            for (int i = 0; i < count; ++i)
+                baseline ? bareWrites() : cycle();
+            perCycle = (NowMicroseconds() - begin) / count;
+            holdBackChanges = false;
+        }
         // Deferred painting (WM_PAINT) is in neither side: the windows catch up between
         // batches. What a control paints inside the write itself counts on both sides.
-        Pump(form.hwnd());
-        return perPress;
+        Pump(form->hwnd());
+        return perCycle;
     };
-
-    timeBatch(press, kWarmUpPresses, false);
-    timeBatch(writeFields, kWarmUpPresses, true);
-
-    const long registryCallsBefore = registryCalls;
+    timeBatch(kWarmUpCycles, false);
+    timeBatch(kWarmUpCycles, true);
     std::vector<double> pressUs, writesUs;
     for (int b = 0; b < batches; ++b) {
         // The order flips every batch, so drift of the machine falls on both sides alike.
         if (b % 2 == 0) {
-            pressUs.push_back(timeBatch(press, pressesPerBatch, false));
-            writesUs.push_back(timeBatch(writeFields, pressesPerBatch, true));
+            pressUs.push_back(timeBatch(cyclesPerBatch, false));
+            writesUs.push_back(timeBatch(cyclesPerBatch, true));
         } else {
-            writesUs.push_back(timeBatch(writeFields, pressesPerBatch, true));
-            pressUs.push_back(timeBatch(press, pressesPerBatch, false));
+            writesUs.push_back(timeBatch(cyclesPerBatch, true));
+            pressUs.push_back(timeBatch(cyclesPerBatch, false));
         }
+        if (Snapshot(*form) != start)
+            return Fail("the window's read-outs drifted from the cycle's state while timing");
     }
-    const long registryCallsTimed = registryCalls - registryCallsBefore;
+    // What single platform calls cost here, to tell where the time of a press goes: a
+    // message to a control through the window's subclassing and handlers, and the same
+    // message to the bare control; reading a key's state; invalidating a label.
+    const HWND box = form->control(Control::CaptureBox);
+    const HWND label = form->control(Control::CombinationReadOut);
+    auto askLength = [&] { SendMessageW(box, WM_GETTEXTLENGTH, 0, 0); };
+    const double throughWindow = PerCall(askLength);
+    double bareControl = 0;
+    {
+        BareControls bare(*form);
+        bareControl = PerCall(askLength);
+    }
+    const double keyState = PerCall([] { GetKeyState(VK_SHIFT); });
+    const double invalidate = PerCall([&] { InvalidateRect(label, nullptr, FALSE); });
+    Pump(form->hwnd());
     SetShiftHeld(false);
+    RemoveWindowSubclass(form->hwnd(), &FormHook, 1);
 
-    int texts = 0, carets = 0;
-    for (const Write& w : writes)
-        (w.message == WM_SETTEXT ? texts : carets)++;
+    std::printf("Key press: Shift+A then Shift+F5 in the capture box (%d key presses), %d batches\n"
+                "of %d cycles, alternating with the baseline\n",
+                kPressesPerCycle, batches, cyclesPerBatch);
+    std::printf("  the program writes per cycle: %d texts and %zu caret moves\n", CountTexts(made),
+                made.size() - static_cast<size_t>(CountTexts(made)));
+    std::printf("  the baseline writes per cycle: %d texts (one per read-out that changes) and "
+                "%zu caret moves\n\n",
+                CountTexts(needed), needed.size() - static_cast<size_t>(CountTexts(needed)));
+    const double press = Median(pressUs) / kPressesPerCycle;
+    const double bare = Median(writesUs) / kPressesPerCycle;
+    auto minOf = [](const std::vector<double>& v) {
+        return *std::min_element(v.begin(), v.end()) / kPressesPerCycle;
+    };
+    auto maxOf = [](const std::vector<double>& v) {
+        return *std::max_element(v.begin(), v.end()) / kPressesPerCycle;
+    };
+    std::printf("  %-30s%12s%12s%12s\n", "us per key press", "median", "min", "max");
+    std::printf("  %-30s%12.2f%12.2f%12.2f\n", "Zintar key press", press, minOf(pressUs),
+                maxOf(pressUs));
+    std::printf("  %-30s%12.2f%12.2f%12.2f\n", "the needed writes alone", bare, minOf(writesUs),
+                maxOf(writesUs));
+    std::printf("  %-30s%+12.2f\n", "difference", press - bare);
+    std::printf("  %-30s%12.2f\n", "ratio (medians)", press / bare);
 
-    std::printf("Key press: Shift+A in the capture box, %d batches of %d presses, alternating\n",
-                batches, pressesPerBatch);
-    std::printf("  field writes per press: %d texts and %d caret move(s), %s\n", texts, carets,
-                asWritten ? "as the refresh is written" : "NOT as the refresh is written:");
-    if (!asWritten)
-        for (const Write& w : writes)
-            std::printf("    %ls %s \"%ls\"\n", NameOf(form, w.control),
-                        w.message == WM_SETTEXT ? "text" : "caret", w.text.c_str());
-    std::printf("  registry calls during the timed presses: %ld\n\n", registryCallsTimed);
-
-    const double pressMedian = Median(pressUs), bare = Median(writesUs);
-    std::printf("  %-28s%14s%12s%12s\n", "us per press", "median", "min", "max");
-    std::printf("  %-28s%14.2f%12.2f%12.2f\n", "Zintar key press", pressMedian,
-                *std::min_element(pressUs.begin(), pressUs.end()),
-                *std::max_element(pressUs.begin(), pressUs.end()));
-    std::printf("  %-28s%14.2f%12.2f%12.2f\n", "bare field writes", bare,
-                *std::min_element(writesUs.begin(), writesUs.end()),
-                *std::max_element(writesUs.begin(), writesUs.end()));
-    std::printf("  %-28s%+14.2f\n", "difference", pressMedian - bare);
-    std::printf("  %-28s%14.2f\n", "ratio (medians)", pressMedian / bare);
-
-    RemoveWindowSubclass(form.hwnd(), &FormHook, 1);
+    std::printf("\nWhere a key press goes (per key press, this run)\n");
+    std::printf("  messages sent: %.1f to the controls, %.1f to the window\n",
+                static_cast<double>(messagesToControls) / kPressesPerCycle,
+                static_cast<double>(messagesToWindow) / kPressesPerCycle);
+    std::printf("  one message to a control: %.2f us through the window's subclassing and\n"
+                "  handlers, %.2f us to the bare control\n",
+                throughWindow, bareControl);
+    std::printf("  GetKeyState: %.2f us; InvalidateRect of a label: %.2f us\n", keyState,
+                invalidate);
     return 0;
 }

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds the benchmarks and runs them under Wine, then says which machine the figures are from.
 #
-# usage: bench/run.sh [START-UP-RUNS [KEY-PRESS-BATCHES [PRESSES-PER-BATCH]]]
+# usage: bench/run.sh [START-UP-RUNS [KEY-PRESS-BATCHES [CYCLES-PER-BATCH]]]
 #
-#   key press: in-process, in the null-driver prefix that the GUI tests use (no X server)
+#   key press: in-process, in the null-driver prefix that the GUI tests use (no X server):
+#              control writes per key, then a key press against the writes it needs
+#   idle:      the same way: the window's wake-ups while nothing happens
 #   start-up:  the real exe on a private Xvfb, in a prefix of its own with the X driver, so
 #              that neither the end-to-end tests' stored settings nor their wineserver are
 #              shared; that Xvfb and that wineserver are stopped at the end
@@ -27,7 +29,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" -j2 --target zintar_bench_startup zintar_bench_minimal_window \
     zintar_bench_phases zintar_bench_minimal_phases zintar_bench_dll_loads zintar_bench_keypress \
-    Varnick_Zintar >/dev/null
+    zintar_bench_idle Varnick_Zintar >/dev/null
 
 exe_of() { # target name
     local found
@@ -54,10 +56,11 @@ trap cleanup EXIT
 cp "$(exe_of Varnick_Zintar app)" "$(exe_of zintar_bench_startup bench)" \
     "$(exe_of zintar_bench_minimal_window bench)" "$(exe_of zintar_bench_phases bench)" \
     "$(exe_of zintar_bench_minimal_phases bench)" "$(exe_of zintar_bench_dll_loads bench)" \
-    "$(exe_of zintar_bench_keypress bench)" "$stage/"
+    "$(exe_of zintar_bench_keypress bench)" "$(exe_of zintar_bench_idle bench)" "$stage/"
 zintar_exe=$stage/Varnick_Zintar.exe
 startup_exe=$stage/zintar_bench_startup.exe
 keypress_exe=$stage/zintar_bench_keypress.exe
+idle_exe=$stage/zintar_bench_idle.exe
 
 # A private X server on the first display number that is free; should another script take
 # the same number at the same moment, that Xvfb exits and the next number is tried.
@@ -98,6 +101,10 @@ echo
 echo "== Key press (in-process, null graphics driver)"
 "$root/scripts/wine-run" "$build/wine/null" null "$keypress_exe" "${keypress_args[@]}" | tr -d '\r'
 echo "Load:    $(load_now) after the key-press benchmark"
+echo
+
+echo "== Idle (in-process, null graphics driver)"
+"$root/scripts/wine-run" "$build/wine/null" null "$idle_exe" | tr -d '\r'
 echo
 
 echo "== Start-up (real exe, Xvfb, X11 driver without window manager)"
