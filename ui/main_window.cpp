@@ -67,7 +67,7 @@ bool MainWindow::Create(HINSTANCE instance, bool endsProgram) {
         DestroyWindow(created);
         return false;
     }
-    CreateTooltip();
+    WatchForLongNames(); // the tooltip comes with the first name too long for its read-out
     AddLanguageMenu();
     Load();
     return true;

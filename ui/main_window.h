@@ -106,6 +106,9 @@ class MainWindow {
     void PaintLabel(Control id, HDC dc, const RECT& client) const;
 
     // The full combination name over a read-out too narrow for it (tooltip.cpp)
+    void WatchForLongNames();
+    static LRESULT CALLBACK LongNameWatch(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    bool CombinationOverflows(std::wstring_view name) const;
     void CreateTooltip();
     LRESULT OnNotify(const NMHDR& header);
 
