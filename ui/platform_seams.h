@@ -2,7 +2,6 @@
 // The platform calls that tests must be able to watch or fail. Production takes the real
 // ones; a test hands the window its own.
 #include <windows.h>
-#include <shellapi.h>
 
 #include "platform/registry_api.h"
 #include "platform/shell.h"
@@ -11,7 +10,7 @@ namespace zintar {
 
 struct PlatformSeams {
     BOOL(WINAPI* getCursorPos)(LPPOINT) = &::GetCursorPos;
-    ShellExecuteAFn shellExecuteA = &::ShellExecuteA;
+    ShellExecuteAFn shellExecuteA = &ShellExecuteAOnFirstUse; // shell32 loaded at the first click
     const RegistryApi* registry = &RealRegistry();
 };
 
