@@ -11,6 +11,10 @@ constexpr Captions kEnglish{
     .keyCode = L"key code",
     .hex = L"hex",
     .pressedKeys = L"pressed keys",
+    .keyHistory = L"Key history",
+    .copy = L"Copy",
+    .selectAll = L"Select all",
+    .clear = L"Clear",
 };
 
 constexpr Captions kHungarian{
@@ -20,6 +24,10 @@ constexpr Captions kHungarian{
     .keyCode = L"billenty\u0171 k\u00F3d",
     .hex = L"hexa",
     .pressedKeys = L"lenyomott billenty\u0171k",
+    .keyHistory = L"Billenty\u0171napl\u00F3",
+    .copy = L"M\u00E1sol\u00E1s",
+    .selectAll = L"Az \u00F6sszes kijel\u00F6l\u00E9se",
+    .clear = L"T\u00F6rl\u00E9s",
 };
 
 } // namespace

@@ -15,6 +15,12 @@ struct Captions {
     std::wstring_view keyCode;
     std::wstring_view hex;
     std::wstring_view pressedKeys;
+    // The key history window: its title, which is also its item in the window menu, and the
+    // commands of its list's menu.
+    std::wstring_view keyHistory;
+    std::wstring_view copy;
+    std::wstring_view selectAll;
+    std::wstring_view clear;
 };
 
 const Captions& CaptionsOf(Language language);

@@ -13,6 +13,10 @@ TEST(Captions, BothLanguages) {
     EXPECT_EQ(en.keyCode, L"key code");
     EXPECT_EQ(en.hex, L"hex");
     EXPECT_EQ(en.pressedKeys, L"pressed keys");
+    EXPECT_EQ(en.keyHistory, L"Key history");
+    EXPECT_EQ(en.copy, L"Copy");
+    EXPECT_EQ(en.selectAll, L"Select all");
+    EXPECT_EQ(en.clear, L"Clear");
     const Captions& hu = CaptionsOf(Language::Hungarian);
     EXPECT_EQ(hu.title, L"Zintar");
     EXPECT_EQ(hu.character, L"karakter");
@@ -20,6 +24,10 @@ TEST(Captions, BothLanguages) {
     EXPECT_EQ(hu.keyCode, L"billenty\u0171 k\u00F3d");
     EXPECT_EQ(hu.hex, L"hexa");
     EXPECT_EQ(hu.pressedKeys, L"lenyomott billenty\u0171k");
+    EXPECT_EQ(hu.keyHistory, L"Billenty\u0171napl\u00F3");
+    EXPECT_EQ(hu.copy, L"M\u00E1sol\u00E1s");
+    EXPECT_EQ(hu.selectAll, L"Az \u00F6sszes kijel\u00F6l\u00E9se");
+    EXPECT_EQ(hu.clear, L"T\u00F6rl\u00E9s");
 }
 
 TEST(Captions, AnyNonzeroCodeIsEnglish) {
