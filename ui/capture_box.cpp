@@ -1,5 +1,10 @@
 // The capture box: every key-down becomes a key code and modifier mask, every typed
-// character a character code; the box keeps nothing the user types.
+// character a character code; the box keeps nothing the user types. Every key message it
+// gets is also recorded for the key history.
+#include <cstdint>
+#include <optional>
+
+#include "platform/ansi_code_page.h"
 #include "platform/keyboard.h"
 #include "ui/main_window.h"
 
@@ -9,9 +14,38 @@ namespace {
 
 constexpr LPARAM kFromKeyboard = -1; // WM_CONTEXTMENU's position when no pointer asked
 
+// The messages a key history records. WM_SYSCHAR is none of them: its key is recorded by the
+// system key-down before it, and Alt+letter types nothing.
+std::optional<KeyMessage> RecordedKeyMessage(UINT msg) {
+    switch (msg) {
+    case WM_KEYDOWN:
+        return KeyMessage::KeyDown;
+    case WM_KEYUP:
+        return KeyMessage::KeyUp;
+    case WM_SYSKEYDOWN:
+        return KeyMessage::SysKeyDown;
+    case WM_SYSKEYUP:
+        return KeyMessage::SysKeyUp;
+    case WM_CHAR:
+        return KeyMessage::Char;
+    case WM_DEADCHAR:
+        return KeyMessage::DeadChar;
+    default:
+        return std::nullopt;
+    }
+}
+
+// A parameter too large for the record's 32 bits stays too large, so that the history
+// refuses it rather than recording its low half as some other key.
+uint32_t Saturated(WPARAM value) {
+    return value > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(value);
+}
+
 } // namespace
 
 LRESULT MainWindow::CaptureBoxMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (const std::optional<KeyMessage> message = RecordedKeyMessage(msg))
+        RecordKeyMessage(*message, wp, lp);
     switch (msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -53,6 +87,22 @@ LRESULT MainWindow::CaptureBoxMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     }
     }
     return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+// The message as it arrived, its time and the modifiers as the window reads them, and for a
+// character its ANSI code. The history window, if open, shows the new row at once.
+void MainWindow::RecordKeyMessage(KeyMessage message, WPARAM wp, LPARAM lp) {
+    int16_t ansiCode = kNoAnsiCode;
+    if (IsCharacterMessage(message) && wp <= WCHAR_MAX)
+        ansiCode = AnsiCodeOfChar(static_cast<wchar_t>(wp));
+    const KeyMessageInput input{message,
+                                Saturated(wp),
+                                static_cast<uint32_t>(lp),
+                                static_cast<uint32_t>(GetMessageTime()),
+                                static_cast<uint8_t>(ModifiersOfKeyMessage()),
+                                ansiCode};
+    if (keyHistory_.Add(input))
+        historyWindow_.OnRecordsAdded();
 }
 
 void MainWindow::OnCaptureKeyDown(int keyCode, int modifiers) {

@@ -148,8 +148,15 @@ LRESULT MainWindow::PointerMessage(Control id, HWND hwnd, UINT msg, WPARAM wp, L
         if (GetCapture() != hwnd || PointInClient(hwnd, lp))
             OnPointerOver(id);
         return 0;
-    case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+        // A double click on the pressed keys opens their history; elsewhere it is a press.
+        if (id == Control::CombinationReadOut) {
+            OpenKeyHistory();
+            return 0;
+        }
+        SetCapture(hwnd);
+        return 0;
+    case WM_LBUTTONDOWN:
         SetCapture(hwnd);
         return 0;
     case WM_LBUTTONUP:

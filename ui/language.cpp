@@ -1,4 +1,5 @@
-// The captions of the chosen language, and the choice from the flags or the window menu.
+// The captions of the chosen language, and the choice from the flags or the window menu. The
+// window menu also opens the key history.
 #include "ui/main_window.h"
 
 #include "core/captions.h"
@@ -25,10 +26,14 @@ void MainWindow::ApplyLanguage(Language language) {
     SetCaption(Control::PressedKeysCaption, std::wstring(c.pressedKeys));
     // The window's title is the title label's, read back.
     SetWindowTextW(hwnd_, Text(Control::TitleLabel).c_str());
-    if (HMENU menu = GetSystemMenu(hwnd_, FALSE))
+    if (HMENU menu = GetSystemMenu(hwnd_, FALSE)) {
         CheckMenuRadioItem(menu, kMenuEnglish, kMenuHungarian,
                            language == Language::English ? kMenuEnglish : kMenuHungarian,
                            MF_BYCOMMAND);
+        ModifyMenuW(menu, kKeyHistoryCommand, MF_BYCOMMAND | MF_STRING, kKeyHistoryCommand,
+                    std::wstring(c.keyHistory).c_str());
+    }
+    historyWindow_.SetLanguage(language);
 }
 
 // Stored at once, also when it is the language shown; a failed store is not reported: the
@@ -47,6 +52,10 @@ void MainWindow::AddLanguageMenu() {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, kMenuEnglish, std::wstring(kEnglishMenuItem).c_str());
     AppendMenuW(menu, MF_STRING, kMenuHungarian, std::wstring(kHungarianMenuItem).c_str());
+    // Its text follows the language (ApplyLanguage).
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kKeyHistoryCommand,
+                std::wstring(CaptionsOf(language_).keyHistory).c_str());
 }
 
 bool MainWindow::OnSystemMenuCommand(UINT command) {
@@ -57,9 +66,18 @@ bool MainWindow::OnSystemMenuCommand(UINT command) {
     case kMenuHungarian:
         ChooseLanguage(Language::Hungarian);
         return true;
+    case kKeyHistoryCommand:
+        OpenKeyHistory();
+        return true;
     default:
         return false;
     }
+}
+
+// Beside the main window, which keeps the activation: the keys pressed next still go to the
+// capture box, and their rows arrive in the list as they are pressed.
+void MainWindow::OpenKeyHistory() {
+    historyWindow_.Open(instance_, hwnd_);
 }
 
 } // namespace zintar

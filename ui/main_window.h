@@ -2,7 +2,8 @@
 // The main window: turns messages into calls of the core's rules and writes what the core
 // answers into the controls. Its files are named for what they hold: creation and start-up
 // (main_window.cpp), message routing (events.cpp), the capture box, the code boxes, the
-// read-outs, control properties, painting, hover, language, the link and the tooltip.
+// read-outs, control properties, painting, hover, language, the link and the tooltip. It keeps
+// the history of the capture box's key messages, which the key history window shows.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -14,9 +15,11 @@
 #include "core/code_box.h"
 #include "core/conversion.h"
 #include "core/hover.h"
+#include "core/key_event.h"
 #include "core/language.h"
 #include "platform/ansi_code_page.h"
 #include "platform/scoped_handles.h"
+#include "ui/history_window.h"
 #include "ui/layout.h"
 #include "ui/platform_seams.h"
 
@@ -37,6 +40,12 @@ class MainWindow {
 
     HWND hwnd() const { return hwnd_; }
     HWND control(Control id) const { return controls_[Index(id)]; }
+
+    // The window-menu command that opens the key history (WM_SYSCOMMAND); a double click on
+    // the pressed-keys read-out does the same.
+    static constexpr UINT kKeyHistoryCommand = 0x0030;
+    const KeyHistory& keyHistory() const { return keyHistory_; }
+    HistoryWindow& keyHistoryWindow() { return historyWindow_; }
 
     // What the window holds, for tests and measurements; nothing outside changes it.
     struct State {
@@ -73,6 +82,7 @@ class MainWindow {
     LRESULT CaptureBoxMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void OnCaptureKeyDown(int keyCode, int modifiers);
     void OnCaptureCharacter(std::optional<wchar_t> character);
+    void RecordKeyMessage(KeyMessage message, WPARAM wp, LPARAM lp);
 
     // The code boxes (code_boxes.cpp)
     LRESULT CodeBoxMessage(Control id, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -115,8 +125,9 @@ class MainWindow {
     // Language (language.cpp)
     void ApplyLanguage(Language language);
     void ChooseLanguage(Language language);
-    void AddLanguageMenu();
+    void AddLanguageMenu(); // and the key history's item after the languages
     bool OnSystemMenuCommand(UINT command);
+    void OpenKeyHistory();
 
     // Hover effects (hover.cpp)
     void ShowHover();
@@ -149,6 +160,10 @@ class MainWindow {
     Conversion conversion_;
     HoverState hover_;
     Language language_ = Language::English;
+    // Every key message of the capture box, kept whether or not its window is open: the ring
+    // never allocates, and the window shows the past keys when it opens.
+    KeyHistory keyHistory_;
+    HistoryWindow historyWindow_{keyHistory_};
 };
 
 } // namespace zintar
