@@ -67,9 +67,14 @@ bool MainWindow::Create(HINSTANCE instance, bool endsProgram) {
         DestroyWindow(created);
         return false;
     }
-    WatchForLongNames(); // the tooltip comes with the first name too long for its read-out
     AddLanguageMenu();
     Load();
+    // The controls take their first texts before they are subclassed: the window's own
+    // writes need none of its handlers, and every message through a subclass costs more
+    // (under Wine, trips to the server).
+    for (const ControlDesign* s : CreationOrder())
+        win32::Subclass(control(s->id), this, Index(s->id));
+    WatchForLongNames(); // the tooltip comes with the first name too long for its read-out
     return true;
 }
 
@@ -116,7 +121,6 @@ bool MainWindow::CreateControls() {
         }
         if (s->autoSize)
             FitToText(s->id);
-        win32::Subclass(child, this, Index(s->id));
     }
     return true;
 }
