@@ -57,6 +57,7 @@ class HistoryWindow {
     void ApplyLanguage();
     void FitColumns();
     void ShowAllRows();
+    void ShowNewRows();
     void StopPendingUpdate();
     size_t RowsDroppedSinceUpdate() const;
     std::optional<size_t> RecordOfRow(int row) const;
@@ -81,6 +82,7 @@ class HistoryWindow {
     size_t shownSize_ = 0;
     uint64_t shownAdded_ = 0;
     bool updatePending_ = false; // the update timer runs
+    ULONGLONG restUntil_ = 0;    // no update before this tick count
 };
 
 } // namespace zintar
