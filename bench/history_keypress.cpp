@@ -1,0 +1,204 @@
+// Cost of one key press in the capture box with the key history window open, against the
+// same press with it closed, through the real form and its real handlers.
+//
+// usage: zintar_bench_history_keypress [BATCHES [PRESSES-PER-BATCH]]
+//
+// One press is Shift+A as the system delivers it to the box: WM_KEYDOWN 'A' with Shift held,
+// WM_CHAR 'A' and WM_KEYUP 'A', three records of the history. Each press is followed by what
+// it causes (the message queue is emptied: painting, and the list's updates whose moment has
+// come), and each batch ends with the list brought up to date and drawn, so that every row of
+// the batch is paid for inside the time. The window is opened with the form's window menu
+// command, as a user would (WM_SYSCOMMAND, MainWindow::kKeyHistoryCommand).
+//
+// Two states of the list are measured: filling (fewer rows than the history keeps, each press
+// adds rows at the bottom) and full (each press drops the oldest rows, and every row shown
+// moves up by three).
+//
+// Built like the key-press benchmark: the program's libraries (zintar_app_loop, zintar_ui)
+// and its resources.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "app/message_loop.h"
+#include "ui/main_window.h"
+
+namespace {
+
+constexpr int kDefaultBatches = 11;
+constexpr int kDefaultPressesPerBatch = 100;
+constexpr int kWarmUpPresses = 50;
+constexpr size_t kRecordsPerPress = 3;
+
+// Every registry call fails: the form starts in its default language and the benchmark
+// neither reads nor writes the user's settings.
+LSTATUS WINAPI NoOpenKey(HKEY, LPCSTR, DWORD, REGSAM, PHKEY) {
+    return ERROR_FILE_NOT_FOUND;
+}
+LSTATUS WINAPI NoQueryValue(HKEY, LPCSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD) {
+    return ERROR_FILE_NOT_FOUND;
+}
+LSTATUS WINAPI NoCreateKey(HKEY, LPCSTR, DWORD, LPSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES, PHKEY,
+                           LPDWORD) {
+    return ERROR_FILE_NOT_FOUND;
+}
+LSTATUS WINAPI NoSetValue(HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD) {
+    return ERROR_FILE_NOT_FOUND;
+}
+LSTATUS WINAPI NoCloseKey(HKEY) {
+    return ERROR_FILE_NOT_FOUND;
+}
+const zintar::RegistryApi kNoRegistry{&NoOpenKey, &NoQueryValue, &NoCreateKey, &NoSetValue,
+                                      &NoCloseKey};
+
+double NowMicroseconds() {
+    static const double ticksPerUs = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return static_cast<double>(f.QuadPart) / 1e6;
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) / ticksPerUs;
+}
+
+void SetShiftHeld(bool held) {
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = keys[VK_LSHIFT] = held ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+void Pump(HWND form) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        zintar::ProcessMessage(form, msg);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+struct Figures {
+    std::vector<double> closedUs, openUs;
+};
+
+void PrintRow(const char* what, const std::vector<double>& us) {
+    std::printf("  %-34s%12.1f%12.1f%12.1f\n", what, Median(us),
+                *std::min_element(us.begin(), us.end()), *std::max_element(us.begin(), us.end()));
+}
+
+void Print(const char* state, const Figures& f) {
+    std::printf("\n  %-34s%12s%12s%12s\n", state, "median", "min", "max");
+    PrintRow("history window closed (us/press)", f.closedUs);
+    PrintRow("history window open (us/press)", f.openUs);
+    std::printf("  %-34s%12.2f\n", "ratio open / closed (medians)",
+                Median(f.openUs) / Median(f.closedUs));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int batches = argc > 1 ? std::atoi(argv[1]) : kDefaultBatches;
+    const int pressesPerBatch = argc > 2 ? std::atoi(argv[2]) : kDefaultPressesPerBatch;
+    if (argc > 3 || batches < 1 || pressesPerBatch < 1 ||
+        static_cast<size_t>(pressesPerBatch) * kRecordsPerPress * 2 >
+            zintar::KeyHistory::kCapacity) {
+        std::fprintf(stderr,
+                     "usage: zintar_bench_history_keypress [BATCHES [PRESSES-PER-BATCH]]"
+                     " (at most %zu presses per batch)\n",
+                     zintar::KeyHistory::kCapacity / kRecordsPerPress / 2);
+        return 2;
+    }
+    const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    zintar::PlatformSeams platform;
+    platform.registry = &kNoRegistry;
+    zintar::MainWindow form(platform);
+    if (!form.Create(GetModuleHandleW(nullptr), false)) {
+        std::fprintf(stderr, "the form could not be created\n");
+        return 1;
+    }
+    form.Show(SW_SHOW);
+    Pump(form.hwnd());
+
+    const HWND box = form.control(zintar::Control::CaptureBox);
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW('A', MAPVK_VK_TO_VSC)) << 16;
+    auto press = [&] {
+        SendMessageW(box, WM_KEYDOWN, 'A', 1 | scan);
+        SendMessageW(box, WM_CHAR, L'A', 1 | scan);
+        SendMessageW(box, WM_KEYUP, 'A', 1 | scan | (1u << 30) | (1u << 31));
+        Pump(form.hwnd());
+    };
+    zintar::HistoryWindow& history = form.keyHistoryWindow();
+    // The rows that wait for the list's next update are shown, and painted, before the clock
+    // stops: every record of the batch costs what it costs.
+    auto timeBatch = [&](int count) {
+        const double start = NowMicroseconds();
+        for (int i = 0; i < count; ++i)
+            press();
+        history.BringUpToDate();
+        Pump(form.hwnd());
+        return (NowMicroseconds() - start) / count;
+    };
+    auto setOpen = [&](bool open) {
+        if (open)
+            SendMessageW(form.hwnd(), WM_SYSCOMMAND, zintar::MainWindow::kKeyHistoryCommand, 0);
+        else
+            SendMessageW(history.hwnd(), WM_CLOSE, 0, 0);
+        Pump(form.hwnd());
+        return history.IsOpen() == open;
+    };
+    // Empties the history through the window's own Clear command.
+    auto clearHistory = [&] {
+        SendMessageW(history.hwnd(), WM_COMMAND, zintar::HistoryWindow::kClear, 0);
+        Pump(form.hwnd());
+    };
+
+    SetShiftHeld(true);
+    if (!setOpen(true) || !setOpen(false)) {
+        std::fprintf(stderr, "the key history window did not open and close\n");
+        return 1;
+    }
+    timeBatch(kWarmUpPresses);
+    if (form.keyHistory().size() != kWarmUpPresses * kRecordsPerPress) {
+        std::fprintf(stderr, "the presses did not reach the history\n");
+        return 1;
+    }
+
+    // Filling: each batch starts from an empty history, the open side's list with it, and
+    // stays below the history's capacity.
+    Figures filling, full;
+    for (int b = 0; b < batches; ++b) {
+        for (bool open : {b % 2 == 0, b % 2 != 0}) {
+            setOpen(true);
+            clearHistory();
+            setOpen(open);
+            (open ? filling.openUs : filling.closedUs).push_back(timeBatch(pressesPerBatch));
+        }
+    }
+    // Full: the history holds its thousand records before each batch.
+    for (int b = 0; b < batches; ++b) {
+        for (bool open : {b % 2 == 0, b % 2 != 0}) {
+            setOpen(open);
+            while (form.keyHistory().addedCount() <= zintar::KeyHistory::kCapacity)
+                press();
+            (open ? full.openUs : full.closedUs).push_back(timeBatch(pressesPerBatch));
+        }
+    }
+    SetShiftHeld(false);
+
+    std::printf("Key press with the key history: Shift+A (key-down, character, key-up) and its\n"
+                "painting, %d batches of %d presses, open and closed alternating\n",
+                batches, pressesPerBatch);
+    Print("list filling", filling);
+    Print("list full (oldest rows drop)", full);
+    return 0;
+}
