@@ -28,8 +28,8 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
     (cd "$root" && cmake --preset mingw -B "$build" >/dev/null)
 fi
 cmake --build "$build" -j2 --target zintar_bench_startup zintar_bench_minimal_window \
-    zintar_bench_phases zintar_bench_minimal_phases zintar_bench_dll_loads zintar_bench_keypress \
-    zintar_bench_idle Varnick_Zintar >/dev/null
+    zintar_bench_phases zintar_bench_minimal_phases zintar_bench_minimal_controls \
+    zintar_bench_dll_loads zintar_bench_keypress zintar_bench_idle Varnick_Zintar >/dev/null
 
 exe_of() { # target name
     local found
@@ -55,8 +55,9 @@ trap cleanup EXIT
 # while the benchmarks run. The start-up benchmark finds its baseline and probes beside itself.
 cp "$(exe_of Varnick_Zintar app)" "$(exe_of zintar_bench_startup bench)" \
     "$(exe_of zintar_bench_minimal_window bench)" "$(exe_of zintar_bench_phases bench)" \
-    "$(exe_of zintar_bench_minimal_phases bench)" "$(exe_of zintar_bench_dll_loads bench)" \
-    "$(exe_of zintar_bench_keypress bench)" "$(exe_of zintar_bench_idle bench)" "$stage/"
+    "$(exe_of zintar_bench_minimal_phases bench)" "$(exe_of zintar_bench_minimal_controls bench)" \
+    "$(exe_of zintar_bench_dll_loads bench)" "$(exe_of zintar_bench_keypress bench)" \
+    "$(exe_of zintar_bench_idle bench)" "$stage/"
 zintar_exe=$stage/Varnick_Zintar.exe
 startup_exe=$stage/zintar_bench_startup.exe
 keypress_exe=$stage/zintar_bench_keypress.exe

@@ -9,11 +9,13 @@
 // programs take turns, and the order of the pair flips every round, so that a slow spell
 // of the machine or a warmer file cache falls on both alike.
 //
-// Every round also starts three probes that report their milestones through a pipe
-// (probe_report.h): zintar_bench_phases runs the program's own creation path with hooks
-// that mark its phases, zintar_bench_minimal_phases is the minimal window marking the same
-// phases, and zintar_bench_dll_loads loads the program's system DLLs one by one into an
-// otherwise empty process. Their phases are printed after the totals.
+// Every round also starts four probes that report their milestones through a pipe
+// (probe_report.h): zintar_bench_phases runs the program's own creation path with marks at
+// its phases, zintar_bench_minimal_phases is the minimal window marking the same
+// phases, zintar_bench_minimal_controls is that window with as many plain child controls as
+// the program's (its totals are printed too: the least a window with these controls costs),
+// and zintar_bench_dll_loads loads the program's system DLLs one by one into an otherwise
+// empty process. Their phases are printed after the totals.
 #include <windows.h>
 #include <psapi.h>
 
@@ -36,6 +38,8 @@ constexpr wchar_t kBaselineName[] = L"zintar_bench_minimal_window.exe";
 constexpr wchar_t kPhaseProbeName[] = L"zintar_bench_phases.exe";
 constexpr wchar_t kMinimalProbeName[] = L"zintar_bench_minimal_phases.exe";
 constexpr wchar_t kDllProbeName[] = L"zintar_bench_dll_loads.exe";
+constexpr wchar_t kFloorName[] = L"zintar_bench_minimal_controls.exe";
+constexpr char kFloorRow[] = "+ 22 controls"; // the minimal window with Zintar's controls
 constexpr DWORD kReportPipeBytes = 64 * 1024;
 constexpr double kKiB = 1024.0;
 constexpr double kMiB = 1024.0 * 1024.0;
@@ -361,12 +365,15 @@ void PrintDifference(const Summary& program, const Summary& baseline, const char
 }
 
 void PrintTable(const char* title, const Summary Figures::*field, const Figures& program,
-                const Figures& baseline, const char* format, const char* signedFormat) {
+                const Figures& baseline, const Figures& floor, const char* format,
+                const char* signedFormat) {
     std::printf("%s\n", title);
     std::printf("  %-16s%12s%12s%12s\n", "", "median", "min", "max");
     PrintRow("Zintar", program.*field, format);
     PrintRow("minimal window", baseline.*field, format);
     PrintDifference(program.*field, baseline.*field, signedFormat);
+    PrintRow(kFloorRow, floor.*field, format);
+    PrintDifference(floor.*field, baseline.*field, signedFormat);
 }
 
 // Phases of one probe run: from CreateProcess to the first mark is the process start (its
@@ -395,29 +402,33 @@ struct PhaseTable {
     }
 
     // Median, min and max of each phase, and the median of what it added to the private
-    // bytes; beside them the same phase of the baseline, where it has one.
-    void Print(size_t runs, const PhaseTable* baseline = nullptr) const {
+    // bytes; beside them the same phase of each baseline, where it has one.
+    using Baselines = std::vector<std::pair<const char*, const PhaseTable*>>;
+    void Print(size_t runs, const Baselines& baselines = {}) const {
         std::printf("  %-28s%9s%9s%9s", "phase", "median", "min", "max");
-        if (baseline)
-            std::printf("%11s", "minimal");
-        std::printf("%14s", "private KiB");
-        if (baseline)
-            std::printf("%11s", "minimal");
+        for (const auto& [name, table] : baselines)
+            std::printf("%10s", name);
+        std::printf("%13s", "private KiB");
+        for (const auto& [name, table] : baselines)
+            std::printf("%10s", name);
         std::printf("\n");
         for (const std::string& label : order) {
             const auto& [ms, kib] = values.at(label);
             const Summary time = Summarise(ms), memory = Summarise(kib);
-            const bool inBaseline = baseline && baseline->values.count(label);
             std::printf("  %-28s%9.2f%9.2f%9.2f", label.c_str(), time.median, time.min, time.max);
-            if (inBaseline)
-                std::printf("%11.2f", Summarise(baseline->values.at(label).first).median);
-            else if (baseline)
-                std::printf("%11s", "-");
-            std::printf("%+14.0f", memory.median);
-            if (inBaseline)
-                std::printf("%+11.0f", Summarise(baseline->values.at(label).second).median);
-            else if (baseline)
-                std::printf("%11s", "-");
+            for (const auto& [name, table] : baselines) {
+                if (table->values.count(label))
+                    std::printf("%10.2f", Summarise(table->values.at(label).first).median);
+                else
+                    std::printf("%10s", "-");
+            }
+            std::printf("%+13.0f", memory.median);
+            for (const auto& [name, table] : baselines) {
+                if (table->values.count(label))
+                    std::printf("%+10.0f", Summarise(table->values.at(label).second).median);
+                else
+                    std::printf("%10s", "-");
+            }
             if (ms.size() != runs)
                 std::printf("  [in %zu of %zu runs]", ms.size(), runs);
             std::printf("\n");
@@ -425,8 +436,8 @@ struct PhaseTable {
         const Summary total = Summarise(totals);
         std::printf("  %-28s%9.2f%9.2f%9.2f", "total to the last mark", total.median, total.min,
                     total.max);
-        if (baseline)
-            std::printf("%11.2f", Summarise(baseline->totals).median);
+        for (const auto& [name, table] : baselines)
+            std::printf("%10.2f", Summarise(table->totals).median);
         std::printf(
             "\n  (process start: from CreateProcess to the probe's first mark; its private\n"
             "  bytes are the whole figure there)\n");
@@ -450,15 +461,17 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring phaseProbe = OwnDirectory() + L"\\" + kPhaseProbeName;
     const std::wstring minimalProbe = OwnDirectory() + L"\\" + kMinimalProbeName;
     const std::wstring dllProbe = OwnDirectory() + L"\\" + kDllProbeName;
-    for (const std::wstring* exe : {&program, &baseline, &phaseProbe, &minimalProbe, &dllProbe}) {
+    const std::wstring floor = OwnDirectory() + L"\\" + kFloorName;
+    for (const std::wstring* exe :
+         {&program, &baseline, &phaseProbe, &minimalProbe, &dllProbe, &floor}) {
         if (!FileExists(*exe)) {
             std::fprintf(stderr, "not found: %s\n", Narrow(*exe).c_str());
             return 2;
         }
     }
 
-    std::vector<Sample> programSamples, baselineSamples, probeSamples;
-    PhaseTable phases, minimalPhases, dllLoads;
+    std::vector<Sample> programSamples, baselineSamples, probeSamples, floorSamples;
+    PhaseTable phases, minimalPhases, floorPhases, dllLoads;
     try {
         // One start of each first, not counted: it loads the files into the cache and lets
         // Wine's own services settle, which a user's second start would find done as well.
@@ -466,6 +479,7 @@ int wmain(int argc, wchar_t** argv) {
         Launch(baseline);
         Launch(phaseProbe, Kind::WindowProbe);
         Launch(minimalProbe, Kind::WindowProbe);
+        Launch(floor, Kind::WindowProbe);
         Launch(dllProbe, Kind::WindowlessProbe);
         for (int round = 0; round < runs; ++round) {
             if (round % 2 == 0) {
@@ -479,6 +493,8 @@ int wmain(int argc, wchar_t** argv) {
             probeSamples.push_back(Launch(phaseProbe, Kind::WindowProbe));
             phases.Add(probeSamples.back().marks);
             minimalPhases.Add(Launch(minimalProbe, Kind::WindowProbe).marks);
+            floorSamples.push_back(Launch(floor, Kind::WindowProbe));
+            floorPhases.Add(floorSamples.back().marks);
             dllLoads.Add(Launch(dllProbe, Kind::WindowlessProbe).marks);
         }
     } catch (const Failure& failure) {
@@ -488,12 +504,13 @@ int wmain(int argc, wchar_t** argv) {
 
     const Figures z = Summarise(programSamples);
     const Figures m = Summarise(baselineSamples);
+    const Figures f = Summarise(floorSamples);
     std::printf(
         "Start-up: %d runs of each program, alternating, after one uncounted start of each\n",
         runs);
     std::printf("  Zintar:         %s\n", Narrow(program).c_str());
     std::printf("  minimal window: %s\n\n", Narrow(baseline).c_str());
-    PrintTable("Time from CreateProcess to window shown and idle (ms)", &Figures::startMs, z, m,
+    PrintTable("Time from CreateProcess to window shown and idle (ms)", &Figures::startMs, z, m, f,
                "%12.1f", "%+12.1f");
     // On a busy machine the pairs of one round share its load; their own differences and
     // ratios are steadier than the difference of the two medians.
@@ -507,17 +524,20 @@ int wmain(int argc, wchar_t** argv) {
                 "by round", byRound.median, byRound.min, byRound.max,
                 Summarise(roundRatios).median);
     std::printf("\n");
-    PrintTable("Peak working set once idle (MiB)", &Figures::peakMiB, z, m, "%12.2f", "%+12.2f");
+    PrintTable("Peak working set once idle (MiB)", &Figures::peakMiB, z, m, f, "%12.2f", "%+12.2f");
     std::printf("\n");
-    PrintTable("Private bytes once idle (MiB)", &Figures::privateMiB, z, m, "%12.2f", "%+12.2f");
+    PrintTable("Private bytes once idle (MiB)", &Figures::privateMiB, z, m, f, "%12.2f", "%+12.2f");
 
     const Figures p = Summarise(probeSamples);
-    std::printf("\nPhases of the start (ms; private bytes each phase added), %d runs of %ls:\n"
-                "the program's creation path with hooks that mark each phase; its own start to\n"
-                "shown and idle took %.1f ms at the median (the program: %.1f ms). Beside it\n"
-                "the same phases of the minimal window (%ls).\n",
-                runs, kPhaseProbeName, p.startMs.median, z.startMs.median, kMinimalProbeName);
-    phases.Print(static_cast<size_t>(runs), &minimalPhases);
+    std::printf(
+        "\nPhases of the start (ms; private bytes each phase added), %d runs of %ls:\n"
+        "the program's creation path, each phase marked through its import table; its own\n"
+        "start to shown and idle took %.1f ms at the median (the program: %.1f ms). Beside it\n"
+        "the same phases of the minimal window (%ls) and of the\n"
+        "minimal window with 22 plain controls (%ls).\n",
+        runs, kPhaseProbeName, p.startMs.median, z.startMs.median, kMinimalProbeName, kFloorName);
+    phases.Print(static_cast<size_t>(runs),
+                 {{"minimal", &minimalPhases}, {"+controls", &floorPhases}});
     std::printf("\nThe program's system DLLs loaded one by one into an empty process (%ls):\n",
                 kDllProbeName);
     dllLoads.Print(static_cast<size_t>(runs));

@@ -1,11 +1,12 @@
 // A start-up probe: the program's own start, step by step. It does what the program's entry
 // point does (the common controls, the real MainWindow's Create and Show, the message loop)
 // and marks where each phase of the creation path begins, seen from outside the window's
-// code: window creation through a CBT hook, the first paint through a call-window hook, the
-// fonts, the window menu and the foreground call through this module's import table, and the
-// registry read through the window's registry seam, which passes every call on to the real
-// registry. It reports its marks once the queue is empty (probe_report.h) and then runs
-// until the start-up benchmark closes its window, like the program.
+// code: window creation, the fonts, the window menu, the first paint and the foreground call
+// through this module's import table, and the registry read through the window's registry
+// seam, which passes every call on to the real registry. No Windows hook is used: under Wine
+// each hook call is a trip to the server, which would slow the very phases it marks. It
+// reports its marks once the queue is empty (probe_report.h) and then runs until the
+// start-up benchmark closes its window, like the program.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -20,8 +21,6 @@ namespace {
 
 zintar::bench::ProbeReport report;
 HWND mainWindow = nullptr;
-HHOOK creationHook = nullptr;
-HHOOK paintHook = nullptr;
 
 // --- Import-table hooks: a wrapper marks, then calls what the slot held. ---
 
@@ -59,9 +58,30 @@ void* PatchImport(const char* dll, const char* function, void* replacement) {
     return nullptr;
 }
 
+decltype(&::CreateWindowExW) realCreateWindow = nullptr;
 decltype(&::CreateFontIndirectW) realCreateFont = nullptr;
 decltype(&::GetSystemMenu) realGetSystemMenu = nullptr;
+decltype(&::BeginPaint) realBeginPaint = nullptr;
 decltype(&::SetForegroundWindow) realSetForegroundWindow = nullptr;
+
+// The first top-level window is the main window; its first child begins the controls; a
+// tooltip is a popup of its own class.
+HWND WINAPI MarkedCreateWindow(DWORD exStyle, LPCWSTR cls, LPCWSTR title, DWORD style, int x, int y,
+                               int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                               LPVOID param) {
+    const bool named = !IS_INTRESOURCE(cls);
+    if (!mainWindow && !parent)
+        report.Mark("main window");
+    else if (mainWindow && parent == mainWindow && !(style & WS_POPUP))
+        report.Mark("child windows");
+    else if (named && _wcsicmp(cls, TOOLTIPS_CLASSW) == 0)
+        report.Mark("tooltip");
+    HWND created = realCreateWindow(exStyle, cls, title, style, x, y, width, height, parent, menu,
+                                    instance, param);
+    if (!mainWindow && !parent)
+        mainWindow = created;
+    return created;
+}
 
 HFONT WINAPI MarkedCreateFont(const LOGFONTW* font) {
     report.Mark("fonts");
@@ -71,6 +91,11 @@ HFONT WINAPI MarkedCreateFont(const LOGFONTW* font) {
 HMENU WINAPI MarkedGetSystemMenu(HWND hwnd, BOOL revert) {
     report.Mark("window menu");
     return realGetSystemMenu(hwnd, revert);
+}
+
+HDC WINAPI MarkedBeginPaint(HWND hwnd, LPPAINTSTRUCT paint) {
+    report.Mark("first paint");
+    return realBeginPaint(hwnd, paint);
 }
 
 BOOL WINAPI MarkedSetForegroundWindow(HWND hwnd) {
@@ -111,55 +136,26 @@ LSTATUS WINAPI MarkedCloseKey(HKEY key) {
 const zintar::RegistryApi kMarkedRegistry{&MarkedOpenKey, &MarkedQueryValue, &MarkedCreateKey,
                                           &MarkedSetValue, &MarkedCloseKey};
 
-// --- Window hooks ---
-
-bool IsClass(const CREATESTRUCTW& create, const wchar_t* name) {
-    return !IS_INTRESOURCE(create.lpszClass) && _wcsicmp(create.lpszClass, name) == 0;
+template <typename Function>
+bool Patch(const char* dll, const char* name, Function replacement, Function& real) {
+    real = reinterpret_cast<Function>(PatchImport(dll, name, reinterpret_cast<void*>(replacement)));
+    return real != nullptr;
 }
 
-LRESULT CALLBACK OnCreation(int code, WPARAM wp, LPARAM lp) {
-    if (code == HCBT_CREATEWND) {
-        const CREATESTRUCTW& create = *reinterpret_cast<CBT_CREATEWNDW*>(lp)->lpcs;
-        if (!mainWindow && !create.hwndParent) {
-            mainWindow = reinterpret_cast<HWND>(wp);
-            report.Mark("main window");
-        } else if (mainWindow && create.hwndParent == mainWindow && !(create.style & WS_POPUP)) {
-            report.Mark("child windows");
-        } else if (IsClass(create, TOOLTIPS_CLASSW)) {
-            report.Mark("tooltip");
-        }
-    }
-    return CallNextHookEx(creationHook, code, wp, lp);
-}
-
-LRESULT CALLBACK OnSentMessage(int code, WPARAM wp, LPARAM lp) {
-    if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lp)->message == WM_PAINT)
-        report.Mark("first paint");
-    return CallNextHookEx(paintHook, code, wp, lp);
-}
-
-bool InstallHooks() {
-    realCreateFont = reinterpret_cast<decltype(realCreateFont)>(PatchImport(
-        "gdi32.dll", "CreateFontIndirectW", reinterpret_cast<void*>(&MarkedCreateFont)));
-    realGetSystemMenu = reinterpret_cast<decltype(realGetSystemMenu)>(
-        PatchImport("user32.dll", "GetSystemMenu", reinterpret_cast<void*>(&MarkedGetSystemMenu)));
-    realSetForegroundWindow = reinterpret_cast<decltype(realSetForegroundWindow)>(PatchImport(
-        "user32.dll", "SetForegroundWindow", reinterpret_cast<void*>(&MarkedSetForegroundWindow)));
-    creationHook = SetWindowsHookExW(WH_CBT, &OnCreation, nullptr, GetCurrentThreadId());
-    paintHook = SetWindowsHookExW(WH_CALLWNDPROC, &OnSentMessage, nullptr, GetCurrentThreadId());
-    return realCreateFont && realGetSystemMenu && realSetForegroundWindow && creationHook &&
-           paintHook;
-}
-
-void RemoveHooks() {
-    UnhookWindowsHookEx(creationHook);
-    UnhookWindowsHookEx(paintHook);
+bool InstallMarks() {
+    return Patch("user32.dll", "CreateWindowExW", &MarkedCreateWindow, realCreateWindow) &&
+           Patch("gdi32.dll", "CreateFontIndirectW", &MarkedCreateFont, realCreateFont) &&
+           Patch("user32.dll", "GetSystemMenu", &MarkedGetSystemMenu, realGetSystemMenu) &&
+           Patch("user32.dll", "BeginPaint", &MarkedBeginPaint, realBeginPaint) &&
+           Patch("user32.dll", "SetForegroundWindow", &MarkedSetForegroundWindow,
+                 realSetForegroundWindow);
 }
 
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    if (!InstallHooks())
+    report.Mark("import-table marks");
+    if (!InstallMarks())
         return 3;
     report.Mark("common controls");
     const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
@@ -178,7 +174,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
         zintar::ProcessMessage(window.hwnd(), msg);
     report.Mark("idle");
-    RemoveHooks();
     if (!report.Send())
         return 4;
     return zintar::RunMessageLoop(window.hwnd());
