@@ -6,6 +6,8 @@
 #   key press: in-process, in the null-driver prefix that the GUI tests use (no X server):
 #              control writes per key, then a key press against the writes it needs
 #   idle:      the same way: the window's wake-ups while nothing happens
+#   text from outside: the same way: a code box set from outside and pasted into, 1 character
+#              to 1 MB
 #   start-up:  the real exe on a private Xvfb, in a prefix of its own with the X driver, so
 #              that neither the end-to-end tests' stored settings nor their wineserver are
 #              shared; that Xvfb and that wineserver are stopped at the end
@@ -29,7 +31,8 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" -j2 --target zintar_bench_startup zintar_bench_minimal_window \
     zintar_bench_phases zintar_bench_minimal_phases zintar_bench_minimal_controls \
-    zintar_bench_dll_loads zintar_bench_keypress zintar_bench_idle Varnick_Zintar >/dev/null
+    zintar_bench_dll_loads zintar_bench_keypress zintar_bench_idle zintar_bench_outside_text \
+    Varnick_Zintar >/dev/null
 
 exe_of() { # target name
     local found
@@ -57,11 +60,12 @@ cp "$(exe_of Varnick_Zintar app)" "$(exe_of zintar_bench_startup bench)" \
     "$(exe_of zintar_bench_minimal_window bench)" "$(exe_of zintar_bench_phases bench)" \
     "$(exe_of zintar_bench_minimal_phases bench)" "$(exe_of zintar_bench_minimal_controls bench)" \
     "$(exe_of zintar_bench_dll_loads bench)" "$(exe_of zintar_bench_keypress bench)" \
-    "$(exe_of zintar_bench_idle bench)" "$stage/"
+    "$(exe_of zintar_bench_idle bench)" "$(exe_of zintar_bench_outside_text bench)" "$stage/"
 zintar_exe=$stage/Varnick_Zintar.exe
 startup_exe=$stage/zintar_bench_startup.exe
 keypress_exe=$stage/zintar_bench_keypress.exe
 idle_exe=$stage/zintar_bench_idle.exe
+outside_text_exe=$stage/zintar_bench_outside_text.exe
 
 # A private X server on the first display number that is free; should another script take
 # the same number at the same moment, that Xvfb exits and the next number is tried.
@@ -106,6 +110,11 @@ echo
 
 echo "== Idle (in-process, null graphics driver)"
 "$root/scripts/wine-run" "$build/wine/null" null "$idle_exe" | tr -d '\r'
+echo
+
+echo "== Text from outside (in-process, null graphics driver)"
+"$root/scripts/wine-run" "$build/wine/null" null "$outside_text_exe" | tr -d '\r'
+echo "Load:    $(load_now) after the text-from-outside benchmark"
 echo
 
 echo "== Start-up (real exe, Xvfb, X11 driver without window manager)"
