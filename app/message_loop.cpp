@@ -10,11 +10,24 @@ void ProcessMessage(HWND form, MSG& msg) {
 }
 
 int RunMessageLoop(HWND form) {
+    // A message that another process sent and that could not be received (under Wine, a
+    // megabyte of text set into a box from outside) makes GetMessage fail once; the window
+    // lives on. Only a failure that keeps coming ends the loop.
+    constexpr int kFailuresInARowToGiveUp = 1000;
     MSG msg{};
-    BOOL got = FALSE;
-    while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0)
+    int failuresInARow = 0;
+    for (;;) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0)
+            return static_cast<int>(msg.wParam);
+        if (got < 0) {
+            if (++failuresInARow >= kFailuresInARowToGiveUp)
+                return 1;
+            continue;
+        }
+        failuresInARow = 0;
         ProcessMessage(form, msg);
-    return got == 0 ? static_cast<int>(msg.wParam) : 1;
+    }
 }
 
 } // namespace zintar
