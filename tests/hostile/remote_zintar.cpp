@@ -186,21 +186,25 @@ RemoteZintar::Answer RemoteZintar::Ping(DWORD limitMs) const {
 }
 
 // Posted messages are handled in the order they were posted, so a marker posted last is
-// handled last: the capture box's modified flag is cleared by a sent message, which does not
-// wait in the queue, and set again by a posted one.
+// handled last. The marker flips a flag of the capture box that the window never touches
+// (the input method's composition flag; no input method runs here): a flag that the
+// window's own writes reset, such as the modified flag, could be reset after the marker and
+// hide it.
 bool RemoteZintar::SettleOnce() const {
     const HWND box = control(Control::CaptureBox);
-    DWORD_PTR modified = 0;
-    if (!SendMessageTimeoutW(box, EM_SETMODIFY, FALSE, 0, SMTO_ABORTIFHUNG, kReadLimitMs,
-                             &modified) ||
-        !PostMessageW(box, EM_SETMODIFY, TRUE, 0))
+    DWORD_PTR status = 0;
+    if (!SendMessageTimeoutW(box, EM_GETIMESTATUS, EMSIS_COMPOSITIONSTRING, 0, SMTO_ABORTIFHUNG,
+                             kReadLimitMs, &status))
+        return false;
+    const DWORD_PTR marked = status ^ EIMES_GETCOMPSTRATONCE;
+    if (!PostMessageW(box, EM_SETIMESTATUS, EMSIS_COMPOSITIONSTRING, static_cast<LPARAM>(marked)))
         return false;
     const DWORD start = GetTickCount();
     do {
-        if (!SendMessageTimeoutW(box, EM_GETMODIFY, 0, 0, SMTO_ABORTIFHUNG, kReadLimitMs,
-                                 &modified))
+        if (!SendMessageTimeoutW(box, EM_GETIMESTATUS, EMSIS_COMPOSITIONSTRING, 0, SMTO_ABORTIFHUNG,
+                                 kReadLimitMs, &status))
             return false;
-        if (modified)
+        if (status == marked)
             return true;
         Sleep(1); // a poll that never pauses would keep the window from its posted queue
     } while (GetTickCount() - start < kSettleLimitMs);
