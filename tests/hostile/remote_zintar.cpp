@@ -94,6 +94,17 @@ bool RemoteZintar::Start(const std::wstring& exe, std::string& error) {
     ScopedKernelHandle thread(info.hThread);
     process_.reset(info.hProcess);
     processId_ = info.dwProcessId;
+    // A test run that is cut short (a time limit) must not leave the program running.
+    if (!job_) {
+        job_.reset(CreateJobObjectW(nullptr, nullptr));
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        if (job_)
+            SetInformationJobObject(job_.get(), JobObjectExtendedLimitInformation, &limits,
+                                    sizeof(limits));
+    }
+    if (job_)
+        AssignProcessToJobObject(job_.get(), process_.get());
     WaitForInputIdle(process_.get(), kStartLimitMs);
 
     const DWORD start = GetTickCount();

@@ -72,6 +72,7 @@ class RemoteZintar {
     bool SettleOnce() const;
     double ProcessorMs() const;
 
+    ScopedKernelHandle job_; // ends the program with this one, should this one be killed
     ScopedKernelHandle process_;
     DWORD processId_ = 0;
     HWND window_ = nullptr;
