@@ -17,7 +17,6 @@
 // Built like the key-press benchmark: the program's libraries (zintar_app_loop, zintar_ui)
 // and its resources.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -116,9 +115,6 @@ int main(int argc, char** argv) {
                      zintar::KeyHistory::kCapacity / kRecordsPerPress / 2);
         return 2;
     }
-    const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-
     zintar::PlatformSeams platform;
     platform.registry = &kNoRegistry;
     zintar::MainWindow form(platform);

@@ -10,7 +10,6 @@
 // the window); the pointer gone from the window (the timer must have stopped). The caret's
 // blinking is the one thing expected to wake a window that has nothing lit.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -113,9 +112,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: zintar_bench_idle [SECONDS-PER-STATE]\n");
         return 2;
     }
-    const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-
     zintar::PlatformSeams seams;
     seams.getCursorPos = &PointerPosition;
     auto form = ShownWindow(seams);

@@ -13,7 +13,6 @@
 // costs before any handler runs; and a plain EDIT given the same text (a few samples, up to
 // 100 KB), which is what the box's rules spare it.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -195,9 +194,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: zintar_bench_outside_text [SAMPLES]\n");
         return 2;
     }
-
-    const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
 
     zintar::MainWindow form;
     if (!form.Create(GetModuleHandleW(nullptr), false)) {

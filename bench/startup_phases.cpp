@@ -1,14 +1,12 @@
-// A start-up probe: the program's own start, step by step. It does what the program's entry
-// point does (the common controls, the real MainWindow's Create and Show, the message loop)
-// and marks where each phase of the creation path begins, seen from outside the window's
-// code: window creation, the fonts, the window menu, the first paint and the foreground call
-// through this module's import table, and the registry read through the window's registry
-// seam, which passes every call on to the real registry. No Windows hook is used: under Wine
-// each hook call is a trip to the server, which would slow the very phases it marks. It
-// reports its marks once the queue is empty (probe_report.h) and then runs until the
-// start-up benchmark closes its window, like the program.
+// A start-up probe: the program's own start, step by step. It does what the program's entry point
+// does (the real MainWindow's Create and Show, the message loop) and marks where each phase of the
+// creation path begins, seen from outside the window's code: window creation, the fonts, the window
+// menu, the first paint and the foreground call through this module's import table, and the
+// registry read through the window's registry seam, which passes every call on to the real
+// registry. No Windows hook is used: under Wine each hook call is a trip to the server, which would
+// slow the very phases it marks. It reports its marks once the queue is empty (probe_report.h) and
+// then runs until the start-up benchmark closes its window, like the program.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cstring>
 #include <cwchar>
@@ -157,10 +155,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     report.Mark("import-table marks");
     if (!InstallMarks())
         return 3;
-    report.Mark("common controls");
-    const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-
     report.Mark("window classes and icons");
     zintar::PlatformSeams platform;
     platform.registry = &kMarkedRegistry;

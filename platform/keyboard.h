@@ -7,13 +7,17 @@
 namespace zintar {
 
 // 1 Shift, 2 Ctrl, 4 Alt, summed, as the keyboard state stood when the message was posted.
+// One read of the whole state: under Wine each read is a trip to the server.
 inline int ModifiersOfKeyMessage() {
+    BYTE keys[256]{};
+    if (!GetKeyboardState(keys))
+        return 0;
     int mask = 0;
-    if (GetKeyState(VK_SHIFT) < 0)
+    if (keys[VK_SHIFT] & 0x80)
         mask |= kModifierShift;
-    if (GetKeyState(VK_CONTROL) < 0)
+    if (keys[VK_CONTROL] & 0x80)
         mask |= kModifierCtrl;
-    if (GetKeyState(VK_MENU) < 0)
+    if (keys[VK_MENU] & 0x80)
         mask |= kModifierAlt;
     return mask;
 }

@@ -3,33 +3,17 @@
 #include <shellapi.h>
 
 #include <atomic>
-#include <string>
 
 #include "core/homepage.h"
+#include "platform/system_library.h"
 
 namespace zintar {
 
 namespace {
 
-// From the system folder by its full path, never from the program's folder or the current
-// one, where a file of the same name could wait.
+// Never freed: the shell may still be at work for the call when it returns.
 ShellExecuteAFn LoadShellExecute() noexcept {
-    wchar_t folder[MAX_PATH]{};
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return nullptr;
-    HMODULE shell = nullptr;
-    try {
-        const std::wstring path = std::wstring(folder, length) + L"\\shell32.dll";
-        // Never freed: the shell may still be at work for the call when it returns.
-        shell = LoadLibraryW(path.c_str());
-    } catch (...) {
-        return nullptr; // no memory for the path: the next call tries again
-    }
-    if (!shell)
-        return nullptr;
-    return reinterpret_cast<ShellExecuteAFn>(
-        reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteA")));
+    return SystemFunction<ShellExecuteAFn>(LoadSystemLibrary(L"shell32.dll"), "ShellExecuteA");
 }
 
 } // namespace

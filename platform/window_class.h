@@ -17,6 +17,19 @@ inline WNDCLASSEXW PlainWindowClass(HINSTANCE instance, const wchar_t* name, WND
     return wc;
 }
 
+// The same with the program's icon: the 32 x 32 image for the task switcher, the 16 x 16
+// one for the title bar.
+inline WNDCLASSEXW IconWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proc,
+                                   int iconId) {
+    WNDCLASSEXW wc = PlainWindowClass(instance, name, proc);
+    wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON, 0, 0,
+                                             LR_DEFAULTSIZE | LR_SHARED));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    return wc;
+}
+
 inline bool EnsureWindowClass(const WNDCLASSEXW& wc) {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);

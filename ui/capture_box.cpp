@@ -6,6 +6,7 @@
 
 #include "platform/ansi_code_page.h"
 #include "platform/keyboard.h"
+#include "platform/subclass.h"
 #include "ui/main_window.h"
 
 namespace zintar {
@@ -44,12 +45,16 @@ uint32_t Saturated(WPARAM value) {
 } // namespace
 
 LRESULT MainWindow::CaptureBoxMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (const std::optional<KeyMessage> message = RecordedKeyMessage(msg))
-        RecordKeyMessage(*message, wp, lp);
+    // Read once for the record and the key-down alike.
+    int modifiers = 0;
+    if (const std::optional<KeyMessage> message = RecordedKeyMessage(msg)) {
+        modifiers = ModifiersOfKeyMessage();
+        RecordKeyMessage(*message, wp, lp, modifiers);
+    }
     switch (msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        OnCaptureKeyDown(static_cast<int>(wp & 0xFF), ModifiersOfKeyMessage());
+        OnCaptureKeyDown(static_cast<int>(wp & 0xFF), modifiers);
         break; // the box still handles the key as usual (a caret key moves the caret)
     case WM_SYSKEYUP:
         // Alt or F10 released alone would put a window without a menu bar into menu mode,
@@ -86,12 +91,12 @@ LRESULT MainWindow::CaptureBoxMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         return TRUE;
     }
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return win32::CallControlProc(hwnd, msg, wp, lp);
 }
 
-// The message as it arrived, its time and the modifiers as the window reads them, and for a
+// The message as it arrived, its time and the modifiers held, and for a
 // character its ANSI code. The history window, if open, shows the new row at once.
-void MainWindow::RecordKeyMessage(KeyMessage message, WPARAM wp, LPARAM lp) {
+void MainWindow::RecordKeyMessage(KeyMessage message, WPARAM wp, LPARAM lp, int modifiers) {
     int16_t ansiCode = kNoAnsiCode;
     if (IsCharacterMessage(message) && wp <= WCHAR_MAX)
         ansiCode = AnsiCodeOfChar(static_cast<wchar_t>(wp));
@@ -99,7 +104,7 @@ void MainWindow::RecordKeyMessage(KeyMessage message, WPARAM wp, LPARAM lp) {
                                 Saturated(wp),
                                 static_cast<uint32_t>(lp),
                                 static_cast<uint32_t>(GetMessageTime()),
-                                static_cast<uint8_t>(ModifiersOfKeyMessage()),
+                                static_cast<uint8_t>(modifiers),
                                 ansiCode};
     if (keyHistory_.Add(input))
         historyWindow_.OnRecordsAdded();

@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "platform/keyboard.h"
+#include "platform/subclass.h"
 #include "ui/main_window.h"
 
 namespace zintar {
@@ -77,7 +78,7 @@ LRESULT MainWindow::CodeBoxMessage(Control id, HWND hwnd, UINT msg, WPARAM wp, L
         return TRUE;
     }
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return win32::CallControlProc(hwnd, msg, wp, lp);
 }
 
 bool MainWindow::RunClipboardKey(Control box, int keyCode, int modifiers) {

@@ -95,7 +95,7 @@ LRESULT MainWindow::SubclassMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, U
     case ControlKind::Image:
         return PointerMessage(id, hwnd, msg, wp, lp);
     default:
-        return DefSubclassProc(hwnd, msg, wp, lp);
+        return win32::CallControlProc(hwnd, msg, wp, lp);
     }
 }
 
@@ -103,7 +103,7 @@ LRESULT MainWindow::TextBoxMessage(Control id, HWND hwnd, UINT msg, WPARAM wp, L
     if (msg == WM_GETDLGCODE) {
         // Every key but Tab reaches the box, so the dialog navigation moves the focus on Tab
         // and Shift+Tab alone while Enter, Escape and the arrows can be captured.
-        const LRESULT code = DefSubclassProc(hwnd, msg, wp, lp);
+        const LRESULT code = win32::CallControlProc(hwnd, msg, wp, lp);
         const auto* keyMsg = reinterpret_cast<const MSG*>(lp);
         if (keyMsg && keyMsg->message == WM_KEYDOWN && keyMsg->wParam == VK_TAB)
             return code;
@@ -118,10 +118,15 @@ LRESULT MainWindow::TextBoxMessage(Control id, HWND hwnd, UINT msg, WPARAM wp, L
 // from outside: a read-out shows what the window derived, nothing else.
 LRESULT MainWindow::LabelMessage(Control id, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_SETTEXT:
-        if (!IsOwnText(id, lp ? reinterpret_cast<const wchar_t*>(lp) : L""))
+    case WM_SETTEXT: {
+        const wchar_t* text = lp ? reinterpret_cast<const wchar_t*>(lp) : L"";
+        if (!IsOwnText(id, text))
             return FALSE;
-        break;
+        const LRESULT taken = win32::CallControlProc(hwnd, msg, wp, lp);
+        if (taken && id == Control::CombinationReadOut)
+            OnCombinationShown(text); // the tooltip comes with the first name too long for it
+        return taken;
+    }
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
@@ -167,7 +172,7 @@ LRESULT MainWindow::PointerMessage(Control id, HWND hwnd, UINT msg, WPARAM wp, L
         }
         return 0;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return win32::CallControlProc(hwnd, msg, wp, lp);
 }
 
 // Only the flags and the link react to the pointer; every other label and image takes the

@@ -9,6 +9,7 @@
 #include "core/captions.h"
 #include "core/key_history_text.h"
 #include "core/key_names.h"
+#include "platform/common_controls.h"
 #include "platform/keyboard.h"
 #include "platform/window_class.h"
 #include "platform/window_thunk.h"
@@ -67,14 +68,8 @@ constexpr std::array<KeyEventRecord, 3> kWideRecords{{
 }};
 
 bool RegisterHistoryClass(HINSTANCE instance) {
-    WNDCLASSEXW wc =
-        win32::PlainWindowClass(instance, kHistoryWindowClass, &win32::WindowThunk<HistoryWindow>);
-    wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZINTAR), IMAGE_ICON, 0,
-                                             0, LR_DEFAULTSIZE | LR_SHARED));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZINTAR), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    return win32::EnsureWindowClass(wc);
+    return win32::EnsureWindowClass(win32::IconWindowClass(
+        instance, kHistoryWindowClass, &win32::WindowThunk<HistoryWindow>, IDI_ZINTAR));
 }
 
 // A popup menu, destroyed with its items when the scope ends.
@@ -205,7 +200,7 @@ bool HistoryWindow::Open(HINSTANCE instance, HWND owner) {
 }
 
 bool HistoryWindow::Create(HINSTANCE instance, HWND owner) {
-    if (!RegisterHistoryClass(instance))
+    if (!EnsureCommonControls() || !RegisterHistoryClass(instance))
         return false;
     // Owned by the main window: above it, gone with it, and not a window of its own on the
     // taskbar.

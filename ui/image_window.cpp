@@ -60,8 +60,8 @@ void PaintImage(HWND image, HDC dc) {
     win32::ScopedSelect select(memory.get(), bitmap);
     if (info.bmBitsPixel == 32) {
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        AlphaBlend(dc, 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, info.bmWidth,
-                   info.bmHeight, blend);
+        GdiAlphaBlend(dc, 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, info.bmWidth,
+                      info.bmHeight, blend);
     } else {
         BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
     }

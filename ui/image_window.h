@@ -9,8 +9,8 @@ inline constexpr wchar_t kImageWindowClass[] = L"Zintar.Image";
 
 bool RegisterImageWindowClass(HINSTANCE instance);
 
-// The bitmap stays owned by the caller; a 32-bit bitmap is drawn with AlphaBlend, its alpha
-// premultiplied.
+// The bitmap stays owned by the caller; a 32-bit bitmap is drawn with GdiAlphaBlend (gdi32's
+// own, so msimg32 is not loaded for it), its alpha premultiplied.
 void SetImageBitmap(HWND image, HBITMAP bitmap);
 
 void PaintImage(HWND image, HDC dc);

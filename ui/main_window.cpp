@@ -23,15 +23,8 @@ constexpr DWORD kMainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_
 constexpr DWORD kMainWindowExStyle = WS_EX_DLGMODALFRAME;
 
 bool RegisterFormClass(HINSTANCE instance) {
-    WNDCLASSEXW wc =
-        win32::PlainWindowClass(instance, kMainWindowClass, &win32::WindowThunk<MainWindow>);
-    // The 32 x 32 image for the task switcher, the 16 x 16 one for the title bar.
-    wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZINTAR), IMAGE_ICON, 0,
-                                             0, LR_DEFAULTSIZE | LR_SHARED));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZINTAR), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    return win32::EnsureWindowClass(wc);
+    return win32::EnsureWindowClass(win32::IconWindowClass(
+        instance, kMainWindowClass, &win32::WindowThunk<MainWindow>, IDI_ZINTAR));
 }
 
 } // namespace
@@ -74,7 +67,6 @@ bool MainWindow::Create(HINSTANCE instance, bool endsProgram) {
     // (under Wine, trips to the server).
     for (const ControlDesign* s : CreationOrder())
         win32::Subclass(control(s->id), this, Index(s->id));
-    WatchForLongNames(); // the tooltip comes with the first name too long for its read-out
     return true;
 }
 

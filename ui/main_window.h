@@ -82,7 +82,7 @@ class MainWindow {
     LRESULT CaptureBoxMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void OnCaptureKeyDown(int keyCode, int modifiers);
     void OnCaptureCharacter(std::optional<wchar_t> character);
-    void RecordKeyMessage(KeyMessage message, WPARAM wp, LPARAM lp);
+    void RecordKeyMessage(KeyMessage message, WPARAM wp, LPARAM lp, int modifiers);
 
     // The code boxes (code_boxes.cpp)
     LRESULT CodeBoxMessage(Control id, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -116,8 +116,7 @@ class MainWindow {
     void PaintLabel(Control id, HDC dc, const RECT& client) const;
 
     // The full combination name over a read-out too narrow for it (tooltip.cpp)
-    void WatchForLongNames();
-    static LRESULT CALLBACK LongNameWatch(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    void OnCombinationShown(std::wstring_view name);
     bool CombinationOverflows(std::wstring_view name) const;
     void CreateTooltip();
     LRESULT OnNotify(const NMHDR& header);

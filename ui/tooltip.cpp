@@ -2,46 +2,29 @@
 // there, and this tooltip shows them whole. A name that fits shows no tip.
 //
 // The tooltip is a top-level window of its own, and most sessions never show a name too long
-// for the read-out, so the start-up does not make it: the read-out is watched instead, and
-// the first name that overflows it brings the tooltip. From then on the tooltip asks for its
-// text each time it shows (OnNotify), and the watch is gone.
+// for the read-out, so the start-up does not make it, nor load the common controls it comes
+// from: the first name that overflows the read-out brings it. From then on the tooltip asks
+// for its text each time it shows (OnNotify).
 #include "ui/main_window.h"
 
 #include <commctrl.h>
+
+#include "platform/common_controls.h"
 
 namespace zintar {
 
 namespace {
 
-constexpr UINT_PTR kLongNameWatchTag = 1; // the callback alone tells this subclass apart
 constexpr int kMaxTipWidthPixels = 600;
 
 } // namespace
 
-void MainWindow::WatchForLongNames() {
-    SetWindowSubclass(control(Control::CombinationReadOut), &LongNameWatch, kLongNameWatchTag,
-                      reinterpret_cast<DWORD_PTR>(this));
-}
-
-// Sits in front of the read-out's own handling: the text is checked once the read-out has
-// taken it (a text it refuses changes nothing). The check measures the text it is handed on
-// a memory DC: under Wine, reading the text back through the control's subclassing and
+// Called once the read-out has taken a name (a text it refuses changes nothing). The check
+// measures the text it is handed on a memory DC: under Wine, reading the text back and
 // asking for the window's DC would each cost a trip to the server on every key.
-LRESULT CALLBACK MainWindow::LongNameWatch(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR tag,
-                                           DWORD_PTR owner) {
-    if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, &LongNameWatch, tag);
-        return DefSubclassProc(hwnd, msg, wp, lp);
-    }
-    const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
-    if (msg != WM_SETTEXT || !result || !lp)
-        return result;
-    auto* window = reinterpret_cast<MainWindow*>(owner);
-    if (!window->tooltip_ && window->CombinationOverflows(reinterpret_cast<const wchar_t*>(lp)))
-        window->CreateTooltip();
-    if (window->tooltip_)
-        RemoveWindowSubclass(hwnd, &LongNameWatch, tag);
-    return result;
+void MainWindow::OnCombinationShown(std::wstring_view name) {
+    if (!tooltip_ && CombinationOverflows(name))
+        CreateTooltip();
 }
 
 bool MainWindow::CombinationOverflows(std::wstring_view name) const {
@@ -58,6 +41,8 @@ bool MainWindow::CombinationOverflows(std::wstring_view name) const {
 }
 
 void MainWindow::CreateTooltip() {
+    if (!EnsureCommonControls())
+        return; // no tip this time; the next long name tries again
     HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                    hwnd_, nullptr, instance_, nullptr);

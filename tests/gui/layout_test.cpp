@@ -221,10 +221,8 @@ TEST_F(Layout, TheLinkLabelsAndReadOutsKeepTheirDesignTexts) {
                 WS_EX_CLIENTEDGE);
 }
 
-TEST_F(Layout, ALongCombinationNameEndsInAnEllipsisAndItsTooltipShowsItWhole) {
-    KeyDown(Control::CaptureBox, VK_APPS, kCtrl | kAlt | kShift);
-    const std::wstring name = L"Ctrl + Alt + Shift + Context Menu Key";
-    ASSERT_EQ(Text(Control::CombinationReadOut), name);
+// The window's tooltip, if it has made one yet.
+HWND FindTooltip() {
     HWND tooltip = nullptr;
     EnumThreadWindows(
         GetCurrentThreadId(),
@@ -236,6 +234,17 @@ TEST_F(Layout, ALongCombinationNameEndsInAnEllipsisAndItsTooltipShowsItWhole) {
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&tooltip));
+    return tooltip;
+}
+
+// The tooltip is made with the first name too long for the read-out, not before.
+TEST_F(Layout, ALongCombinationNameEndsInAnEllipsisAndItsTooltipShowsItWhole) {
+    KeyDown(Control::CaptureBox, VK_F5, kCtrl | kShift);
+    EXPECT_EQ(FindTooltip(), nullptr);
+    KeyDown(Control::CaptureBox, VK_APPS, kCtrl | kAlt | kShift);
+    const std::wstring name = L"Ctrl + Alt + Shift + Context Menu Key";
+    ASSERT_EQ(Text(Control::CombinationReadOut), name);
+    HWND tooltip = FindTooltip();
     ASSERT_NE(tooltip, nullptr);
     // The text the tooltip would show for the read-out, asked the way the tooltip asks.
     auto tipFor = [&]() {

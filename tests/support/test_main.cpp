@@ -1,13 +1,8 @@
-// Shared entry point of the Windows test programs: the same common-controls set-up as the
-// program's own entry, then GoogleTest.
-#include <windows.h>
-#include <commctrl.h>
-
+// Shared entry point of the Windows test programs. Like the program's own entry it sets up
+// no common controls: the windows under test load them when they first need them.
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
