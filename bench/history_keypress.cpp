@@ -23,66 +23,16 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/message_loop.h"
-#include "ui/main_window.h"
+#include "bench/form_bench.h"
 
 namespace {
+
+using namespace zintar::bench;
 
 constexpr int kDefaultBatches = 11;
 constexpr int kDefaultPressesPerBatch = 100;
 constexpr int kWarmUpPresses = 50;
 constexpr size_t kRecordsPerPress = 3;
-
-// Every registry call fails: the form starts in its default language and the benchmark
-// neither reads nor writes the user's settings.
-LSTATUS WINAPI NoOpenKey(HKEY, LPCSTR, DWORD, REGSAM, PHKEY) {
-    return ERROR_FILE_NOT_FOUND;
-}
-LSTATUS WINAPI NoQueryValue(HKEY, LPCSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD) {
-    return ERROR_FILE_NOT_FOUND;
-}
-LSTATUS WINAPI NoCreateKey(HKEY, LPCSTR, DWORD, LPSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES, PHKEY,
-                           LPDWORD) {
-    return ERROR_FILE_NOT_FOUND;
-}
-LSTATUS WINAPI NoSetValue(HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD) {
-    return ERROR_FILE_NOT_FOUND;
-}
-LSTATUS WINAPI NoCloseKey(HKEY) {
-    return ERROR_FILE_NOT_FOUND;
-}
-const zintar::RegistryApi kNoRegistry{&NoOpenKey, &NoQueryValue, &NoCreateKey, &NoSetValue,
-                                      &NoCloseKey};
-
-double NowMicroseconds() {
-    static const double ticksPerUs = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart) / 1e6;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / ticksPerUs;
-}
-
-void SetShiftHeld(bool held) {
-    BYTE keys[256]{};
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = keys[VK_LSHIFT] = held ? 0x80 : 0;
-    SetKeyboardState(keys);
-}
-
-void Pump(HWND form) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        zintar::ProcessMessage(form, msg);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
 
 struct Figures {
     std::vector<double> closedUs, openUs;
@@ -115,14 +65,12 @@ int main(int argc, char** argv) {
                      zintar::KeyHistory::kCapacity / kRecordsPerPress / 2);
         return 2;
     }
-    zintar::PlatformSeams platform;
-    platform.registry = &kNoRegistry;
-    zintar::MainWindow form(platform);
-    if (!form.Create(GetModuleHandleW(nullptr), false)) {
+    const std::unique_ptr<zintar::MainWindow> shown = ShownWindow();
+    if (!shown) {
         std::fprintf(stderr, "the form could not be created\n");
         return 1;
     }
-    form.Show(SW_SHOW);
+    zintar::MainWindow& form = *shown;
     Pump(form.hwnd());
 
     const HWND box = form.control(zintar::Control::CaptureBox);
