@@ -33,7 +33,7 @@ using namespace zintar;
 using namespace zintar::hostile;
 
 constexpr uint64_t kDefaultSeed = 20261208;
-constexpr long kDefaultCount = 1500;
+constexpr long kDefaultCount = 3000;
 constexpr DWORD kAnswerLimitMs = 100;    // an idle window answers at once
 constexpr DWORD kHandlingLimitMs = 2000; // past this the window counts as frozen
 constexpr long kLabelEvery = 50;         // every so many texts also go to the two labels
