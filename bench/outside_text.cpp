@@ -20,10 +20,11 @@
 #include <string>
 #include <vector>
 
-#include "app/message_loop.h"
-#include "ui/main_window.h"
+#include "bench/form_bench.h"
 
 namespace {
+
+using namespace zintar::bench;
 
 constexpr int kDefaultSamples = 101;
 constexpr int kWarmUpSamples = 10;
@@ -37,14 +38,7 @@ constexpr int kPlainEditId = 1; // outside the form's control numbering
 constexpr wchar_t kSinkClass[] = L"ZintarBenchSink";
 
 double NowMs() {
-    static const double ticksPerMs = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart) / 1e3;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / ticksPerMs;
+    return NowMicroseconds() / 1e3;
 }
 
 struct Figures {
@@ -57,12 +51,6 @@ Figures Summarise(std::vector<double> values) {
     const size_t n = values.size();
     const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
     return {median, values.front(), values.back()};
-}
-
-void Pump(HWND form) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        zintar::ProcessMessage(form, msg);
 }
 
 bool PutOnClipboard(HWND owner, const std::wstring& text) {
@@ -84,12 +72,6 @@ bool PutOnClipboard(HWND owner, const std::wstring& text) {
         GlobalFree(data);
     CloseClipboard();
     return put;
-}
-
-std::wstring TextOf(HWND hwnd) {
-    wchar_t buffer[16]{};
-    GetWindowTextW(hwnd, buffer, 16);
-    return buffer;
 }
 
 // The two texts of a size: one the box holds as 255, one it holds as 0 ("9" and "0" for a
@@ -195,12 +177,12 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    zintar::MainWindow form;
-    if (!form.Create(GetModuleHandleW(nullptr), false)) {
+    const std::unique_ptr<zintar::MainWindow> shown = ShownWindow();
+    if (!shown) {
         std::fprintf(stderr, "the form could not be created\n");
         return 1;
     }
-    form.Show(SW_SHOW);
+    zintar::MainWindow& form = *shown;
     Pump(form.hwnd());
 
     // The baseline: a plain EDIT of the box's size and font, in a window of its own.
