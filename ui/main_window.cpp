@@ -63,8 +63,7 @@ bool MainWindow::Create(HINSTANCE instance, bool endsProgram) {
     AddLanguageMenu();
     Load();
     // The controls take their first texts before they are subclassed: the window's own
-    // writes need none of its handlers, and every message through a subclass costs more
-    // (under Wine, trips to the server).
+    // writes need none of its handlers.
     for (const ControlDesign* s : CreationOrder())
         win32::Subclass(control(s->id), this, Index(s->id));
     return true;
