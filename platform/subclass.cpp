@@ -15,9 +15,10 @@ struct SubclassRecord {
     UINT_PTR tag;
 };
 
+// Never destroyed: a control destroyed late in the program's exit still finds the table.
 std::vector<SubclassRecord>& Records() {
-    static std::vector<SubclassRecord> records;
-    return records;
+    static auto* records = new std::vector<SubclassRecord>;
+    return *records;
 }
 
 std::vector<SubclassRecord>::iterator Find(HWND control) {
