@@ -33,6 +33,12 @@ inline LSTATUS WINAPI NoCloseKey(HKEY) {
 inline const RegistryApi kNoRegistry{&NoOpenKey, &NoQueryValue, &NoCreateKey, &NoSetValue,
                                      &NoCloseKey};
 
+inline void Pump(HWND form) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        ProcessMessage(form, msg);
+}
+
 // A fresh window, shown, its first messages handled; null when it could not be made.
 inline std::unique_ptr<MainWindow> ShownWindow(PlatformSeams seams = {}) {
     seams.registry = &kNoRegistry;
@@ -40,6 +46,7 @@ inline std::unique_ptr<MainWindow> ShownWindow(PlatformSeams seams = {}) {
     if (!form->Create(GetModuleHandleW(nullptr), false))
         return nullptr;
     form->Show(SW_SHOW);
+    Pump(form->hwnd());
     return form;
 }
 
@@ -72,12 +79,6 @@ inline void SetShiftHeld(bool held) {
 }
 
 // Everything queued for this thread, through the program's own message processing.
-inline void Pump(HWND form) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        ProcessMessage(form, msg);
-}
-
 inline std::wstring TextOf(HWND hwnd) {
     const int length = GetWindowTextLengthW(hwnd);
     std::wstring text(static_cast<size_t>(std::max(length, 0)) + 1, L'\0');

@@ -71,7 +71,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     zintar::MainWindow& form = *shown;
-    Pump(form.hwnd());
 
     const HWND box = form.control(zintar::Control::CaptureBox);
     const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW('A', MAPVK_VK_TO_VSC)) << 16;

@@ -117,7 +117,6 @@ int main(int argc, char** argv) {
     auto form = ShownWindow(seams);
     if (!form)
         return Fail("the window could not be created");
-    Pump(form->hwnd());
     if (GetFocus() != form->control(Control::CaptureBox))
         return Fail("the capture box does not have the keyboard focus");
 

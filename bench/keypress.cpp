@@ -367,7 +367,6 @@ int main(int argc, char** argv) {
         auto form = ShownWindow();
         if (!form)
             return Fail("the window could not be created");
-        Pump(form->hwnd());
         WriteCounter counter(*form);
         shiftA = RunAll(*form, counter, kShiftA);
         f5 = RunAll(*form, counter, kF5);
@@ -379,7 +378,6 @@ int main(int argc, char** argv) {
         auto form = ShownWindow();
         if (!form)
             return Fail("the window could not be created");
-        Pump(form->hwnd());
         WriteCounter counter(*form);
         type300 = RunAll(*form, counter, kType300);
         if (TextOf(form->control(Control::CharCodeBox)).empty())
@@ -397,7 +395,6 @@ int main(int argc, char** argv) {
     auto form = ShownWindow();
     if (!form)
         return Fail("the window could not be created");
-    Pump(form->hwnd());
     SetShiftHeld(true);
     auto cycle = [&] {
         for (const KeyEvent& e : kCycle)

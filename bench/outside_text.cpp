@@ -183,7 +183,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     zintar::MainWindow& form = *shown;
-    Pump(form.hwnd());
 
     // The baseline: a plain EDIT of the box's size and font, in a window of its own.
     const HWND box = form.control(zintar::Control::CharCodeBox);
