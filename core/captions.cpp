@@ -1,5 +1,7 @@
 #include "core/captions.h"
 
+#include <array>
+
 namespace zintar {
 
 namespace {
@@ -30,6 +32,54 @@ constexpr Captions kHungarian{
     .clear = L"T\u00F6rl\u00E9s",
 };
 
+// The key history's texts.
+// One text in both languages.
+struct Bilingual {
+    std::wstring_view english, hungarian;
+    constexpr std::wstring_view In(Language language) const {
+        return language == Language::English ? english : hungarian;
+    }
+};
+
+// In the order of HistoryColumn.
+constexpr std::array<Bilingual, kHistoryColumnCount> kTitles{{
+    {L"Elapsed (ms)", L"Eltelt id\u0151 (ms)"},
+    {L"Message", L"\u00DCzenet"},
+    {L"Key code", L"Billenty\u0171k\u00F3d"},
+    {L"Hex", L"Hexa"},
+    {L"Constant", L"Konstans"},
+    {L"Scan code", L"Letapogat\u00E1si k\u00F3d"},
+    {L"Extended", L"Kiterjesztett"},
+    {L"Auto-repeat", L"Automatikus ism\u00E9tl\u00E9s"},
+    {L"Repeat count", L"Ism\u00E9tl\u00E9ssz\u00E1m"},
+    {L"Side", L"Oldal"},
+    {L"Side-specific code", L"Oldalf\u00FCgg\u0151 k\u00F3d"},
+    {L"Modifiers", L"M\u00F3dos\u00EDt\u00F3k"},
+    {L"Combination", L"Kombin\u00E1ci\u00F3"},
+    {L"Character", L"Karakter"},
+    {L"ANSI code", L"ANSI k\u00F3d"},
+    {L"ANSI hex", L"ANSI hexa"},
+    {L"Unicode", L"Unicode"},
+    {L"UTF-8", L"UTF-8"},
+}};
+
+constexpr int kMessageCount = static_cast<int>(KeyMessage::DeadChar) + 1;
+
+// In the order of KeyMessage.
+constexpr std::array<Bilingual, kMessageCount> kMessageNames{{
+    {L"key down", L"billenty\u0171 le"},
+    {L"key up", L"billenty\u0171 fel"},
+    {L"system key down", L"rendszerbillenty\u0171 le"},
+    {L"system key up", L"rendszerbillenty\u0171 fel"},
+    {L"character", L"karakter"},
+    {L"dead character", L"holt karakter"},
+}};
+
+constexpr Bilingual kYes{L"yes", L"igen"};
+constexpr Bilingual kNo{L"no", L"nem"};
+constexpr Bilingual kLeft{L"left", L"bal"};
+constexpr Bilingual kRight{L"right", L"jobb"};
+
 } // namespace
 
 const Captions& CaptionsOf(Language language) {
@@ -39,6 +89,36 @@ const Captions& CaptionsOf(Language language) {
 std::wstring VersionText(int major, int minor, int revision) {
     return L"v" + std::to_wstring(major) + L"." + std::to_wstring(minor) + L"." +
            std::to_wstring(revision);
+}
+
+} // namespace zintar
+
+namespace zintar {
+
+std::wstring_view HistoryColumnTitle(HistoryColumn column, Language language) {
+    const auto i = static_cast<size_t>(column);
+    return i < kTitles.size() ? kTitles[i].In(language) : std::wstring_view();
+}
+
+std::wstring_view KeyMessageName(KeyMessage message, Language language) {
+    const auto i = static_cast<size_t>(message);
+    return i < kMessageNames.size() ? kMessageNames[i].In(language) : std::wstring_view();
+}
+
+std::wstring_view YesNoText(bool yes, Language language) {
+    return (yes ? kYes : kNo).In(language);
+}
+
+std::wstring_view SideName(KeySide side, Language language) {
+    switch (side) {
+    case KeySide::Left:
+        return kLeft.In(language);
+    case KeySide::Right:
+        return kRight.In(language);
+    case KeySide::None:
+        break;
+    }
+    return {};
 }
 
 } // namespace zintar

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/history_columns.h"
+#include "core/key_event.h"
 #include "core/language.h"
 
 namespace zintar {
@@ -28,6 +30,13 @@ const Captions& CaptionsOf(Language language);
 // The names of the two languages in the window menu, each in its own language.
 constexpr std::wstring_view kEnglishMenuItem = L"English";
 constexpr std::wstring_view kHungarianMenuItem = L"Magyar";
+
+// The key history's texts: column titles, message names, yes / no and the sides of a
+// modifier key. Empty for a value outside its enumeration.
+std::wstring_view HistoryColumnTitle(HistoryColumn column, Language language);
+std::wstring_view KeyMessageName(KeyMessage message, Language language);
+std::wstring_view YesNoText(bool yes, Language language);
+std::wstring_view SideName(KeySide side, Language language);
 
 // "v1.2.1": each number in plain decimal.
 std::wstring VersionText(int major, int minor, int revision);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/characters.h"
 #include "core/hex_text.h"
 #include "core/typed_codes.h"
 
@@ -12,12 +13,6 @@ namespace {
 constexpr int kBackspace = 8;
 constexpr int kLargestCode = 255;
 
-bool IsDecimalDigit(int c) {
-    return c >= '0' && c <= '9';
-}
-bool IsHexDigit(int c) {
-    return IsDecimalDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
 bool IsDecimalBox(CodeBox box) {
     return box == CodeBox::CharDec || box == CodeBox::KeyDec;
 }
@@ -26,13 +21,16 @@ bool IsDecimalBox(CodeBox box) {
 bool IsTypeable(CodeBox box, std::wstring_view text) {
     if (text.size() > static_cast<size_t>(MaxLength(box)))
         return false;
-    const auto digit = IsDecimalBox(box) ? IsDecimalDigit : IsHexDigit;
-    return std::all_of(text.begin(), text.end(), [&](wchar_t c) { return digit(c); });
+    const bool decimal = IsDecimalBox(box);
+    return std::all_of(text.begin(), text.end(),
+                       [decimal](wchar_t c) { return decimal ? IsDecimalDigit(c) : IsHexDigit(c); });
 }
 
 bool StartsWithNumber(std::wstring_view text) {
-    size_t i = text.find_first_not_of(L" \t\n");
-    if (i == std::wstring_view::npos)
+    size_t i = 0;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    if (i == text.size())
         return false;
     if (text[i] == L'+' || text[i] == L'-')
         ++i;

@@ -1,5 +1,6 @@
 #include "core/conversion.h"
 
+#include "core/box_table.h"
 #include "core/hex_text.h"
 #include "core/key_names.h"
 
@@ -43,29 +44,23 @@ ReadOutTexts Refresh(const Codes& codes, Source source, const CharacterSet& char
     ReadOutTexts texts;
     Set(texts, ReadOut::Modifiers, DecimalText(codes.modifiers));
 
-    if (codes.key < 0) {
-        // No key: the source box is cleared too.
-        Set(texts, ReadOut::KeyDec, L"");
-        Set(texts, ReadOut::KeyHex, L"");
-        Set(texts, ReadOut::KeyName, L"");
-    } else {
-        if (source != Source::KeyDec)
-            Set(texts, ReadOut::KeyDec, DecimalText(codes.key));
-        if (source != Source::KeyHex)
-            Set(texts, ReadOut::KeyHex, ByteToHex(codes.key));
-        Set(texts, ReadOut::KeyName, CombinationName(codes.key, codes.modifiers));
-    }
+    // An absent code clears every read-out of its kind, the source box too.
+    const bool hasKey = codes.key >= 0;
+    Set(texts, ReadOut::KeyDec, hasKey ? DecimalText(codes.key) : L"");
+    Set(texts, ReadOut::KeyHex, hasKey ? ByteToHex(codes.key) : L"");
+    Set(texts, ReadOut::KeyName, hasKey ? CombinationName(codes.key, codes.modifiers) : L"");
 
-    if (codes.character < 0) {
-        Set(texts, ReadOut::CharDec, L"");
-        Set(texts, ReadOut::CharHex, L"");
-        Set(texts, ReadOut::Character, L"");
-    } else {
-        if (source != Source::CharDec)
-            Set(texts, ReadOut::CharDec, DecimalText(codes.character));
-        if (source != Source::CharHex)
-            Set(texts, ReadOut::CharHex, ByteToHex(codes.character));
-        Set(texts, ReadOut::Character, characters.CharacterOf(codes.character));
+    const bool hasCharacter = codes.character >= 0;
+    Set(texts, ReadOut::CharDec, hasCharacter ? DecimalText(codes.character) : L"");
+    Set(texts, ReadOut::CharHex, hasCharacter ? ByteToHex(codes.character) : L"");
+    Set(texts, ReadOut::Character, hasCharacter ? characters.CharacterOf(codes.character) : L"");
+
+    // The box the user typed into keeps the user's own text ("065", "0a").
+    for (const ReadOutRow& row : kReadOutTable) {
+        if (!row.box || row.source != source)
+            continue;
+        if (IsCharacterBox(*row.box) ? hasCharacter : hasKey)
+            texts[static_cast<size_t>(row.readOut)].reset();
     }
     return texts;
 }

@@ -12,20 +12,6 @@ namespace zintar {
 // Where a change came from. The read-out it came from keeps the user's own text.
 enum class Source : uint8_t { Key, Char, KeyDec, KeyHex, CharDec, CharHex };
 
-constexpr Source SourceOf(CodeBox box) {
-    switch (box) {
-    case CodeBox::CharDec:
-        return Source::CharDec;
-    case CodeBox::CharHex:
-        return Source::CharHex;
-    case CodeBox::KeyDec:
-        return Source::KeyDec;
-    case CodeBox::KeyHex:
-        return Source::KeyHex;
-    }
-    return Source::Key;
-}
-
 // The read-outs of the window, in the order a refresh derives them.
 enum class ReadOut : uint8_t { Modifiers, KeyDec, KeyHex, KeyName, CharDec, CharHex, Character };
 constexpr int kReadOutCount = 7;

@@ -1,5 +1,7 @@
 #include "core/hex_text.h"
 
+#include <array>
+
 namespace zintar {
 
 std::wstring HexDigitText(int d) {
@@ -14,6 +16,19 @@ std::wstring HexDigitText(int d) {
 
 std::wstring ByteToHex(int n) {
     return HexDigitText(n / 16) + HexDigitText(n % 16);
+}
+
+std::wstring HexText(uint32_t value, int minDigits) {
+    std::array<wchar_t, 8> digits{}; // lowest first; eight cover 32 bits
+    size_t count = 0;
+    do {
+        digits[count++] = HexDigitText(static_cast<int>(value % 16)).front();
+        value /= 16;
+    } while (value != 0);
+    std::wstring text(minDigits > static_cast<int>(count) ? minDigits - count : 0, L'0');
+    while (count > 0)
+        text += digits[--count];
+    return text;
 }
 
 std::wstring DecimalText(int n) {

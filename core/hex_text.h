@@ -1,5 +1,6 @@
 #pragma once
 // Codes written as text: hexadecimal digits and plain decimal numbers.
+#include <cstdint>
 #include <string>
 
 namespace zintar {
@@ -9,6 +10,10 @@ std::wstring HexDigitText(int d);
 
 // A code 0 to 255 as exactly two upper-case digits, high digit first ("0A", "FF").
 std::wstring ByteToHex(int n);
+
+// Upper-case hexadecimal of any size, with leading zeros up to minDigits ("0151" for 0x151
+// with four). Every hexadecimal text of the program comes from here.
+std::wstring HexText(uint32_t value, int minDigits);
 
 // Plain decimal, no leading blank or zeros ("0", "65", "-1").
 std::wstring DecimalText(int n);

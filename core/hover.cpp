@@ -33,7 +33,7 @@ bool HoverState::MoveOverSurface() {
     return true;
 }
 
-bool HoverState::Tick(PixelPoint pointer, const PixelRect& window) {
+bool HoverState::Tick(ScreenPoint pointer, const PixelRect& window) {
     if (lit_ == HoverSpot::None)
         return false;
     pointerTwips_ = {ScaleToTwips(pointer.x), ScaleToTwips(pointer.y)};

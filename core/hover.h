@@ -3,17 +3,11 @@
 // window raises no pointer event, so while a spot is lit a timer polls the pointer.
 #include <cstdint>
 
+#include "core/geometry.h"
+
 namespace zintar {
 
 enum class HoverSpot : uint8_t { None, EnglishFlag, HungarianFlag, HomepageLink };
-
-struct PixelPoint {
-    int32_t x = 0, y = 0;
-};
-// A window's outer rectangle in screen pixels, right and bottom exclusive.
-struct PixelRect {
-    int32_t left = 0, top = 0, right = 0, bottom = 0;
-};
 
 // The pointer is compared in twips, scaled by this fixed factor whatever the screen's ratio.
 constexpr int32_t kPointerTwipsPerPixel = 15;
@@ -29,17 +23,17 @@ class HoverState {
     // A timer tick with the pointer's screen position and the window's outer rectangle.
     // True when the pointer was outside and the spot went out. The window's left and top
     // edges count as inside, its right and bottom ones as outside.
-    bool Tick(PixelPoint pointer, const PixelRect& window);
+    bool Tick(ScreenPoint pointer, const PixelRect& window);
     void Reset() { lit_ = HoverSpot::None; }
 
     HoverSpot lit() const { return lit_; }
     bool timerRunning() const { return lit_ != HoverSpot::None; }
     // The pointer of the last tick, in twips.
-    PixelPoint lastPointerTwips() const { return pointerTwips_; }
+    TwipsPoint lastPointerTwips() const { return pointerTwips_; }
 
   private:
     HoverSpot lit_ = HoverSpot::None;
-    PixelPoint pointerTwips_;
+    TwipsPoint pointerTwips_;
 };
 
 } // namespace zintar

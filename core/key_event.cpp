@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "core/virtual_keys.h"
+
 namespace zintar {
 
 namespace {
@@ -16,10 +18,7 @@ constexpr uint32_t kLastKeyCode = 255;
 constexpr char32_t kLastCodePoint = 0x10FFFF;
 constexpr char32_t kLastBmpCodePoint = 0xFFFF;
 
-constexpr uint8_t kShift = 16, kControl = 17, kMenu = 18;
-constexpr uint8_t kLeftWin = 91, kRightWin = 92;
-constexpr uint8_t kLeftShift = 160, kRightShift = 161, kLeftControl = 162, kRightControl = 163,
-                  kLeftMenu = 164, kRightMenu = 165;
+using namespace vk;
 constexpr uint8_t kLeftShiftScan = 0x2A, kRightShiftScan = 0x36;
 constexpr uint8_t kLeftWinScan = 0x5B, kRightWinScan = 0x5C;
 
@@ -193,6 +192,7 @@ void KeyHistory::Clear() {
     first_ = 0;
     count_ = 0;
     added_ = 0;
+    ++clears_;
     lastTimeMs_ = 0;
     pendingHighSet_ = false;
 }

@@ -77,6 +77,9 @@ class KeyHistory {
     // Records added since the start or the last Clear, dropped ones included: a view can tell
     // from it how far its rows moved when the oldest records fell out.
     uint64_t addedCount() const { return added_; }
+    // Counts the Clears, so that a view can tell a history that started again from one that
+    // took as many records as it had.
+    uint64_t clearCount() const { return clears_; }
     void Clear();
 
   private:
@@ -92,6 +95,7 @@ class KeyHistory {
     size_t first_ = 0;
     size_t count_ = 0;
     uint64_t added_ = 0;
+    uint64_t clears_ = 0;
     uint32_t lastTimeMs_ = 0;
     bool pendingHighSet_ = false;
     PendingHigh pendingHigh_{};

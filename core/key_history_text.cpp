@@ -2,59 +2,14 @@
 
 #include <array>
 
+#include "core/captions.h"
+#include "core/hex_text.h"
 #include "core/key_names.h"
 #include "core/virtual_key_names.h"
 
 namespace zintar {
 
 namespace {
-
-// One text in both languages.
-struct Bilingual {
-    std::wstring_view english, hungarian;
-    constexpr std::wstring_view In(Language language) const {
-        return language == Language::English ? english : hungarian;
-    }
-};
-
-// In the order of HistoryColumn.
-constexpr std::array<Bilingual, kHistoryColumnCount> kTitles{{
-    {L"Elapsed (ms)", L"Eltelt id\u0151 (ms)"},
-    {L"Message", L"\u00DCzenet"},
-    {L"Key code", L"Billenty\u0171k\u00F3d"},
-    {L"Hex", L"Hexa"},
-    {L"Constant", L"Konstans"},
-    {L"Scan code", L"Letapogat\u00E1si k\u00F3d"},
-    {L"Extended", L"Kiterjesztett"},
-    {L"Auto-repeat", L"Automatikus ism\u00E9tl\u00E9s"},
-    {L"Repeat count", L"Ism\u00E9tl\u00E9ssz\u00E1m"},
-    {L"Side", L"Oldal"},
-    {L"Side-specific code", L"Oldalf\u00FCgg\u0151 k\u00F3d"},
-    {L"Modifiers", L"M\u00F3dos\u00EDt\u00F3k"},
-    {L"Combination", L"Kombin\u00E1ci\u00F3"},
-    {L"Character", L"Karakter"},
-    {L"ANSI code", L"ANSI k\u00F3d"},
-    {L"ANSI hex", L"ANSI hexa"},
-    {L"Unicode", L"Unicode"},
-    {L"UTF-8", L"UTF-8"},
-}};
-
-constexpr int kMessageCount = static_cast<int>(KeyMessage::DeadChar) + 1;
-
-// In the order of KeyMessage.
-constexpr std::array<Bilingual, kMessageCount> kMessageNames{{
-    {L"key down", L"billenty\u0171 le"},
-    {L"key up", L"billenty\u0171 fel"},
-    {L"system key down", L"rendszerbillenty\u0171 le"},
-    {L"system key up", L"rendszerbillenty\u0171 fel"},
-    {L"character", L"karakter"},
-    {L"dead character", L"holt karakter"},
-}};
-
-constexpr Bilingual kYes{L"yes", L"igen"};
-constexpr Bilingual kNo{L"no", L"nem"};
-constexpr Bilingual kLeft{L"left", L"bal"};
-constexpr Bilingual kRight{L"right", L"jobb"};
 
 constexpr int kByteDigits = 2;
 constexpr int kCodePointDigits = 4;
@@ -64,21 +19,8 @@ constexpr char32_t kFirstPrintable = 0x20, kDelete = 0x7F;
 constexpr wchar_t kCaretOffset = 0x40; // ^@ for 0, ^A for 1 ... ^_ for 31
 constexpr char32_t kFirstSupplementary = 0x10000;
 
-// Upper-case hexadecimal with at least minDigits digits.
-std::wstring Hex(uint32_t value, int minDigits) {
-    constexpr std::wstring_view digits = L"0123456789ABCDEF";
-    std::wstring text;
-    do {
-        text.insert(text.begin(), digits[value % 16]);
-        value /= 16;
-    } while (value != 0);
-    if (static_cast<int>(text.size()) < minDigits)
-        text.insert(0, static_cast<size_t>(minDigits) - text.size(), L'0');
-    return text;
-}
-
 std::wstring YesNo(bool value, Language language) {
-    return std::wstring((value ? kYes : kNo).In(language));
+    return std::wstring(YesNoText(value, language));
 }
 
 // The bytes of one Unicode scalar value; none for half a surrogate pair, which UTF-8 cannot
@@ -107,7 +49,7 @@ std::wstring Utf8Text(char32_t c) {
     for (size_t i = 0; i < n; ++i) {
         if (i > 0)
             text += L' ';
-        text += Hex(bytes[i], kByteDigits);
+        text += HexText(bytes[i], kByteDigits);
     }
     return text;
 }
@@ -131,24 +73,12 @@ std::wstring CharacterText(char32_t c) {
     return std::wstring(1, static_cast<wchar_t>(c));
 }
 
-std::wstring SideText(KeySide side, Language language) {
-    switch (side) {
-    case KeySide::Left:
-        return std::wstring(kLeft.In(language));
-    case KeySide::Right:
-        return std::wstring(kRight.In(language));
-    case KeySide::None:
-        break;
-    }
-    return {};
-}
-
 std::wstring KeyCell(const KeyEventRecord& r, HistoryColumn column) {
     switch (column) {
     case HistoryColumn::KeyCode:
         return std::to_wstring(r.virtualKey);
     case HistoryColumn::KeyCodeHex:
-        return Hex(r.virtualKey, kByteDigits);
+        return HexText(r.virtualKey, kByteDigits);
     case HistoryColumn::Constant:
         return std::wstring(VirtualKeyConstantName(r.virtualKey));
     case HistoryColumn::SideKey:
@@ -170,9 +100,9 @@ std::wstring CharacterCell(const KeyEventRecord& r, HistoryColumn column) {
     case HistoryColumn::AnsiCode:
         return hasAnsi ? std::to_wstring(r.ansiCode) : std::wstring();
     case HistoryColumn::AnsiCodeHex:
-        return hasAnsi ? Hex(static_cast<uint32_t>(r.ansiCode), kByteDigits) : std::wstring();
+        return hasAnsi ? HexText(static_cast<uint32_t>(r.ansiCode), kByteDigits) : std::wstring();
     case HistoryColumn::Unicode:
-        return std::wstring(kCodePointPrefix) + Hex(r.codePoint, kCodePointDigits);
+        return std::wstring(kCodePointPrefix) + HexText(r.codePoint, kCodePointDigits);
     case HistoryColumn::Utf8:
         return Utf8Text(r.codePoint);
     default:
@@ -182,23 +112,15 @@ std::wstring CharacterCell(const KeyEventRecord& r, HistoryColumn column) {
 
 } // namespace
 
-std::wstring_view HistoryColumnTitle(HistoryColumn column, Language language) {
-    const auto i = static_cast<size_t>(column);
-    return i < kTitles.size() ? kTitles[i].In(language) : std::wstring_view();
-}
-
 std::wstring HistoryCellText(const KeyEventRecord& r, HistoryColumn column, Language language) {
     switch (column) {
     case HistoryColumn::Elapsed:
         return std::to_wstring(r.sincePreviousMs);
-    case HistoryColumn::Message: {
-        const auto i = static_cast<size_t>(r.message);
-        return i < kMessageNames.size() ? std::wstring(kMessageNames[i].In(language))
-                                        : std::wstring();
-    }
+    case HistoryColumn::Message:
+        return std::wstring(KeyMessageName(r.message, language));
     case HistoryColumn::ScanCode:
         return (r.extended ? std::wstring(kExtendedPrefix) : std::wstring()) +
-               Hex(r.scanCode, kByteDigits);
+               HexText(r.scanCode, kByteDigits);
     case HistoryColumn::Extended:
         return YesNo(r.extended, language);
     case HistoryColumn::AutoRepeat:
@@ -207,7 +129,7 @@ std::wstring HistoryCellText(const KeyEventRecord& r, HistoryColumn column, Lang
     case HistoryColumn::RepeatCount:
         return std::to_wstring(r.repeatCount);
     case HistoryColumn::Side:
-        return SideText(r.side, language);
+        return std::wstring(SideName(r.side, language));
     case HistoryColumn::Modifiers:
         return std::to_wstring(r.modifiers);
     default:

@@ -2,13 +2,13 @@
 
 #include <array>
 
+#include "core/virtual_keys.h"
+
 namespace zintar {
 
 namespace {
 
 using namespace std::string_view_literals;
-
-constexpr int kShiftKey = 16, kCtrlKey = 17, kAltKey = 18;
 
 constexpr std::array<std::wstring_view, kModifierMaskCount> kModifierNames{
     L""sv,    L"Shift"sv,       L"Ctrl"sv,       L"Ctrl + Shift"sv,
@@ -104,7 +104,7 @@ std::wstring CombinationName(int keyCode, int modifiers) {
         return std::wstring(KeyName(keyCode));
     std::wstring name(ModifierName(modifiers));
     // A modifier key on its own is named by the mask alone ("Ctrl + Shift").
-    if (keyCode != kShiftKey && keyCode != kCtrlKey && keyCode != kAltKey) {
+    if (keyCode != vk::kShift && keyCode != vk::kControl && keyCode != vk::kMenu) {
         name += L" + ";
         name += KeyName(keyCode);
     }

@@ -5,6 +5,7 @@ set(ZINTAR_CORE_SOURCES
     code_box.cpp
     conversion.cpp
     hex_text.cpp
+    history_view.cpp
     hover.cpp
     key_event.cpp
     key_history_text.cpp

@@ -5,18 +5,9 @@
 #include <limits>
 #include <string>
 
+#include "core/characters.h"
+
 namespace zintar {
-
-namespace {
-
-bool IsBlank(wchar_t c) {
-    return c == L' ' || c == L'\t' || c == L'\n';
-}
-bool IsDigit(wchar_t c) {
-    return c >= L'0' && c <= L'9';
-}
-
-} // namespace
 
 double TextValue(std::wstring_view text) {
     size_t i = 0;
@@ -31,7 +22,7 @@ double TextValue(std::wstring_view text) {
     bool point = false, digit = false, significant = false;
     for (; i < text.size(); ++i) {
         const wchar_t c = text[i];
-        if (IsDigit(c)) {
+        if (IsDecimalDigit(c)) {
             digit = true;
             significant = significant || (c != L'0' && !point);
         } else if (c == L'.' && !point) {

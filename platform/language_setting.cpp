@@ -12,18 +12,12 @@ constexpr wchar_t kLanguageValue[] = L"Language";
 int32_t LoadLanguage(const RegistryApi& api) {
     int32_t stored = 0;
     if (RegReadInteger(HKEY_CURRENT_USER, kSettingsKey, kLanguageValue, 0, stored, api) != 0)
-        return kLanguageEnglish;
+        return kLanguageCodeEnglish;
     return stored;
 }
 
 bool SaveLanguage(int16_t language, const RegistryApi& api) {
     return RegWriteInteger(HKEY_CURRENT_USER, kSettingsKey, kLanguageValue, language, api) == 0;
-}
-
-int16_t LanguageCodeFromStored(int32_t stored) {
-    if (stored < INT16_MIN || stored > INT16_MAX)
-        return kLanguageEnglish;
-    return static_cast<int16_t>(stored);
 }
 
 } // namespace zintar

@@ -91,4 +91,49 @@ class ScopedPaint {
     PAINTSTRUCT ps_{};
 };
 
+// A popup menu, destroyed with its items when the scope ends.
+class ScopedMenu {
+  public:
+    ScopedMenu() : menu_(::CreatePopupMenu()) {}
+    ~ScopedMenu() {
+        if (menu_)
+            ::DestroyMenu(menu_);
+    }
+    ScopedMenu(const ScopedMenu&) = delete;
+    ScopedMenu& operator=(const ScopedMenu&) = delete;
+    HMENU get() const { return menu_; }
+
+  private:
+    HMENU menu_;
+};
+
+// The clipboard, open for one window for the length of a scope.
+class ScopedClipboard {
+  public:
+    explicit ScopedClipboard(HWND owner) : open_(::OpenClipboard(owner) != FALSE) {}
+    ~ScopedClipboard() {
+        if (open_)
+            ::CloseClipboard();
+    }
+    ScopedClipboard(const ScopedClipboard&) = delete;
+    ScopedClipboard& operator=(const ScopedClipboard&) = delete;
+    explicit operator bool() const { return open_; }
+
+  private:
+    bool open_;
+};
+
+// Sets a flag for the length of a scope and puts back what it was, on every way out.
+class ScopedFlag {
+  public:
+    explicit ScopedFlag(bool& flag) : flag_(flag), old_(std::exchange(flag, true)) {}
+    ~ScopedFlag() { flag_ = old_; }
+    ScopedFlag(const ScopedFlag&) = delete;
+    ScopedFlag& operator=(const ScopedFlag&) = delete;
+
+  private:
+    bool& flag_;
+    bool old_;
+};
+
 } // namespace win32

@@ -1,13 +1,10 @@
-// The capture box: every key-down becomes a key code and modifier mask, every typed
-// character a character code; the box keeps nothing the user types. Every key message it
-// gets is also recorded for the key history.
+#include "ui/capture_box.h"
+
 #include <cstdint>
-#include <optional>
 
 #include "platform/ansi_code_page.h"
 #include "platform/keyboard.h"
 #include "platform/subclass.h"
-#include "ui/main_window.h"
 
 namespace zintar {
 
@@ -42,19 +39,40 @@ uint32_t Saturated(WPARAM value) {
     return value > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(value);
 }
 
+// An edit control pastes on Shift+Insert at key-down, after the box was emptied for the new
+// key: in the capture box it is a key to capture and nothing else, so the control never sees
+// it go down.
+bool PastesText(WPARAM keyCode, int modifiers) {
+    return keyCode == VK_INSERT && modifiers == kModifierShift;
+}
+
 } // namespace
 
-LRESULT MainWindow::CaptureBoxMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+void CaptureBox::Attach(HWND hwnd, ControlEvents& events, std::wstring text) {
+    TextBox::Attach(hwnd, std::move(text));
+    events_ = &events;
+}
+
+LRESULT CaptureBox::Message(UINT msg, WPARAM wp, LPARAM lp) {
     // Read once for the record and the key-down alike.
     int modifiers = 0;
     if (const std::optional<KeyMessage> message = RecordedKeyMessage(msg)) {
         modifiers = ModifiersOfKeyMessage();
-        RecordKeyMessage(*message, wp, lp, modifiers);
+        int16_t ansiCode = kNoAnsiCode;
+        if (IsCharacterMessage(*message) && wp <= WCHAR_MAX)
+            ansiCode = AnsiCodeOfChar(static_cast<wchar_t>(wp));
+        events_->OnKeyMessage({*message, Saturated(wp), static_cast<uint32_t>(lp),
+                               static_cast<uint32_t>(GetMessageTime()),
+                               static_cast<uint8_t>(modifiers), ansiCode});
     }
     switch (msg) {
+    case WM_GETDLGCODE:
+        return DialogCode(wp, lp);
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        OnCaptureKeyDown(static_cast<int>(wp & 0xFF), modifiers);
+        events_->OnCaptureKey(static_cast<int>(wp & 0xFF), modifiers);
+        if (PastesText(wp, modifiers))
+            return 0;
         break; // the box still handles the key as usual (a caret key moves the caret)
     case WM_SYSKEYUP:
         // Alt or F10 released alone would put a window without a menu bar into menu mode,
@@ -69,8 +87,10 @@ LRESULT MainWindow::CaptureBoxMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
             return 0;
         break;
     case WM_CHAR:
-        // Every character is shown as a code and never reaches the box's text.
-        OnCaptureCharacter(static_cast<wchar_t>(wp));
+        // Every character is shown as a code and never reaches the box's text. A character
+        // without a code in the ANSI code page is shown as no character at all rather than
+        // under a false code.
+        events_->OnCaptureCharacter(static_cast<wchar_t>(wp));
         return 0;
     case WM_CONTEXTMENU:
         // The Menu key and Shift+F10 are keys to capture like any other; a right click
@@ -79,47 +99,31 @@ LRESULT MainWindow::CaptureBoxMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
             return 0;
         break;
     case WM_PASTE:
-        // Shift+Insert is a key to capture, not a way to put text into the box.
+        // Nor does the menu's Paste put text into the box.
         return 0;
     case WM_SETTEXT: {
+        if (writing())
+            break;
         // Text from outside counts as its first character typed, so that the box holds one
         // character and every read-out agrees with it.
         const auto* text = reinterpret_cast<const wchar_t*>(lp);
-        if (IsOwnText(Control::CaptureBox, text ? text : L""))
-            break;
-        OnCaptureCharacter(text && text[0] ? std::optional<wchar_t>(text[0]) : std::nullopt);
+        events_->OnCaptureCharacter(text && text[0] ? std::optional<wchar_t>(text[0])
+                                                    : std::nullopt);
         return TRUE;
     }
     }
-    return win32::CallControlProc(hwnd, msg, wp, lp);
+    return win32::CallControlProc(hwnd(), msg, wp, lp);
 }
 
-// The message as it arrived, its time and the modifiers held, and for a
-// character its ANSI code. The history window, if open, shows the new row at once.
-void MainWindow::RecordKeyMessage(KeyMessage message, WPARAM wp, LPARAM lp, int modifiers) {
-    int16_t ansiCode = kNoAnsiCode;
-    if (IsCharacterMessage(message) && wp <= WCHAR_MAX)
-        ansiCode = AnsiCodeOfChar(static_cast<wchar_t>(wp));
-    const KeyMessageInput input{message,
-                                Saturated(wp),
-                                static_cast<uint32_t>(lp),
-                                static_cast<uint32_t>(GetMessageTime()),
-                                static_cast<uint8_t>(modifiers),
-                                ansiCode};
-    if (keyHistory_.Add(input))
-        historyWindow_.OnRecordsAdded();
+void CaptureBox::OnChanged() {
+    if (!writing())
+        Took(ReadControlText());
 }
 
-void MainWindow::OnCaptureKeyDown(int keyCode, int modifiers) {
-    conversion_.KeyDown(keyCode, modifiers);
-    ShowReadOuts(Source::Key);
-}
-
-// A character without a code in the ANSI code page is shown as no character at all rather
-// than under a false code.
-void MainWindow::OnCaptureCharacter(std::optional<wchar_t> character) {
-    conversion_.KeyPress(character ? AnsiCodeOfChar(*character) : kNoCharCode);
-    ShowReadOuts(Source::Char);
+void CaptureBox::ShowCharacter(const std::wstring& text) {
+    Write(text);
+    // The caret stands behind the character, whether or not the text had to change.
+    SetCaret(1);
 }
 
 } // namespace zintar

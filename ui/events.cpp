@@ -1,11 +1,14 @@
-// Turns window messages into the window's events: one place for the Win32 plumbing. The
-// capture box and the code boxes route their own messages (capture_box.cpp, code_boxes.cpp).
-#include "ui/main_window.h"
-
+// Turns window messages into the window's events: one place for the Win32 plumbing. Each
+// control answers its own messages; the window routes them and acts on what they report.
 #include <windowsx.h>
 
+#include "core/box_table.h"
+#include "platform/ansi_code_page.h"
+#include "platform/shell.h"
 #include "platform/subclass.h"
+#include "ui/colours.h"
 #include "ui/control_ids.h"
+#include "ui/main_window.h"
 
 namespace zintar {
 
@@ -16,6 +19,20 @@ bool PointInClient(HWND hwnd, LPARAM lp) {
     GetClientRect(hwnd, &client);
     const POINT pt{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     return PtInRect(&client, pt) != FALSE;
+}
+
+// The spot a control lights under the pointer; the flags and the link, nothing else.
+HoverSpot SpotOf(Control id) {
+    switch (id) {
+    case Control::EnglishFlag:
+        return HoverSpot::EnglishFlag;
+    case Control::HungarianFlag:
+        return HoverSpot::HungarianFlag;
+    case Control::HomepageLink:
+        return HoverSpot::HomepageLink;
+    default:
+        return HoverSpot::None;
+    }
 }
 
 } // namespace
@@ -39,21 +56,30 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_COMMAND:
-        if (HIWORD(wp) == EN_CHANGE && IsControlId(LOWORD(wp)))
-            OnCodeBoxChanged(ControlOfId(LOWORD(wp)));
+        if (HIWORD(wp) == EN_CHANGE && IsControlId(LOWORD(wp))) {
+            const Control id = ControlOfId(LOWORD(wp));
+            if (id == Control::CaptureBox)
+                captureBox_.OnChanged();
+            else if (const ReadOutRow* row = RowOfControl(id); row && row->box)
+                codeFields_[static_cast<size_t>(*row->box)].OnChanged();
+        }
         return 0;
     case WM_NOTIFY:
-        return OnNotify(*reinterpret_cast<NMHDR*>(lp));
+        return tooltip_.OnNotify(labels_[Index(Control::CombinationReadOut)],
+                                 *reinterpret_cast<NMHDR*>(lp));
     case WM_MOUSEMOVE:
-        OnPointerOverSurface();
+        if (hover_.MoveOverSurface())
+            ShowHover();
         return 0;
     case WM_TIMER:
         if (wp == kHoverTimerId)
             OnHoverTimer();
         return 0;
     case WM_SYSCOMMAND:
-        if (OnSystemMenuCommand(static_cast<UINT>(wp & 0xFFF0)))
+        if (const MenuCommand command = MenuCommandOf(wp); command != MenuCommand::None) {
+            OnMenuCommand(command);
             return 0;
+        }
         break;
     case WM_ACTIVATE:
         OnActivate(LOWORD(wp) != WA_INACTIVE);
@@ -71,6 +97,39 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
+LRESULT MainWindow::SubclassMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR tag) {
+    const auto id = static_cast<Control>(tag);
+    if (id == Control::CaptureBox)
+        return captureBox_.Message(msg, wp, lp);
+    if (const ReadOutRow* row = RowOfControl(id); row && row->box)
+        return codeFields_[static_cast<size_t>(*row->box)].Message(msg, wp, lp);
+    if (Design(id).kind == ControlKind::Label)
+        if (const std::optional<LRESULT> answer = labels_[Index(id)].Message(msg, wp, lp))
+            return *answer;
+    return PointerMessage(id, hwnd, msg, wp, lp);
+}
+
+// The window's own surface: background, then the band and the line, bottom of the stack
+// first. They take no pointer events, which is why they are painted here rather than being
+// windows.
+void MainWindow::PaintBackground(HDC dc, const RECT& area) const {
+    FillSolid(dc, area, ResolveColour(kWindowDesign.back));
+    for (int stack = kControlCount; stack >= 1; --stack) {
+        for (const ControlDesign& s : kLayout) {
+            if (s.stackOrder != stack)
+                continue;
+            const PixelBox p = ToPixels(s.twips);
+            RECT r{p.left, p.top, p.left + p.width, p.top + p.height};
+            if (s.kind == ControlKind::Shape) {
+                FillSolid(dc, r, ResolveColour(s.back));
+            } else if (s.kind == ControlKind::Line) {
+                r.bottom = r.top + 1; // one pixel wide
+                FillSolid(dc, r, ResolveColour(s.fore));
+            }
+        }
+    }
+}
+
 // The focus goes back to the box that had it when the window was last deactivated.
 void MainWindow::OnActivate(bool active) {
     if (!active) {
@@ -85,78 +144,18 @@ void MainWindow::OnActivate(bool active) {
     SetFocus(target);
 }
 
-LRESULT MainWindow::SubclassMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR tag) {
-    const auto id = static_cast<Control>(tag);
-    switch (Design(id).kind) {
-    case ControlKind::TextBox:
-        return TextBoxMessage(id, hwnd, msg, wp, lp);
-    case ControlKind::Label:
-        return LabelMessage(id, hwnd, msg, wp, lp);
-    case ControlKind::Image:
-        return PointerMessage(id, hwnd, msg, wp, lp);
-    default:
-        return win32::CallControlProc(hwnd, msg, wp, lp);
-    }
-}
-
-LRESULT MainWindow::TextBoxMessage(Control id, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_GETDLGCODE) {
-        // Every key but Tab reaches the box, so the dialog navigation moves the focus on Tab
-        // and Shift+Tab alone while Enter, Escape and the arrows can be captured.
-        const LRESULT code = win32::CallControlProc(hwnd, msg, wp, lp);
-        const auto* keyMsg = reinterpret_cast<const MSG*>(lp);
-        if (keyMsg && keyMsg->message == WM_KEYDOWN && keyMsg->wParam == VK_TAB)
-            return code;
-        return code | DLGC_WANTALLKEYS;
-    }
-    if (id == Control::CaptureBox)
-        return CaptureBoxMessage(hwnd, msg, wp, lp);
-    return CodeBoxMessage(id, hwnd, msg, wp, lp);
-}
-
-// Labels paint themselves whole; the static control only keeps their text, and takes none
-// from outside: a read-out shows what the window derived, nothing else.
-LRESULT MainWindow::LabelMessage(Control id, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-    case WM_SETTEXT: {
-        const wchar_t* text = lp ? reinterpret_cast<const wchar_t*>(lp) : L"";
-        if (!IsOwnText(id, text))
-            return FALSE;
-        const LRESULT taken = win32::CallControlProc(hwnd, msg, wp, lp);
-        if (taken && id == Control::CombinationReadOut)
-            OnCombinationShown(text); // the tooltip comes with the first name too long for it
-        return taken;
-    }
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        win32::ScopedPaint paint(hwnd);
-        RECT client;
-        GetClientRect(hwnd, &client);
-        PaintLabel(id, paint.dc(), client);
-        return 0;
-    }
-    case WM_PRINTCLIENT: {
-        RECT client;
-        GetClientRect(hwnd, &client);
-        PaintLabel(id, reinterpret_cast<HDC>(wp), client);
-        return 0;
-    }
-    }
-    return PointerMessage(id, hwnd, msg, wp, lp);
-}
-
 // Labels and images: mouse moves, and a click as a press and release inside the control.
 LRESULT MainWindow::PointerMessage(Control id, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_MOUSEMOVE:
         if (GetCapture() != hwnd || PointInClient(hwnd, lp))
-            OnPointerOver(id);
+            if (const HoverSpot spot = SpotOf(id); spot != HoverSpot::None && hover_.Enter(spot))
+                ShowHover();
         return 0;
     case WM_LBUTTONDBLCLK:
         // A double click on the pressed keys opens their history; elsewhere it is a press.
         if (id == Control::CombinationReadOut) {
-            OpenKeyHistory();
+            OnMenuCommand(MenuCommand::KeyHistory);
             return 0;
         }
         SetCapture(hwnd);
@@ -175,25 +174,8 @@ LRESULT MainWindow::PointerMessage(Control id, HWND hwnd, UINT msg, WPARAM wp, L
     return win32::CallControlProc(hwnd, msg, wp, lp);
 }
 
-// Only the flags and the link react to the pointer; every other label and image takes the
-// move and ignores it.
-void MainWindow::OnPointerOver(Control id) {
-    switch (id) {
-    case Control::EnglishFlag:
-        OnPointerEnters(HoverSpot::EnglishFlag);
-        break;
-    case Control::HungarianFlag:
-        OnPointerEnters(HoverSpot::HungarianFlag);
-        break;
-    case Control::HomepageLink:
-        OnPointerEnters(HoverSpot::HomepageLink);
-        break;
-    default:
-        break;
-    }
-}
-
-// A flag is chosen through its highlight frame, which covers it only while lit.
+// A flag is chosen through its highlight frame, which covers it only while lit. The link's
+// click changes no state: it stays lit while the pointer is on it.
 void MainWindow::OnClick(Control id) {
     switch (id) {
     case Control::EnglishFlagLit:
@@ -203,11 +185,32 @@ void MainWindow::OnClick(Control id) {
         ChooseLanguage(Language::Hungarian);
         break;
     case Control::HomepageLink:
-        OpenHomepageLink();
+        OpenHomepage(hwnd_, seams_.shellExecuteA);
         break;
     default:
         break;
     }
+}
+
+void MainWindow::OnCaptureKey(int keyCode, int modifiers) {
+    conversion_.KeyDown(keyCode, modifiers);
+    ShowReadOuts(Source::Key);
+}
+
+void MainWindow::OnCaptureCharacter(std::optional<wchar_t> character) {
+    conversion_.KeyPress(character ? AnsiCodeOfChar(*character) : kNoCharCode);
+    ShowReadOuts(Source::Char);
+}
+
+// The history window, if open, shows the new row a moment later.
+void MainWindow::OnKeyMessage(const KeyMessageInput& message) {
+    if (keyHistory_.Add(message))
+        historyWindow_.OnRecordsAdded();
+}
+
+void MainWindow::OnCodeEntered(CodeBox box, int16_t code) {
+    conversion_.Entered(box, code);
+    ShowReadOuts(RowOf(box).source);
 }
 
 } // namespace zintar

@@ -19,6 +19,11 @@ win32::ScopedFont CreateDesignFont(const FontDesign& design) {
     return win32::ScopedFont(CreateFontIndirectW(&lf));
 }
 
+void FontSet::Create() {
+    for (size_t f = 0; f < kFonts.size(); ++f)
+        fonts_[f] = CreateDesignFont(kFonts[f]);
+}
+
 FontId LabelFontId(FontId design, bool underline) {
     if (underline && design == FontId::Arial8Bold)
         return FontId::Arial8BoldUnderline;

@@ -1,16 +1,13 @@
 #include "ui/history_window.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
-#include <array>
-#include <cstring>
 
 #include "core/captions.h"
-#include "core/key_history_text.h"
+#include "core/history_view.h"
 #include "core/key_names.h"
 #include "platform/common_controls.h"
 #include "platform/keyboard.h"
+#include "platform/scoped_handles.h"
 #include "platform/window_class.h"
 #include "platform/window_thunk.h"
 #include "ui/layout.h"
@@ -24,10 +21,6 @@ constexpr wchar_t kHistoryWindowClass[] = L"Zintar.KeyHistory";
 // A frame the user can size and maximise; minimised, an owned window would only sit in a
 // corner of the desktop.
 constexpr DWORD kHistoryWindowStyle = WS_OVERLAPPEDWINDOW & ~WS_MINIMIZEBOX;
-constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA |
-                             LVS_SHOWSELALWAYS | LVS_NOSORTHEADER;
-constexpr DWORD kListExStyle = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER;
-constexpr int kListId = 100;
 
 // Under Wine every change of the list's row count redraws its scroll bars four times, some
 // tens of milliseconds on a busy machine, and a key press brings up to three records.
@@ -41,128 +34,32 @@ constexpr UINT_PTR kUpdateTimerId = 1;
 constexpr ULONGLONG kUpdateDelayMs = 100;
 constexpr ULONGLONG kRestPerUpdate = 3;
 
-// Design sizes in twips, like the main window's.
+// Design sizes in twips, like the main window's. At least 600 pixels wide shows most of the
+// columns; below or above the main window a few rows still make a useful list.
 constexpr int kPreferredWidthTwips = 12000;
 constexpr int kPreferredHeightTwips = 6000;
-constexpr int kMinimumWidthTwips = 3600;
-constexpr int kColumnPaddingTwips = 270; // the list's own margins around a cell's text
+constexpr int kMinimumWidthTwips = 9000;
+constexpr int kMinimumHeightTwips = 2250;
 
 // The keys that the menu shows beside its commands; named alike in both languages.
 constexpr wchar_t kCopyKeys[] = L"\tCtrl+C";
 constexpr wchar_t kSelectAllKeys[] = L"\tCtrl+A";
 constexpr wchar_t kClearKeys[] = L"\tDel";
 
-constexpr int kNoItem = -1;
 constexpr LPARAM kFromKeyboard = -1; // WM_CONTEXTMENU's position when no pointer asked
-
-// Records whose texts are as wide as the widest that a column usually shows (system key
-// messages of an extended key with every modifier held, a dead character beyond the first
-// plane), so that each column starts wide enough for its rows in either language.
-constexpr std::array<KeyEventRecord, 3> kWideRecords{{
-    {99999, 0, KeyMessage::SysKeyDown, VK_DELETE, 0x53, true, true, 65535, KeySide::Right, VK_RMENU,
-     kModifierShift | kModifierCtrl | kModifierAlt, kNoAnsiCode},
-    {99999, 0, KeyMessage::SysKeyUp, VK_DELETE, 0x53, true, true, 65535, KeySide::Right, VK_RMENU,
-     kModifierShift | kModifierCtrl | kModifierAlt, kNoAnsiCode},
-    {99999, 0x1F600, KeyMessage::DeadChar, 0, 0x53, true, true, 65535, KeySide::None, 0,
-     kModifierShift | kModifierCtrl | kModifierAlt, 255},
-}};
 
 bool RegisterHistoryClass(HINSTANCE instance) {
     return win32::EnsureWindowClass(win32::IconWindowClass(
         instance, kHistoryWindowClass, &win32::WindowThunk<HistoryWindow>, IDI_ZINTAR));
 }
 
-// A popup menu, destroyed with its items when the scope ends.
-class ScopedMenu {
-  public:
-    ScopedMenu() : menu_(CreatePopupMenu()) {}
-    ~ScopedMenu() {
-        if (menu_)
-            DestroyMenu(menu_);
-    }
-    ScopedMenu(const ScopedMenu&) = delete;
-    ScopedMenu& operator=(const ScopedMenu&) = delete;
-    HMENU get() const { return menu_; }
-
-  private:
-    HMENU menu_;
-};
-
-// The clipboard, open for one window for the length of a scope.
-class ClipboardSession {
-  public:
-    explicit ClipboardSession(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
-    ~ClipboardSession() {
-        if (open_)
-            CloseClipboard();
-    }
-    ClipboardSession(const ClipboardSession&) = delete;
-    ClipboardSession& operator=(const ClipboardSession&) = delete;
-    bool open() const { return open_; }
-
-  private:
-    bool open_;
-};
-
-// The text as the clipboard's only content. The memory belongs to the clipboard once it took
-// it, and is freed here if it did not.
-bool PutOnClipboard(HWND owner, const std::wstring& text) {
-    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (!memory)
-        return false;
-    void* target = GlobalLock(memory);
-    if (!target) {
-        GlobalFree(memory);
-        return false;
-    }
-    std::memcpy(target, text.c_str(), bytes);
-    GlobalUnlock(memory);
-    ClipboardSession clipboard(owner);
-    if (!clipboard.open() || !EmptyClipboard() || !SetClipboardData(CF_UNICODETEXT, memory)) {
-        GlobalFree(memory);
-        return false;
-    }
-    return true;
-}
-
-void SetRowState(HWND list, int row, UINT state, UINT mask) {
-    LVITEMW item{};
-    item.stateMask = mask;
-    item.state = state;
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
-
-int NextRow(HWND list, int after, UINT flags) {
-    return static_cast<int>(
-        SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(after), MAKELPARAM(flags, 0)));
+PixelRect PixelRectOf(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
 }
 
 } // namespace
 
-RECT PlaceBeside(const RECT& owner, const RECT& workArea, SIZE preferred, int minWidth) {
-    const int workWidth = std::max(0L, workArea.right - workArea.left);
-    const int workHeight = std::max(0L, workArea.bottom - workArea.top);
-    const int roomRight = workArea.right - owner.right;
-    const int roomLeft = owner.left - workArea.left;
-    int width = std::clamp<int>(preferred.cx, 0, workWidth);
-    int left = workArea.right - width;
-    if (roomRight >= minWidth) {
-        width = std::min(width, roomRight);
-        left = owner.right;
-    } else if (roomLeft >= minWidth) {
-        width = std::min(width, roomLeft);
-        left = owner.left - width;
-    }
-    const int height =
-        std::clamp<int>(std::max<int>(preferred.cy, owner.bottom - owner.top), 0, workHeight);
-    // An owner partly off the screen must not take the window with it.
-    left = std::clamp<int>(left, workArea.left, workArea.left + workWidth - width);
-    const int top = std::clamp<int>(owner.top, workArea.top, workArea.top + workHeight - height);
-    return {left, top, left + width, top + height};
-}
-
-HistoryWindow::HistoryWindow(KeyHistory& history) : history_(history) {}
+HistoryWindow::HistoryWindow(KeyHistory& history) : list_(history) {}
 
 HistoryWindow::~HistoryWindow() {
     if (hwnd_)
@@ -180,23 +77,28 @@ bool HistoryWindow::Open(HINSTANCE instance, HWND owner) {
         SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         return true;
     }
+    PlaceBeside(owner);
+    // The rows recorded while the window was closed, then the newest in view, before the
+    // first paint.
+    StopPendingUpdate();
+    list_.ShowAllRows();
+    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    return true;
+}
+
+void HistoryWindow::PlaceBeside(HWND owner) {
     RECT ownerRect{};
     GetWindowRect(owner, &ownerRect);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     if (!GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor))
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
-    const RECT place =
-        PlaceBeside(ownerRect, monitor.rcWork,
-                    {TwipsToPixels(kPreferredWidthTwips), TwipsToPixels(kPreferredHeightTwips)},
-                    TwipsToPixels(kMinimumWidthTwips));
-    SetWindowPos(hwnd_, nullptr, place.left, place.top, place.right - place.left,
-                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    // The rows recorded while the window was closed, then the newest in view, before the
-    // first paint.
-    ShowAllRows();
-    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
-    return true;
+    const PixelRect place = PlaceKeyHistory(
+        PixelRectOf(ownerRect), PixelRectOf(monitor.rcWork),
+        {TwipsToPixels(kPreferredWidthTwips), TwipsToPixels(kPreferredHeightTwips)},
+        {TwipsToPixels(kMinimumWidthTwips), TwipsToPixels(kMinimumHeightTwips)});
+    SetWindowPos(hwnd_, nullptr, place.left, place.top, place.width(), place.height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool HistoryWindow::Create(HINSTANCE instance, HWND owner) {
@@ -208,23 +110,9 @@ bool HistoryWindow::Create(HINSTANCE instance, HWND owner) {
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance,
                          this))
         return false;
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    list_ =
-        CreateWindowExW(0, WC_LISTVIEWW, L"", kListStyle, 0, 0, client.right, client.bottom, hwnd_,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), instance, nullptr);
-    if (!list_) {
+    if (!list_.Create(hwnd_, instance)) {
         DestroyWindow(hwnd_);
         return false;
-    }
-    SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, kListExStyle, kListExStyle);
-    for (int c = 0; c < kHistoryColumnCount; ++c) {
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_SUBITEM;
-        column.iSubItem = c;
-        column.pszText = const_cast<wchar_t*>(L"");
-        SendMessageW(list_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c),
-                     reinterpret_cast<LPARAM>(&column));
     }
     ApplyLanguage();
     return true;
@@ -238,44 +126,7 @@ void HistoryWindow::SetLanguage(Language language) {
 
 void HistoryWindow::ApplyLanguage() {
     SetWindowTextW(hwnd_, std::wstring(CaptionsOf(language_).keyHistory).c_str());
-    for (int c = 0; c < kHistoryColumnCount; ++c) {
-        std::wstring title(HistoryColumnTitle(static_cast<HistoryColumn>(c), language_));
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT;
-        column.pszText = title.data();
-        SendMessageW(list_, LVM_SETCOLUMNW, static_cast<WPARAM>(c),
-                     reinterpret_cast<LPARAM>(&column));
-    }
-    FitColumns();
-    InvalidateRect(list_, nullptr, TRUE); // the message names and yes / no follow too
-}
-
-// Each column as wide as its title or the widest sample text in the list's font, whichever
-// is wider.
-void HistoryWindow::FitColumns() {
-    const int padding = TwipsToPixels(kColumnPaddingTwips);
-    auto textWidth = [this](const std::wstring& text) {
-        return static_cast<int>(
-            SendMessageW(list_, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str())));
-    };
-    for (int c = 0; c < kHistoryColumnCount; ++c) {
-        const auto column = static_cast<HistoryColumn>(c);
-        int width = textWidth(std::wstring(HistoryColumnTitle(column, language_)));
-        for (const KeyEventRecord& record : kWideRecords)
-            width = std::max(width, textWidth(HistoryCellText(record, column, language_)));
-        SendMessageW(list_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(c),
-                     MAKELPARAM(width + padding, 0));
-    }
-}
-
-// The list shows the history anew: every row, nothing selected, the newest in view.
-void HistoryWindow::ShowAllRows() {
-    StopPendingUpdate();
-    SetRowState(list_, kNoItem, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    shownSize_ = history_.size();
-    shownAdded_ = history_.addedCount();
-    SendMessageW(list_, LVM_SETITEMCOUNT, shownSize_, 0);
-    ScrollToNewest();
+    list_.SetLanguage(language_);
 }
 
 void HistoryWindow::OnRecordsAdded() {
@@ -299,97 +150,11 @@ void HistoryWindow::BringUpToDate() {
     if (!IsOpen())
         return;
     const ULONGLONG start = GetTickCount64();
-    ShowNewRows();
+    list_.ShowNewRows();
     // Drawn now, so that the drawing counts in the time the update took.
-    UpdateWindow(list_);
+    UpdateWindow(list_.hwnd());
     const ULONGLONG end = GetTickCount64();
     restUntil_ = end + kRestPerUpdate * (end - start);
-}
-
-void HistoryWindow::ShowNewRows() {
-    const size_t size = history_.size();
-    const uint64_t added = history_.addedCount();
-    // A history that started again, or more records than it keeps since the last look: no
-    // row of the list still stands for the record it showed.
-    if (added < shownAdded_ || added - shownAdded_ > KeyHistory::kCapacity) {
-        ShowAllRows();
-        return;
-    }
-    const size_t dropped = shownSize_ + static_cast<size_t>(added - shownAdded_) - size;
-    if (size != shownSize_)
-        SendMessageW(list_, LVM_SETITEMCOUNT, size, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
-    shownSize_ = size;
-    shownAdded_ = added;
-    if (dropped > 0)
-        KeepSelectionOnRecords(dropped);
-    ScrollToNewest();
-    if (dropped > 0 && size > 0) {
-        // Every row shown now holds the record that stood below it.
-        const int top = static_cast<int>(SendMessageW(list_, LVM_GETTOPINDEX, 0, 0));
-        const int perPage = static_cast<int>(SendMessageW(list_, LVM_GETCOUNTPERPAGE, 0, 0));
-        const int last = std::min(top + perPage, static_cast<int>(size) - 1);
-        SendMessageW(list_, LVM_REDRAWITEMS, static_cast<WPARAM>(top), last);
-    }
-}
-
-// How many of the records the list shows have dropped out of the history since its last
-// update; all of them when the history started again.
-size_t HistoryWindow::RowsDroppedSinceUpdate() const {
-    const uint64_t added = history_.addedCount();
-    if (added < shownAdded_)
-        return shownSize_;
-    const uint64_t dropped = shownSize_ + (added - shownAdded_) - history_.size();
-    return static_cast<size_t>(std::min<uint64_t>(dropped, shownSize_));
-}
-
-// The record a row of the list stands for. Until the next update the rows keep showing the
-// records they showed, though the oldest may have dropped and the others moved in the
-// history; a row whose record dropped has none.
-std::optional<size_t> HistoryWindow::RecordOfRow(int row) const {
-    if (row < 0 || static_cast<size_t>(row) >= shownSize_)
-        return std::nullopt;
-    const size_t dropped = RowsDroppedSinceUpdate();
-    if (static_cast<size_t>(row) < dropped)
-        return std::nullopt;
-    const size_t record = static_cast<size_t>(row) - dropped;
-    if (record >= history_.size())
-        return std::nullopt;
-    return record;
-}
-
-// Once the oldest records drop, every record moves up by as many rows; the selection and the
-// focus move with their records, and leave with those that dropped.
-void HistoryWindow::KeepSelectionOnRecords(size_t dropped) {
-    const int focused = NextRow(list_, kNoItem, LVNI_FOCUSED);
-    const int mark = static_cast<int>(SendMessageW(list_, LVM_GETSELECTIONMARK, 0, 0));
-    const std::vector<size_t> selected = SelectedRows();
-    if (selected.empty() && focused == kNoItem)
-        return;
-    SetRowState(list_, kNoItem, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    for (size_t row : selected)
-        if (row >= dropped)
-            SetRowState(list_, static_cast<int>(row - dropped), LVIS_SELECTED, LVIS_SELECTED);
-    const int shift = static_cast<int>(dropped);
-    if (focused >= shift)
-        SetRowState(list_, focused - shift, LVIS_FOCUSED, LVIS_FOCUSED);
-    SendMessageW(list_, LVM_SETSELECTIONMARK, 0, mark >= shift ? mark - shift : kNoItem);
-}
-
-void HistoryWindow::ScrollToNewest() {
-    if (shownSize_ > 0)
-        SendMessageW(list_, LVM_ENSUREVISIBLE, shownSize_ - 1, FALSE);
-}
-
-std::vector<size_t> HistoryWindow::SelectedRows() const {
-    std::vector<size_t> rows;
-    for (int row = NextRow(list_, kNoItem, LVNI_SELECTED); row != kNoItem;
-         row = NextRow(list_, row, LVNI_SELECTED)) {
-        if (static_cast<size_t>(row) >= shownSize_ ||
-            (!rows.empty() && row <= static_cast<int>(rows.back())))
-            break; // never past the rows shown, never round again
-        rows.push_back(static_cast<size_t>(row));
-    }
-    return rows;
 }
 
 LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -399,18 +164,23 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         break;
     case WM_SIZE:
         if (list_)
-            MoveWindow(list_, 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
+            list_.Resize(LOWORD(lp), HIWORD(lp));
         return 0;
     case WM_SETFOCUS:
         // Activated by a click on its frame, the window hands the keyboard to its list.
         if (list_)
-            SetFocus(list_);
+            SetFocus(list_.hwnd());
         return 0;
     case WM_NOTIFY:
-        return OnNotify(*reinterpret_cast<const NMHDR*>(lp));
+        if (const auto& header = *reinterpret_cast<const NMHDR*>(lp); header.hwndFrom == list_.hwnd()) {
+            if (header.code == LVN_KEYDOWN)
+                OnKeyDown(reinterpret_cast<const NMLVKEYDOWN*>(&header)->wVKey);
+            return list_.OnNotify(header);
+        }
+        return 0;
     case WM_CONTEXTMENU: {
         const auto from = reinterpret_cast<HWND>(wp);
-        if (list_ && (from == list_ || IsChild(list_, from))) {
+        if (list_ && (from == list_.hwnd() || IsChild(list_.hwnd(), from))) {
             ShowMenu(lp);
             return 0;
         }
@@ -432,39 +202,10 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         return 0;
     case WM_NCDESTROY:
         hwnd_ = nullptr;
-        list_ = nullptr;
+        list_.Forget();
         break;
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
-}
-
-LRESULT HistoryWindow::OnNotify(const NMHDR& header) {
-    if (header.hwndFrom != list_)
-        return 0;
-    switch (header.code) {
-    case LVN_GETDISPINFOW: {
-        LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item;
-        if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0)
-            return 0;
-        std::wstring text;
-        const std::optional<size_t> record = RecordOfRow(item.iItem);
-        if (record && item.iSubItem >= 0 && item.iSubItem < kHistoryColumnCount)
-            text = HistoryCellText(history_.at(*record), static_cast<HistoryColumn>(item.iSubItem),
-                                   language_);
-        const size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax) - 1);
-        std::wmemcpy(item.pszText, text.data(), length);
-        item.pszText[length] = L'\0';
-        return 0;
-    }
-    case LVN_ODFINDITEMW:
-        // Typing in the list looks for no row: the rows are records, not names.
-        return kNoItem;
-    case LVN_KEYDOWN:
-        OnKeyDown(reinterpret_cast<const NMLVKEYDOWN*>(&header)->wVKey);
-        return 0;
-    default:
-        return 0;
-    }
 }
 
 void HistoryWindow::OnKeyDown(WORD key) {
@@ -481,19 +222,12 @@ void HistoryWindow::OnKeyDown(WORD key) {
 void HistoryWindow::ShowMenu(LPARAM screenPoint) {
     BringUpToDate();
     POINT at{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
-    if (screenPoint == kFromKeyboard) {
-        RECT row{LVIR_BOUNDS, 0, 0, 0};
-        const int focused = NextRow(list_, kNoItem, LVNI_FOCUSED);
-        at = {0, 0};
-        if (focused != kNoItem && SendMessageW(list_, LVM_GETITEMRECT, static_cast<WPARAM>(focused),
-                                               reinterpret_cast<LPARAM>(&row)))
-            at = {row.left, row.bottom};
-        ClientToScreen(list_, &at);
-    }
+    if (screenPoint == kFromKeyboard)
+        at = list_.MenuPoint();
     const Captions& captions = CaptionsOf(language_);
-    const bool hasRows = shownSize_ > 0;
-    const bool hasSelection = SendMessageW(list_, LVM_GETSELECTEDCOUNT, 0, 0) > 0;
-    ScopedMenu menu;
+    const bool hasRows = list_.rowCount() > 0;
+    const bool hasSelection = list_.HasSelection();
+    win32::ScopedMenu menu;
     if (!menu.get())
         return;
     auto add = [&](UINT command, std::wstring_view text, const wchar_t* keys, bool enabled) {
@@ -510,43 +244,25 @@ void HistoryWindow::ShowMenu(LPARAM screenPoint) {
                    nullptr);
 }
 
+// A command acts on the rows as they stand, with every record so far among them.
 void HistoryWindow::Run(UINT command) {
     if (!list_)
         return;
-    // A command acts on the rows as they stand, with every record so far among them.
     BringUpToDate();
     switch (command) {
     case kCopy:
-        CopySelection();
+        list_.CopySelection(hwnd_);
         break;
     case kSelectAll:
-        SelectAll();
+        list_.SelectAll();
         break;
     case kClear:
-        Clear();
+        StopPendingUpdate();
+        list_.Clear();
         break;
     default:
         break;
     }
-}
-
-// The selected rows with a header line; with nothing selected the clipboard keeps what it
-// held.
-void HistoryWindow::CopySelection() {
-    const std::vector<size_t> rows = SelectedRows();
-    if (rows.empty())
-        return;
-    PutOnClipboard(hwnd_, HistoryCopyText(history_, rows, language_));
-}
-
-void HistoryWindow::SelectAll() {
-    if (shownSize_ > 0)
-        SetRowState(list_, kNoItem, LVIS_SELECTED, LVIS_SELECTED);
-}
-
-void HistoryWindow::Clear() {
-    history_.Clear();
-    ShowAllRows();
 }
 
 } // namespace zintar

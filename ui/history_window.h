@@ -5,21 +5,13 @@
 // show up here as they arrive.
 #include <windows.h>
 
-#include <cstddef>
 #include <cstdint>
-#include <optional>
-#include <vector>
 
 #include "core/key_event.h"
 #include "core/language.h"
+#include "ui/history_list.h"
 
 namespace zintar {
-
-// Where the window goes beside its owner: to the right, or else to the left, as wide as the
-// room on that side allows but never narrower than minWidth; with that much room on neither
-// side, against the work area's right edge, over the owner. It starts at the owner's top and
-// is at least as high as the owner, and the whole of it stays inside the work area.
-RECT PlaceBeside(const RECT& owner, const RECT& workArea, SIZE preferred, int minWidth);
 
 class HistoryWindow {
   public:
@@ -47,40 +39,24 @@ class HistoryWindow {
     void BringUpToDate();
 
     HWND hwnd() const { return hwnd_; }
-    HWND list() const { return list_; }
+    HWND list() const { return list_.hwnd(); }
 
     // Window-procedure entry point (see platform/window_thunk.h).
     LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
   private:
     bool Create(HINSTANCE instance, HWND owner);
+    void PlaceBeside(HWND owner);
     void ApplyLanguage();
-    void FitColumns();
-    void ShowAllRows();
-    void ShowNewRows();
     void StopPendingUpdate();
-    size_t RowsDroppedSinceUpdate() const;
-    std::optional<size_t> RecordOfRow(int row) const;
-    void KeepSelectionOnRecords(size_t dropped);
-    void ScrollToNewest();
-    std::vector<size_t> SelectedRows() const;
 
-    LRESULT OnNotify(const NMHDR& header);
     void OnKeyDown(WORD key);
     void ShowMenu(LPARAM screenPoint);
     void Run(UINT command);
-    void CopySelection();
-    void SelectAll();
-    void Clear();
 
-    KeyHistory& history_;
     Language language_ = Language::English;
     HWND hwnd_ = nullptr;
-    HWND list_ = nullptr; // a child, destroyed with the window
-    // What the list shows: the history's size and added count when it was last brought up
-    // to date, so that a new record only adds a row, or moves rows up once the oldest drop.
-    size_t shownSize_ = 0;
-    uint64_t shownAdded_ = 0;
+    HistoryList list_; // a child, destroyed with the window
     bool updatePending_ = false; // the update timer runs
     ULONGLONG restUntil_ = 0;    // no update before this tick count
 };

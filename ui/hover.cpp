@@ -2,6 +2,7 @@
 // is lit, this file shows it.
 #include <cstdint>
 
+#include "ui/control_ids.h"
 #include "ui/main_window.h"
 
 namespace zintar {
@@ -11,25 +12,30 @@ namespace {
 constexpr uint32_t kLinkNormal = 0xE65C00; // 0xBBGGRR
 constexpr uint32_t kLinkLit = 0xFF7C24;
 
+void SetVisible(HWND control, bool visible) {
+    ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+}
+
 } // namespace
 
 // Everything out first, then the lit spot; the timer restarts from a fresh period.
 void MainWindow::ShowHover() {
+    Label& link = labels_[Index(Control::HomepageLink)];
     SetHoverTimer(false);
-    SetVisible(Control::EnglishFlagLit, false);
-    SetVisible(Control::HungarianFlagLit, false);
-    SetForeColour(Control::HomepageLink, kLinkNormal);
-    SetUnderline(Control::HomepageLink, false);
+    SetVisible(control(Control::EnglishFlagLit), false);
+    SetVisible(control(Control::HungarianFlagLit), false);
+    link.SetForeColour(kLinkNormal);
+    link.SetUnderline(false);
     switch (hover_.lit()) {
     case HoverSpot::EnglishFlag:
-        SetVisible(Control::EnglishFlagLit, true);
+        SetVisible(control(Control::EnglishFlagLit), true);
         break;
     case HoverSpot::HungarianFlag:
-        SetVisible(Control::HungarianFlagLit, true);
+        SetVisible(control(Control::HungarianFlagLit), true);
         break;
     case HoverSpot::HomepageLink:
-        SetForeColour(Control::HomepageLink, kLinkLit);
-        SetUnderline(Control::HomepageLink, true);
+        link.SetForeColour(kLinkLit);
+        link.SetUnderline(true);
         break;
     case HoverSpot::None:
         break;
@@ -38,29 +44,29 @@ void MainWindow::ShowHover() {
         SetHoverTimer(true);
 }
 
-void MainWindow::OnPointerEnters(HoverSpot spot) {
-    if (hover_.Enter(spot))
-        ShowHover();
-}
-
-void MainWindow::OnPointerOverSurface() {
-    if (hover_.MoveOverSurface())
-        ShowHover();
-}
-
 // Leaving the window raises no pointer event: the tick compares the pointer with the
-// window's outer rectangle, title bar and borders included.
+// window's outer rectangle, title bar and borders included. A tick that cannot read the
+// pointer decides nothing: the next one reads it again.
 void MainWindow::OnHoverTimer() {
     if (!hover_.timerRunning())
         return;
-    // A failed call leaves the point as it was: the position of the last tick.
-    const PixelPoint last = hover_.lastPointerTwips();
-    POINT pointer{last.x, last.y};
-    seams_.getCursorPos(&pointer); // its result is not examined
+    POINT pointer{};
+    if (!seams_.getCursorPos(&pointer))
+        return;
     RECT outer{};
     GetWindowRect(hwnd_, &outer);
     if (hover_.Tick({pointer.x, pointer.y}, {outer.left, outer.top, outer.right, outer.bottom}))
         ShowHover();
+}
+
+void MainWindow::SetHoverTimer(bool running) {
+    // Starting always begins a fresh period, like a timer that was stopped and started.
+    if (running)
+        SetTimer(hwnd_, kHoverTimerId, static_cast<UINT>(Design(Control::HoverTimer).intervalMs),
+                 nullptr);
+    else
+        KillTimer(hwnd_, kHoverTimerId);
+    hoverTimerRunning_ = running;
 }
 
 } // namespace zintar

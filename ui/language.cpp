@@ -1,38 +1,47 @@
-// The captions of the chosen language, and the choice from the flags or the window menu. The
-// window menu also opens the key history.
-#include "ui/main_window.h"
-
+// The read-outs, the captions of the chosen language, and the window menu's commands.
+#include "core/box_table.h"
 #include "core/captions.h"
 #include "platform/language_setting.h"
+#include "ui/main_window.h"
 
 namespace zintar {
 
-namespace {
-
-// Window-menu commands; the system keeps the low four bits of a menu command for itself.
-constexpr UINT kMenuEnglish = 0x0010;
-constexpr UINT kMenuHungarian = 0x0020;
-
-} // namespace
+// The core derives every text from the conversion state; each control writes only a change.
+void MainWindow::ShowReadOuts(Source source) {
+    const ReadOutTexts texts = Refresh(conversion_.codes(), source, codePage_);
+    for (const ReadOutRow& row : kReadOutTable) {
+        const std::optional<std::wstring>& text = texts[static_cast<size_t>(row.readOut)];
+        if (!text)
+            continue;
+        if (row.box) {
+            codeFields_[static_cast<size_t>(*row.box)].Write(*text);
+        } else if (row.control == Control::CaptureBox) {
+            captureBox_.ShowCharacter(*text);
+        } else {
+            Label& label = labels_[Index(row.control)];
+            // The tooltip comes with the first name too long for the read-out.
+            if (label.Write(*text) && row.control == Control::CombinationReadOut)
+                tooltip_.OnShown(label, hwnd_, instance_);
+        }
+    }
+}
 
 void MainWindow::ApplyLanguage(Language language) {
     language_ = language;
     const Captions& c = CaptionsOf(language);
-    SetCaption(Control::TitleLabel, std::wstring(c.title));
-    SetCaption(Control::CharacterCaption, std::wstring(c.character));
-    SetCaption(Control::CharCodeCaption, std::wstring(c.characterCode));
-    SetCaption(Control::KeyCodeCaption, std::wstring(c.keyCode));
-    SetCaption(Control::CharHexCaption, std::wstring(c.hex));
-    SetCaption(Control::PressedKeysCaption, std::wstring(c.pressedKeys));
-    // The window's title is the title label's, read back.
-    SetWindowTextW(hwnd_, Text(Control::TitleLabel).c_str());
-    if (HMENU menu = GetSystemMenu(hwnd_, FALSE)) {
-        CheckMenuRadioItem(menu, kMenuEnglish, kMenuHungarian,
-                           language == Language::English ? kMenuEnglish : kMenuHungarian,
-                           MF_BYCOMMAND);
-        ModifyMenuW(menu, kKeyHistoryCommand, MF_BYCOMMAND | MF_STRING, kKeyHistoryCommand,
-                    std::wstring(c.keyHistory).c_str());
-    }
+    const std::pair<Control, std::wstring_view> captions[] = {
+        {Control::TitleLabel, c.title},
+        {Control::CharacterCaption, c.character},
+        {Control::CharCodeCaption, c.characterCode},
+        {Control::KeyCodeCaption, c.keyCode},
+        {Control::CharHexCaption, c.hex},
+        {Control::PressedKeysCaption, c.pressedKeys},
+    };
+    for (const auto& [id, text] : captions)
+        labels_[Index(id)].Write(std::wstring(text));
+    // The window's title is the title label's.
+    SetWindowTextW(hwnd_, labels_[Index(Control::TitleLabel)].text().c_str());
+    ShowWindowMenuLanguage(hwnd_, language);
     historyWindow_.SetLanguage(language);
 }
 
@@ -43,41 +52,22 @@ void MainWindow::ChooseLanguage(Language language) {
     ApplyLanguage(language);
 }
 
-// The flags answer only a pointer that lit them first; the window menu (Alt+Space) gives
-// keyboard users the same two choices.
-void MainWindow::AddLanguageMenu() {
-    HMENU menu = GetSystemMenu(hwnd_, FALSE);
-    if (!menu)
-        return;
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, kMenuEnglish, std::wstring(kEnglishMenuItem).c_str());
-    AppendMenuW(menu, MF_STRING, kMenuHungarian, std::wstring(kHungarianMenuItem).c_str());
-    // Its text follows the language (ApplyLanguage).
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, kKeyHistoryCommand,
-                std::wstring(CaptionsOf(language_).keyHistory).c_str());
-}
-
-bool MainWindow::OnSystemMenuCommand(UINT command) {
+void MainWindow::OnMenuCommand(MenuCommand command) {
     switch (command) {
-    case kMenuEnglish:
+    case MenuCommand::English:
         ChooseLanguage(Language::English);
-        return true;
-    case kMenuHungarian:
+        break;
+    case MenuCommand::Hungarian:
         ChooseLanguage(Language::Hungarian);
-        return true;
-    case kKeyHistoryCommand:
-        OpenKeyHistory();
-        return true;
-    default:
-        return false;
+        break;
+    case MenuCommand::KeyHistory:
+        // Beside the main window, which keeps the activation: the keys pressed next still go
+        // to the capture box, and their rows arrive in the list as they are pressed.
+        historyWindow_.Open(instance_, hwnd_);
+        break;
+    case MenuCommand::None:
+        break;
     }
-}
-
-// Beside the main window, which keeps the activation: the keys pressed next still go to the
-// capture box, and their rows arrive in the list as they are pressed.
-void MainWindow::OpenKeyHistory() {
-    historyWindow_.Open(instance_, hwnd_);
 }
 
 } // namespace zintar

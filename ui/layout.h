@@ -4,17 +4,10 @@
 #include <array>
 #include <cstdint>
 
+#include "core/controls.h"
+
 namespace zintar {
 
-// Every control of the main window; the layout table keeps each one's design name.
-enum class Control : uint8_t {
-    HeaderBand, HeaderLine, TitleLabel, EnglishFlag, HungarianFlag, EnglishFlagLit,
-    HungarianFlagLit, VersionLabel, Emblem, PublisherLabel, HomepageLink, CharacterCaption,
-    CharCodeCaption, CharHexCaption, CaptureBox, CharCodeBox, CharHexBox, KeyCodeCaption,
-    KeyCodeBox, KeyHexBox, ModifiersCaption, PressedKeysCaption, ModifiersReadOut,
-    CombinationReadOut, HoverTimer,
-};
-constexpr int kControlCount = 25;
 
 enum class ControlKind : uint8_t { Shape, Line, Label, Image, TextBox, Timer };
 enum class Align : uint8_t { Left, Center, Right };
@@ -105,8 +98,5 @@ const ControlDesign& Design(Control id);
 // drawn controls from the top of the stack down. Creation order is the windows' z-order.
 constexpr int kWindowedControlCount = 22;
 std::array<const ControlDesign*, kWindowedControlCount> CreationOrder();
-constexpr int Index(Control id) {
-    return static_cast<int>(id);
-}
 
 } // namespace zintar

@@ -1,17 +1,15 @@
 #include "ui/main_window.h"
 
-#include <commctrl.h>
-
-#include "ui/image_window.h"
-#include "ui/pictures.h"
-#include "ui/resource_ids.h"
+#include "core/box_table.h"
 #include "core/captions.h"
 #include "platform/language_setting.h"
 #include "platform/subclass.h"
 #include "platform/window_class.h"
 #include "platform/window_thunk.h"
 #include "ui/control_ids.h"
-#include "ui/fonts.h"
+#include "ui/image_window.h"
+#include "ui/pictures.h"
+#include "ui/resource_ids.h"
 #include "zintar_version.h"
 
 namespace zintar {
@@ -25,6 +23,51 @@ constexpr DWORD kMainWindowExStyle = WS_EX_DLGMODALFRAME;
 bool RegisterFormClass(HINSTANCE instance) {
     return win32::EnsureWindowClass(win32::IconWindowClass(
         instance, kMainWindowClass, &win32::WindowThunk<MainWindow>, IDI_ZINTAR));
+}
+
+HWND CreateDesignControl(HWND parent, HINSTANCE instance, const ControlDesign& s, HFONT font) {
+    const PixelBox r = ToPixels(s.twips);
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (s.visible ? WS_VISIBLE : 0);
+    DWORD exStyle = 0;
+    const wchar_t* cls = nullptr;
+    switch (s.kind) {
+    case ControlKind::TextBox:
+        cls = L"EDIT";
+        style |= WS_TABSTOP | ES_AUTOHSCROLL | ES_CENTER;
+        exStyle |= WS_EX_CLIENTEDGE;
+        break;
+    case ControlKind::Label:
+        // Painted by its Label object, so that back colour, fore colour, underline and the
+        // end ellipsis are ours; the owner-draw style keeps the static control from drawing
+        // the text itself, which stays in the control for WM_GETTEXT and screen readers.
+        cls = L"STATIC";
+        style |= SS_OWNERDRAW | SS_NOTIFY;
+        if (s.sunkenBorder)
+            exStyle |= WS_EX_CLIENTEDGE;
+        break;
+    case ControlKind::Image:
+        cls = kImageWindowClass;
+        break;
+    default:
+        return nullptr;
+    }
+    HWND child = CreateWindowExW(
+        exStyle, cls, s.text, style, r.left, r.top, r.width, r.height, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(s.id))), instance, nullptr);
+    if (!child)
+        return nullptr;
+    if (font)
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (s.kind == ControlKind::TextBox)
+        SendMessageW(child, EM_LIMITTEXT, s.maxLength, 0);
+    return child;
+}
+
+// Puts a control's top-left corner where another control's design has it; sizes stay.
+void MoveOnto(HWND control, const ControlDesign& target) {
+    const PixelBox at = ToPixels(target.twips);
+    SetWindowPos(control, nullptr, at.left, at.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace
@@ -60,7 +103,7 @@ bool MainWindow::Create(HINSTANCE instance, bool endsProgram) {
         DestroyWindow(created);
         return false;
     }
-    AddLanguageMenu();
+    AddWindowMenuItems(hwnd_, language_);
     Load();
     // The controls take their first texts before they are subclassed: the window's own
     // writes need none of its handlers.
@@ -79,11 +122,12 @@ void MainWindow::Show(int showCommand) {
 // The first state, before the first show. The captions and the hover reset need the built
 // controls; the conversion state and the name tables need nothing (both exist from the start).
 void MainWindow::Load() {
-    SetCaption(Control::VersionLabel, VersionText(kVersionMajor, kVersionMinor, kVersionRevision));
+    labels_[Index(Control::VersionLabel)].Write(
+        VersionText(kVersionMajor, kVersionMinor, kVersionRevision));
     ApplyLanguage(LanguageOfCode(LoadLanguage(*seams_.registry)));
-    // Each highlight frame goes exactly onto its flag's top-left corner; sizes stay.
-    MoveTo(Control::HungarianFlagLit, Left(Control::HungarianFlag), Top(Control::HungarianFlag));
-    MoveTo(Control::EnglishFlagLit, Left(Control::EnglishFlag), Top(Control::EnglishFlag));
+    // Each highlight frame goes exactly onto its flag's top-left corner.
+    MoveOnto(control(Control::HungarianFlagLit), Design(Control::HungarianFlag));
+    MoveOnto(control(Control::EnglishFlagLit), Design(Control::EnglishFlag));
     hover_.Reset();
     ShowHover();
 }
@@ -93,66 +137,28 @@ MainWindow::State MainWindow::state() const {
             language_};
 }
 
+// Creation order is stacking order: the text boxes in focus order first (topmost, and the
+// dialog navigation follows it), then the drawn controls from top to bottom.
 bool MainWindow::CreateControls() {
-    for (size_t f = 0; f < kFonts.size(); ++f)
-        fonts_[f] = CreateDesignFont(kFonts[f]);
+    fonts_.Create();
     PictureLoader pictures(instance_);
-    // Creation order is stacking order: the text boxes in focus order first (topmost, and
-    // the dialog navigation follows it), then the drawn controls from top to bottom.
     for (const ControlDesign* s : CreationOrder()) {
-        HWND child = CreateControl(*s);
+        HWND child = CreateDesignControl(hwnd_, instance_, *s, fonts_.Get(s->font));
         if (!child)
             return false;
         controls_[Index(s->id)] = child;
-        knownText_[Index(s->id)] = s->text;
-        foreColour_[Index(s->id)] = s->fore;
-        if (s->kind == ControlKind::Image) {
+        if (s->kind == ControlKind::Label) {
+            labels_[Index(s->id)].Attach(child, *s, fonts_);
+        } else if (s->kind == ControlKind::Image) {
             pictures_[Index(s->id)] = pictures.Load(s->picture);
             SetImageBitmap(child, pictures_[Index(s->id)].get());
+        } else if (s->id == Control::CaptureBox) {
+            captureBox_.Attach(child, *this, s->text);
+        } else if (const ReadOutRow* row = RowOfControl(s->id); row && row->box) {
+            codeFields_[static_cast<size_t>(*row->box)].Attach(child, *row->box, *this, s->text);
         }
-        if (s->autoSize)
-            FitToText(s->id);
     }
     return true;
-}
-
-HWND MainWindow::CreateControl(const ControlDesign& s) {
-    const PixelBox r = ToPixels(s.twips);
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (s.visible ? WS_VISIBLE : 0);
-    DWORD exStyle = 0;
-    const wchar_t* cls = nullptr;
-    switch (s.kind) {
-    case ControlKind::TextBox:
-        cls = L"EDIT";
-        style |= WS_TABSTOP | ES_AUTOHSCROLL | ES_CENTER;
-        exStyle |= WS_EX_CLIENTEDGE;
-        break;
-    case ControlKind::Label:
-        // Painted by the form (PaintLabel), so that back colour, fore colour, underline and
-        // the end ellipsis are ours; the owner-draw style keeps the static control from
-        // drawing the text itself, which stays in the control for WM_GETTEXT and screen
-        // readers.
-        cls = L"STATIC";
-        style |= SS_OWNERDRAW | SS_NOTIFY;
-        if (s.sunkenBorder)
-            exStyle |= WS_EX_CLIENTEDGE;
-        break;
-    case ControlKind::Image:
-        cls = kImageWindowClass;
-        break;
-    default:
-        return nullptr;
-    }
-    HWND child = CreateWindowExW(
-        exStyle, cls, s.text, style, r.left, r.top, r.width, r.height, hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(s.id))), instance_, nullptr);
-    if (!child)
-        return nullptr;
-    if (s.font != FontId::None)
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font(s.font)), FALSE);
-    if (s.kind == ControlKind::TextBox)
-        SendMessageW(child, EM_LIMITTEXT, s.maxLength, 0);
-    return child;
 }
 
 } // namespace zintar

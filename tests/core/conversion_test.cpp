@@ -1,3 +1,4 @@
+#include "core/box_table.h"
 #include "core/conversion.h"
 
 #include <map>
@@ -155,7 +156,7 @@ TEST(Conversion, TheSourceBoxKeepsItsTextOthersAreRewritten) {
         Conversion c;
         c.KeyDown(17, 2); // an entry forgets the modifiers of an earlier key
         c.Entered(k.box, k.code);
-        EXPECT_EQ(Show(c.codes(), SourceOf(k.box)), k.shown)
+        EXPECT_EQ(Show(c.codes(), RowOf(k.box).source), k.shown)
             << static_cast<int>(k.box) << " " << k.code;
     }
 }

@@ -29,7 +29,7 @@ TEST(Hover, TheBareSurfacePutsOutWhatIsLit) {
 
 TEST(Hover, TickComparesAHalfOpenRectangleInTwips) {
     struct Case {
-        PixelPoint pointer;
+        ScreenPoint pointer;
         bool outside;
     };
     const Case cases[] = {

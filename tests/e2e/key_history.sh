@@ -31,6 +31,13 @@ hist_tail() { # rows column...
         END { print out }' "$e2e_tmp/list.txt"
 }
 
+# A click into the history window's list, wherever the window was placed.
+hist_click_into() {
+    local X Y
+    eval "$(xdotool search --name '^Key history$' getwindowgeometry --shell | grep -E '^[XY]=')"
+    xdotool mousemove $((X + 60)) $((Y + 90)) click 1
+}
+
 # Each reader reads the list anew; the "_last" ones look at what the last reading gave, so
 # that several checks of one moment cost one reading.
 hist_list_field_last() { # field of the "list" line: 2 title, 4 rows
@@ -114,11 +121,10 @@ sleep 0.3
 e2e_expect "auto-repeat of B" "1 repeats 1, newest key up|66" hist_repeat_shape 66
 
 # Into the list: Ctrl+A, Ctrl+C, Delete act there and are not captured.
-e2e_inspect
-read -r wx wy ww _ < <(e2e_window_rect)
 hist_read 0
 rows=$(hist_list_field_last 4)
-xdotool mousemove $((wx + ww + 60)) $((wy + 90)) click 1
+hist_click_into
+
 sleep 0.3
 e2e_keys ctrl+a
 e2e_expect "Ctrl+A selects every row" "$rows" hist_selected_count
@@ -145,7 +151,7 @@ sleep 0.3
 e2e_expect "English title again" "Key history" hist_list_field 2
 
 # Alt+F4 in the history window closes it alone.
-xdotool mousemove $((wx + ww + 60)) $((wy + 90)) click 1
+hist_click_into
 sleep 0.3
 e2e_keys alt+F4
 hist_gone() { e2e_wine "$e2e_inspector" --list >/dev/null 2>&1 && echo open || echo closed; }

@@ -4,10 +4,13 @@ namespace zintar::test {
 
 std::vector<ShellCall> FormFixture::shellCalls_;
 POINT FormFixture::cursor_{};
+bool FormFixture::cursorFails_ = false;
 
 namespace {
 
 BOOL WINAPI FakeGetCursorPos(LPPOINT point) {
+    if (FormFixture::cursorFails_)
+        return FALSE; // and leaves the point as it was, as the real call may
     *point = FormFixture::cursor_;
     return TRUE;
 }
@@ -24,6 +27,7 @@ HINSTANCE WINAPI FakeShellExecuteA(HWND window, LPCSTR operation, LPCSTR file, L
 void FormFixture::SetUp() {
     shellCalls_.clear();
     cursor_ = {};
+    cursorFails_ = false;
     SetModifiers(0);
     Restart();
 }

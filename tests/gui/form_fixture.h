@@ -66,6 +66,7 @@ class FormFixture : public ::testing::Test {
     // What the form's platform seams see: set the pointer, read the shell calls.
     static std::vector<ShellCall> shellCalls_;
     static POINT cursor_;
+    static bool cursorFails_; // GetCursorPos answers FALSE
 
   private:
     std::unique_ptr<MainWindow> form_;

@@ -83,11 +83,19 @@ class KeyHistoryWindow : public FormFixture {
                        64, MF_BYCOMMAND);
         return text;
     }
-    bool BesideTheMainWindow() {
-        RECT main{}, side{};
+    // Against one of the main window's edges without covering it, on the screen, and wide
+    // enough for most of its columns (the screen here is 1024 x 768).
+    bool NextToTheMainWindow() {
+        RECT main{}, side{}, overlap{};
         GetWindowRect(form().hwnd(), &main);
         GetWindowRect(history().hwnd(), &side);
-        return (side.left == main.right || side.right == main.left) && side.top == main.top;
+        const bool touches = side.left == main.right || side.right == main.left ||
+                             side.top == main.bottom || side.bottom == main.top;
+        const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        RECT inside{};
+        return touches && !IntersectRect(&overlap, &main, &side) &&
+               IntersectRect(&inside, &side, &screen) && EqualRect(&inside, &side) &&
+               side.right - side.left >= 600;
     }
     void Select(int row) {
         LVITEMW item{};
@@ -133,7 +141,7 @@ TEST_F(KeyHistoryWindow, OpensOwnedBesideTheMainWindowWhichKeepsTheFocus) {
     EXPECT_EQ(GetWindow(history().hwnd(), GW_OWNER), form().hwnd());
     EXPECT_EQ(GetActiveWindow(), form().hwnd());
     EXPECT_EQ(GetFocus(), Window(Control::CaptureBox));
-    EXPECT_TRUE(BesideTheMainWindow());
+    EXPECT_TRUE(NextToTheMainWindow());
     const auto style = GetWindowLongPtrW(List(), GWL_STYLE);
     EXPECT_EQ(style & (LVS_TYPEMASK | LVS_OWNERDATA), LVS_REPORT | LVS_OWNERDATA);
 }
@@ -253,6 +261,27 @@ TEST_F(KeyHistoryWindow, KeepsTheNewestThousandInViewAndTheSelectionOnItsRecords
     EXPECT_EQ(Cell(999, HistoryColumn::KeyCode), std::to_wstring(1 + 102 % 250));
 }
 
+// Grown or shrunk while scrolled to the end, the list shows other rows at every line: all of
+// it must be painted again, not only the part the new size uncovered.
+TEST_F(KeyHistoryWindow, ASizeChangeAtTheEndPaintsTheWholeListAgain) {
+    Open();
+    KeyUps(300, 0);
+    ASSERT_EQ(WaitForRows(300), 300);
+    RECT frame{};
+    GetWindowRect(history().hwnd(), &frame);
+    for (const int grow : {300, 0}) {
+        UpdateWindow(List());
+        SetWindowPos(history().hwnd(), nullptr, 0, 0, frame.right - frame.left,
+                     frame.bottom - frame.top + grow, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT client{}, update{};
+        GetClientRect(List(), &client);
+        GetUpdateRect(List(), &update, FALSE);
+        EXPECT_TRUE(EqualRect(&update, &client))
+            << "grown by " << grow << ": " << update.left << "," << update.top << ","
+            << update.right << "," << update.bottom;
+    }
+}
+
 TEST_F(KeyHistoryWindow, CtrlCCopiesTheSelectedRowsCtrlASelectsAllDeleteAndClearEmpty) {
     Open();
     TypeKey(Control::CaptureBox, 'A', L'A', kShift);
@@ -265,14 +294,16 @@ TEST_F(KeyHistoryWindow, CtrlCCopiesTheSelectedRowsCtrlASelectsAllDeleteAndClear
     Select(0);
     Select(2);
     PressInList('C', kCtrl);
-    std::wstring expected;
-    for (int row : {-1, 0, 2}) {
-        expected += row < 0 ? L"" : L"\r\n";
-        for (int c = 0; c < kHistoryColumnCount; ++c)
-            expected += (c > 0 ? L"\t" : L"") +
-                        (row < 0 ? ColumnTitle(c) : Cell(row, static_cast<HistoryColumn>(c)));
-    }
-    EXPECT_EQ(ClipboardText(), expected) << "the rows as the list shows them, under a title line";
+    // A title line, then the two rows, tab-separated, without a line end after the last.
+    const std::wstring copied = ClipboardText();
+    const size_t firstEnd = copied.find(L"\r\n");
+    const size_t secondEnd = copied.find(L"\r\n", firstEnd + 2);
+    ASSERT_NE(secondEnd, std::wstring::npos) << "three lines";
+    EXPECT_EQ(copied.find(L"\r\n", secondEnd + 2), std::wstring::npos) << "no more";
+    EXPECT_EQ(copied.rfind(L"Elapsed (ms)\tMessage\tKey code\tHex\tConstant\tScan code", 0), 0u);
+    EXPECT_NE(copied.find(L"\tkey down\t65\t41\t'A'\t"), std::wstring::npos);
+    EXPECT_LT(copied.find(L"\tkey down\t65\t41\t'A'\t"), secondEnd);
+    EXPECT_GT(copied.find(L"\tkey down\t116\t74\tVK_F5\t"), secondEnd) << "row 1 not copied";
 
     PressInList('K'); // typing looks for no row
     EXPECT_EQ(Selected(), (std::vector<int>{0, 2}));
@@ -303,8 +334,9 @@ TEST_F(KeyHistoryWindow, TitleColumnsCellsAndMenuItemFollowTheLanguage) {
         const bool english = language == zintar::Language::English;
         if (english)
             SendMessageW(form().hwnd(), WM_SYSCOMMAND, kMenuEnglish, 0);
-        for (int c = 0; c < kHistoryColumnCount; ++c)
-            EXPECT_EQ(ColumnTitle(c), HistoryColumnTitle(static_cast<HistoryColumn>(c), language));
+        EXPECT_EQ(ColumnTitle(0), english ? L"Elapsed (ms)" : L"Eltelt id\u0151 (ms)");
+        EXPECT_EQ(ColumnTitle(kHistoryColumnCount - 1), L"UTF-8");
+        EXPECT_EQ(ColumnTitle(static_cast<int>(HistoryColumn::Side)), english ? L"Side" : L"Oldal");
         EXPECT_EQ(Cell(0, HistoryColumn::Message), english ? L"key down" : L"billenty\u0171 le");
         EXPECT_EQ(Title(), english ? L"Key history" : kHungarianTitle);
         EXPECT_EQ(MenuItem(), english ? L"Key history" : kHungarianTitle);
@@ -326,40 +358,9 @@ TEST_F(KeyHistoryWindow, ClosedItKeepsRecordingAndOpensAgainBesideStoringNothing
     Open();
     EXPECT_EQ(Rows(), 2) << "at once";
     EXPECT_EQ(Cell(1, HistoryColumn::Combination), L"F6");
-    EXPECT_TRUE(BesideTheMainWindow()) << "placed anew, not where it was moved";
+    EXPECT_TRUE(NextToTheMainWindow()) << "placed anew, not where it was moved";
     EXPECT_EQ(registry_.CallCount(FakeRegistry::Call::Create), 0);
     EXPECT_EQ(registry_.CallCount(FakeRegistry::Call::Set), 0);
-}
-
-TEST(HistoryWindowPlace, BesideTheOwnerInsideTheWorkArea) {
-    struct Case {
-        const char* what;
-        RECT owner, work, expected;
-    };
-    const RECT screen{0, 0, 1024, 768};
-    const Case cases[] = {
-        {"centred: the room on the right", {331, 259, 692, 509}, screen, {692, 259, 1024, 659}},
-        {"at the left edge", {0, 100, 361, 350}, screen, {361, 100, 961, 500}},
-        {"at the right edge: left of it", {663, 100, 1024, 350}, screen, {63, 100, 663, 500}},
-        {"no room either side: over it at the right edge",
-         {220, 100, 580, 350},
-         {0, 0, 800, 600},
-         {200, 100, 800, 500}},
-        {"a tall owner sets the height", {0, 0, 361, 600}, screen, {361, 0, 961, 600}},
-        {"near the bottom: moved up", {331, 600, 692, 760}, screen, {692, 368, 1024, 768}},
-        {"owner partly off the left", {-200, 100, 161, 350}, screen, {161, 100, 761, 500}},
-        {"owner off the right", {900, 100, 1261, 350}, screen, {300, 100, 900, 500}},
-        {"second monitor", {1355, 0, 1716, 250}, {1024, 0, 2048, 768}, {1716, 0, 2048, 400}},
-        {"work area smaller than the window",
-         {100, 50, 300, 200},
-         {0, 0, 500, 300},
-         {0, 0, 500, 300}},
-    };
-    for (const Case& c : cases) {
-        const RECT got = PlaceBeside(c.owner, c.work, SIZE{600, 400}, 240);
-        EXPECT_TRUE(EqualRect(&got, &c.expected)) << c.what << ": " << got.left << "," << got.top
-                                                  << "," << got.right << "," << got.bottom;
-    }
 }
 
 } // namespace

@@ -96,15 +96,15 @@ class Writer {
 
 TEST(RegistryConcurrency, TwoCopiesWritingAgainstEachOtherLeaveAValidValueAndTheLastWriteWins) {
     registry_test::SavedLanguageSetting saved;
-    ASSERT_TRUE(SaveLanguage(kLanguageEnglish));
+    ASSERT_TRUE(SaveLanguage(kLanguageCodeEnglish));
 
     const std::wstring eventName =
         L"Local\\ZintarRegistryWriters." + std::to_wstring(GetCurrentProcessId());
     const std::unique_ptr<void, decltype(&CloseHandle)> start(
         CreateEventW(nullptr, TRUE, FALSE, eventName.c_str()), &CloseHandle);
     ASSERT_NE(start, nullptr);
-    Writer english(kLanguageEnglish, kWritesPerCopy, eventName);
-    Writer hungarian(kLanguageHungarian, kWritesPerCopy, eventName);
+    Writer english(kLanguageCodeEnglish, kWritesPerCopy, eventName);
+    Writer hungarian(kLanguageCodeHungarian, kWritesPerCopy, eventName);
     ASSERT_NE(english.process(), nullptr) << "cannot start registry_writer.exe";
     ASSERT_NE(hungarian.process(), nullptr) << "cannot start registry_writer.exe";
     SetEvent(start.get());
@@ -148,10 +148,10 @@ TEST(RegistryConcurrency, TwoCopiesWritingAgainstEachOtherLeaveAValidValueAndThe
     // One more save by a copy whose code is not the stored one replaces it, and this copy,
     // which cached nothing, reads the new code.
     const bool englishStored = stored == kStoredEnglish;
-    Writer last(englishStored ? kLanguageHungarian : kLanguageEnglish, 1);
+    Writer last(englishStored ? kLanguageCodeHungarian : kLanguageCodeEnglish, 1);
     ASSERT_EQ(last.Finish(), 0u);
     EXPECT_EQ(StoredLanguage(), englishStored ? kStoredHungarian : kStoredEnglish);
-    EXPECT_EQ(LoadLanguage(), englishStored ? kLanguageHungarian : kLanguageEnglish);
+    EXPECT_EQ(LoadLanguage(), englishStored ? kLanguageCodeHungarian : kLanguageCodeEnglish);
 }
 
 } // namespace

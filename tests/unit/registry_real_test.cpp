@@ -93,17 +93,17 @@ TEST_F(RealRegistryTest, ReadTakesAtMostTwoBytesOfAnyTypeOverTheDefault) {
 TEST_F(RealRegistryTest, TheLanguageRoundTripsThroughTheProgramsOwnKey) {
     registry_test::SavedLanguageSetting saved;
     RegDeleteTreeA(HKEY_CURRENT_USER, registry_test::kSettingsKey);
-    EXPECT_EQ(LoadLanguage(), kLanguageEnglish);
+    EXPECT_EQ(LoadLanguage(), kLanguageCodeEnglish);
 
-    ASSERT_TRUE(SaveLanguage(kLanguageHungarian));
+    ASSERT_TRUE(SaveLanguage(kLanguageCodeHungarian));
     EXPECT_EQ(ReadRaw(registry_test::kSettingsKey, registry_test::kLanguageValue),
               (RawValue{REG_BINARY, {0x00, 0x00}}));
-    EXPECT_EQ(LoadLanguage(), kLanguageHungarian);
+    EXPECT_EQ(LoadLanguage(), kLanguageCodeHungarian);
 
-    ASSERT_TRUE(SaveLanguage(kLanguageEnglish));
+    ASSERT_TRUE(SaveLanguage(kLanguageCodeEnglish));
     EXPECT_EQ(ReadRaw(registry_test::kSettingsKey, registry_test::kLanguageValue),
               (RawValue{REG_BINARY, {0x01, 0x00}}));
-    EXPECT_EQ(LoadLanguage(), kLanguageEnglish);
+    EXPECT_EQ(LoadLanguage(), kLanguageCodeEnglish);
 }
 
 // The same calls through the real functions and through the fake, each result named, so that

@@ -90,12 +90,12 @@ TEST_F(SettingsTest, MissingKeyOrValueReportsNotFoundAndKeepsTheDefault) {
     EXPECT_EQ(value, kDefault);
     EXPECT_EQ(fake_.CallSequence(),
               std::vector<Call>{Call::Open}); // nothing opened, nothing closed
-    EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageEnglish);
+    EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageCodeEnglish);
 
     fake_.SetValue(kKey, "Other", REG_BINARY, {0x00, 0x00});
     EXPECT_EQ(Read(value), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(value, kDefault);
-    EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageEnglish);
+    EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageCodeEnglish);
 }
 
 TEST_F(SettingsTest, ReadPassesExactlyTheDocumentedArguments) {
@@ -165,17 +165,17 @@ TEST_F(SettingsTest, WriteCreatesTheKeyAndStoresTwoBytesLeastSignificantFirst) {
     }
     // Over a value of another type and size, the write leaves exactly the 2-byte binary value.
     Store(REG_DWORD, {0x07, 0x00, 0x00, 0x00});
-    EXPECT_TRUE(SaveLanguage(kLanguageHungarian, fake_.api()));
+    EXPECT_TRUE(SaveLanguage(kLanguageCodeHungarian, fake_.api()));
     EXPECT_EQ(Stored(), (Value{REG_BINARY, {0x00, 0x00}}));
 }
 
 TEST_F(SettingsTest, SaveLanguageWritesOnEveryCallAndLoadLanguageReadsOnEveryCall) {
-    EXPECT_TRUE(SaveLanguage(kLanguageEnglish, fake_.api()));
-    EXPECT_TRUE(SaveLanguage(kLanguageEnglish, fake_.api()));
+    EXPECT_TRUE(SaveLanguage(kLanguageCodeEnglish, fake_.api()));
+    EXPECT_TRUE(SaveLanguage(kLanguageCodeEnglish, fake_.api()));
     EXPECT_EQ(fake_.CallCount(Call::Set), 2);
-    EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageEnglish);
+    EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageCodeEnglish);
     Store(REG_BINARY, {0x00, 0x00}); // changed behind its back, as another copy would
-    EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageHungarian);
+    EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageCodeHungarian);
     EXPECT_EQ(fake_.CallCount(Call::Query), 2);
 }
 
@@ -201,7 +201,7 @@ TEST_F(SettingsTest, AFailingReadCallIsTheStatusAndLoadLanguageFallsBackToEnglis
         EXPECT_EQ(Read(value), row.error);
         EXPECT_EQ(value, kDefault);
         fake_.FailCall(row.call, row.error);
-        EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageEnglish);
+        EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageCodeEnglish);
         EXPECT_EQ(fake_.OpenHandleCount(), 0);
     }
 }
@@ -211,13 +211,13 @@ TEST_F(SettingsTest, AFailingWriteCallIsTheStatusAndSaveLanguageReportsFalse) {
     fake_.FailCall(Call::Create, ERROR_ACCESS_DENIED);
     EXPECT_EQ(Write(1), ERROR_ACCESS_DENIED);
     fake_.FailCall(Call::Create, ERROR_ACCESS_DENIED);
-    EXPECT_FALSE(SaveLanguage(kLanguageEnglish, fake_.api()));
+    EXPECT_FALSE(SaveLanguage(kLanguageCodeEnglish, fake_.api()));
     EXPECT_EQ(fake_.CallCount(Call::Close), 0) << "nothing was opened";
 
     fake_.FailCall(Call::Set, ERROR_NOT_ENOUGH_QUOTA);
     EXPECT_EQ(Write(1), ERROR_NOT_ENOUGH_QUOTA);
     fake_.FailCall(Call::Set, ERROR_ACCESS_DENIED);
-    EXPECT_FALSE(SaveLanguage(kLanguageEnglish, fake_.api()));
+    EXPECT_FALSE(SaveLanguage(kLanguageCodeEnglish, fake_.api()));
     EXPECT_EQ(fake_.CallCount(Call::Close), 2) << "the created key is closed after a failed set";
     EXPECT_EQ(Stored(), (Value{REG_BINARY, {0x00, 0x00}}));
 }
@@ -229,13 +229,13 @@ TEST_F(SettingsTest, AFailedCloseAfterASuccessfulReadOrWriteMakesTheCallFail) {
     EXPECT_EQ(Read(value), ERROR_INVALID_HANDLE);
     EXPECT_EQ(value, 0x12340000) << "the bytes were read before the close failed";
     fake_.FailCloseAfterClosing(ERROR_INVALID_HANDLE);
-    EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageEnglish);
+    EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageCodeEnglish);
 
     fake_.FailCloseAfterClosing(ERROR_INVALID_HANDLE);
     EXPECT_EQ(Write(0x0102), ERROR_INVALID_HANDLE);
     EXPECT_EQ(Stored(), (Value{REG_BINARY, {0x02, 0x01}})) << "the value was written all the same";
     fake_.FailCloseAfterClosing(ERROR_INVALID_HANDLE);
-    EXPECT_FALSE(SaveLanguage(kLanguageHungarian, fake_.api()));
+    EXPECT_FALSE(SaveLanguage(kLanguageCodeHungarian, fake_.api()));
 }
 
 TEST_F(SettingsTest, AFailedCloseDoesNotHideAnEarlierFailure) {
@@ -281,7 +281,7 @@ TEST_F(SettingsTest, AnExceptionInAReadCallEndsTheReadWithTheLastStatus) {
         fake_.ThrowOnCall(call);
         int32_t language = 0;
         EXPECT_NO_THROW(language = LoadLanguage(fake_.api()));
-        EXPECT_EQ(language, kLanguageEnglish) << "a stored 00 00 read halfway is no Hungarian";
+        EXPECT_EQ(language, kLanguageCodeEnglish) << "a stored 00 00 read halfway is no Hungarian";
     }
 }
 
@@ -310,7 +310,7 @@ TEST_F(SettingsTest, AnExceptionInAWriteCallEndsTheWriteWithTheLastStatus) {
         SCOPED_TRACE(FakeRegistry::CallName(call));
         fake_.ThrowOnCall(call);
         bool saved = true;
-        EXPECT_NO_THROW(saved = SaveLanguage(kLanguageEnglish, fake_.api()));
+        EXPECT_NO_THROW(saved = SaveLanguage(kLanguageCodeEnglish, fake_.api()));
         EXPECT_FALSE(saved) << "a save that failed halfway is not reported as done";
     }
 }
@@ -326,17 +326,6 @@ TEST_F(SettingsTest, ARootKeyOfZeroMakesNoCallAndReports99) {
 
 // ---- the code start-up applies ----
 
-TEST(LanguageCodeFromStored, KeepsEveryCodeOfSixteenBitsAndTakesLargerOnesAsEnglish) {
-    EXPECT_EQ(LanguageCodeFromStored(0), kLanguageHungarian);
-    EXPECT_EQ(LanguageCodeFromStored(1), kLanguageEnglish);
-    EXPECT_EQ(LanguageCodeFromStored(5), 5);
-    EXPECT_EQ(LanguageCodeFromStored(32767), 32767);
-    EXPECT_EQ(LanguageCodeFromStored(-1), -1);
-    // Wrapping these would be -32768 and -1; as codes they would still be English, but a value
-    // that does not fit is taken as plain English rather than some negative code.
-    EXPECT_EQ(LanguageCodeFromStored(32768), kLanguageEnglish);
-    EXPECT_EQ(LanguageCodeFromStored(65535), kLanguageEnglish);
-}
 
 } // namespace
 } // namespace zintar

@@ -1,0 +1,13 @@
+#pragma once
+// The virtual-key codes that the rules single out (the Windows numbering, as winuser.h
+// defines them); every other key is just its number.
+#include <cstdint>
+
+namespace zintar::vk {
+
+inline constexpr uint8_t kShift = 0x10, kControl = 0x11, kMenu = 0x12;
+inline constexpr uint8_t kLeftWin = 0x5B, kRightWin = 0x5C;
+inline constexpr uint8_t kLeftShift = 0xA0, kRightShift = 0xA1, kLeftControl = 0xA2,
+                         kRightControl = 0xA3, kLeftMenu = 0xA4, kRightMenu = 0xA5;
+
+} // namespace zintar::vk

@@ -1,0 +1,56 @@
+#pragma once
+// The key history's list: one virtual row per record, each cell's text asked of the core when
+// the list paints it. The rows keep standing for their records while the history moves on,
+// until the list is brought up to date.
+#include <windows.h>
+
+#include "core/history_view.h"
+#include "core/key_event.h"
+#include "core/language.h"
+#include "platform/list_view.h"
+
+namespace zintar {
+
+class HistoryList {
+  public:
+    explicit HistoryList(KeyHistory& history) : history_(history) {}
+
+    bool Create(HWND parent, HINSTANCE instance);
+    HWND hwnd() const { return list_.hwnd(); }
+    explicit operator bool() const { return static_cast<bool>(list_); }
+    void Forget() { list_ = {}; } // the control was destroyed with its parent
+
+    // Column titles and cell texts in the language, each column fitted to its texts.
+    void SetLanguage(Language language);
+    // Takes the parent's new client size; every row is painted again.
+    void Resize(int width, int height);
+
+    // Every row anew, nothing selected, the newest in view.
+    void ShowAllRows();
+    // The records added since the last update become rows, the newest in view; the selection
+    // stays on its records.
+    void ShowNewRows();
+
+    // The list's own notices: cell texts, and no search by typing. 0 for anything else.
+    LRESULT OnNotify(const NMHDR& header);
+
+    size_t rowCount() const { return shown_.size(); }
+    bool HasSelection() const { return list_.SelectedCount() > 0; }
+    POINT MenuPoint() const { return list_.MenuPoint(); }
+    // The selected rows with a header line on the clipboard; nothing selected keeps the
+    // clipboard as it was.
+    void CopySelection(HWND owner) const;
+    void SelectAll();
+    void Clear();
+
+  private:
+    void FitColumns();
+    void KeepSelectionOnRecords(size_t dropped);
+
+    KeyHistory& history_;
+    Language language_ = Language::English;
+    win32::ListView list_;
+    ShownRows shown_;
+};
+
+} // namespace zintar
