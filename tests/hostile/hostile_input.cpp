@@ -222,9 +222,9 @@ class HostileRun {
         if (text == Get(before, FieldOf(*target.box)))
             return {};
         std::vector<std::string> problems = EntryProblems(*target.box, now);
-        if (const auto expected = ExpectedEntry(*target.box, text))
-            for (std::string& p : ExpectationProblems(*target.box, *expected, now))
-                problems.push_back(std::move(p));
+        for (std::string& p :
+             ExpectationProblems(*target.box, ExpectedEntry(*target.box, text), now))
+            problems.push_back(std::move(p));
         return problems;
     }
 

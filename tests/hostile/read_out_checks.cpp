@@ -164,49 +164,9 @@ std::vector<std::string> EntryProblems(CodeBox box, const Shown& shown) {
     return problems;
 }
 
-std::optional<Expected> ExpectedEntry(CodeBox box, std::wstring_view text) {
-    if (box == CodeBox::CharHex || box == CodeBox::KeyHex) {
-        if (text.size() > kHexDigits)
-            return Expected{L"", 0};
-        if (const auto code = HexCode(text))
-            return Expected{std::wstring(text), *code};
-        // One or two characters of which some are no digit: those count 0 ("1G" is 0x10).
-        int code = 0;
-        for (wchar_t c : text)
-            code = code * 16 + HexValue(c);
-        return Expected{ByteToHex(code), code};
-    }
-
-    // A number can only start inside the characters that are read.
-    if (text.size() > kBoxReadLimit) {
-        const std::wstring_view head = text.substr(0, kBoxReadLimit);
-        if (AllOf(head, IsDigit) && head.front() != L'0')
-            return Expected{L"255", kLargestCode};
-        return std::nullopt;
-    }
-    if (const auto typed = DecimalCode(text))
-        return *typed > kLargestCode ? Expected{L"255", kLargestCode}
-                                     : Expected{std::wstring(text), *typed};
-
-    size_t i = text.find_first_not_of(L" \t\n");
-    if (i == std::wstring_view::npos)
-        return Expected{L"", 0};
-    const bool negative = text[i] == L'-';
-    if (text[i] == L'+' || text[i] == L'-')
-        ++i;
-    if (i == text.size() || (text[i] != L'.' && !IsDigit(text[i])))
-        return Expected{L"", 0}; // no number at the start
-    const size_t end = std::min(text.find_first_not_of(L"0123456789", i), text.size());
-    if (text[i] == L'.' || (end < text.size() && text[end] == L'.'))
-        return std::nullopt; // a fraction: rounding is the core's own business
-    const int value = SaturatedValue(text.substr(i, end - i));
-    if (value == 0)
-        return Expected{L"0", 0};
-    if (negative)
-        return Expected{L"", kNoCode};
-    if (value > kLargestCode)
-        return Expected{L"255", kLargestCode};
-    return Expected{DecimalText(value), value};
+Expected ExpectedEntry(CodeBox box, std::wstring_view text) {
+    const BoxEntry entry = ReadBoxText(box, text);
+    return Expected{entry.text, entry.code};
 }
 
 std::vector<std::string> ExpectationProblems(CodeBox box, const Expected& expected,

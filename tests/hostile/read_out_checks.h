@@ -34,15 +34,14 @@ std::vector<std::string> ConsistencyProblems(const Shown& shown,
 // After an entry into a code box: the modifiers are back to 0 and the other kind is cleared.
 std::vector<std::string> EntryProblems(CodeBox box, const Shown& shown);
 
-// What a box holds and stands for after a text reached it, where the rules settle it without
-// arithmetic of their own: typed-looking text, a whole number with blanks, sign and a tail,
-// text that starts with no number, and any hexadecimal text. Nothing for the rest (fractions,
-// numbers that start beyond the read limit): those are held to the consistency rules alone.
+// What a box holds and stands for after a text reached it: the core's own reading of the
+// text, linked from the core. The window in the other process must agree with it, whatever
+// the text, and its read-outs must agree with each other.
 struct Expected {
     std::wstring boxText;
     int code; // negative: no code, the box's kind is cleared
 };
-std::optional<Expected> ExpectedEntry(CodeBox box, std::wstring_view text);
+Expected ExpectedEntry(CodeBox box, std::wstring_view text);
 
 // The box's field, and whether a snapshot agrees with an expected entry.
 Field FieldOf(CodeBox box);
