@@ -70,10 +70,10 @@ TEST_F(CodeFields, ATypedKeyCodeNamesTheKeyWithoutModifiersAndClearsTheCharacter
 // Pasted text is read by the rules for pasted text, and the box then holds the code's own
 // form, never the foreign text; a negative code clears every read-out.
 TEST_F(CodeFields, PastedTextIsReadAsACodeAndReplacedByIt) {
-    Paste(Control::CharCodeBox, L"12.5");
-    EXPECT_EQ(Text(Control::CharCodeBox), L"12");
-    EXPECT_EQ(Text(Control::CharHexBox), L"0C");
-    EXPECT_EQ(State().codes.character, 12);
+    Paste(Control::CharCodeBox, L"1234"); // whole, not cut at the box's length to 123
+    EXPECT_EQ(Text(Control::CharCodeBox), L"255");
+    EXPECT_EQ(Text(Control::CharHexBox), L"FF");
+    EXPECT_EQ(State().codes.character, 255);
 
     TypeKey(Control::CaptureBox, 'A', L'a', kShift);
     Paste(Control::CharCodeBox, L"-5");
