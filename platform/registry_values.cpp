@@ -1,5 +1,7 @@
 #include "platform/registry_values.h"
 
+#include "platform/scoped_handles.h"
+
 #include <new>
 #include <string>
 #include <utility>
@@ -25,44 +27,6 @@ std::string ToAnsi(std::wstring_view text) {
     return ansi;
 }
 
-// A key opened through the table. The normal path closes it itself, to read the close's
-// result; on every other path (an early return, a failure inside the helper) this closes it.
-class OpenedKey {
-  public:
-    explicit OpenedKey(const RegistryApi& api) : api_(api) {}
-    ~OpenedKey() {
-        if (!key_)
-            return;
-        try {
-            api_.closeKey(std::exchange(key_, nullptr));
-        } catch (...) {
-        }
-    }
-    OpenedKey(const OpenedKey&) = delete;
-    OpenedKey& operator=(const OpenedKey&) = delete;
-
-    HKEY* put() { return &key_; }
-    HKEY get() const { return key_; }
-    void Forget() { key_ = nullptr; } // the open failed: there is nothing to close
-    // The key is released only once the close has returned: a close that fails at run time
-    // has not closed it, and the destructor then tries again.
-    // The close's result counts only when the call before it succeeded; an earlier failure
-    // is the one reported.
-    LONG CloseAfter(LONG status) {
-        const LONG closed = Close();
-        return status == ERROR_SUCCESS ? closed : status;
-    }
-    LONG Close() {
-        const LONG result = api_.closeKey(key_);
-        key_ = nullptr;
-        return result;
-    }
-
-  private:
-    const RegistryApi& api_;
-    HKEY key_ = nullptr;
-};
-
 // A run-time failure ends a helper with the status of the last registry call that returned,
 // 99 before any did. Should that call have succeeded, the helper still did not finish its
 // work, and reporting 0 would pass the failure off as success (a language read as the
@@ -82,7 +46,7 @@ LONG RegReadInteger(HKEY rootKey, std::wstring_view keyPath, std::wstring_view v
             return status;
         const std::string path = ToAnsi(keyPath);
         const std::string name = ToAnsi(valueName);
-        OpenedKey key(api);
+        win32::OpenedKey key(api);
         status = api.openKeyEx(rootKey, path.c_str(), 0, KEY_QUERY_VALUE, key.put());
         if (status != ERROR_SUCCESS) {
             key.Forget();
@@ -112,7 +76,7 @@ LONG RegWriteInteger(HKEY rootKey, std::wstring_view keyPath, std::wstring_view 
             return status;
         const std::string path = ToAnsi(keyPath);
         const std::string name = ToAnsi(valueName);
-        OpenedKey key(api);
+        win32::OpenedKey key(api);
         char noClass[] = "";
         SECURITY_ATTRIBUTES security{}; // length, descriptor and inheritance all zero
         DWORD disposition = 0;

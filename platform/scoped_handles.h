@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "platform/registry_api.h"
+
 namespace win32 {
 
 template <typename Handle, typename Traits> class ScopedHandle {
@@ -121,6 +123,44 @@ class ScopedClipboard {
 
   private:
     bool open_;
+};
+
+// A key opened through the table. The normal path closes it itself, to read the close's
+// result; on every other path (an early return, a failure inside the helper) this closes it.
+class OpenedKey {
+  public:
+    explicit OpenedKey(const zintar::RegistryApi& api) : api_(api) {}
+    ~OpenedKey() {
+        if (!key_)
+            return;
+        try {
+            api_.closeKey(std::exchange(key_, nullptr));
+        } catch (...) {
+        }
+    }
+    OpenedKey(const OpenedKey&) = delete;
+    OpenedKey& operator=(const OpenedKey&) = delete;
+
+    HKEY* put() { return &key_; }
+    HKEY get() const { return key_; }
+    void Forget() { key_ = nullptr; } // the open failed: there is nothing to close
+    // The key is released only once the close has returned: a close that fails at run time
+    // has not closed it, and the destructor then tries again.
+    // The close's result counts only when the call before it succeeded; an earlier failure
+    // is the one reported.
+    LONG CloseAfter(LONG status) {
+        const LONG closed = Close();
+        return status == ERROR_SUCCESS ? closed : status;
+    }
+    LONG Close() {
+        const LONG result = api_.closeKey(key_);
+        key_ = nullptr;
+        return result;
+    }
+
+  private:
+    const zintar::RegistryApi& api_;
+    HKEY key_ = nullptr;
 };
 
 // Sets a flag for the length of a scope and puts back what it was, on every way out.

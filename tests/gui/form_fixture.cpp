@@ -1,5 +1,7 @@
 #include "tests/gui/form_fixture.h"
 
+#include "tests/support/stored_registry.h"
+
 namespace zintar::test {
 
 std::vector<ShellCall> FormFixture::shellCalls_;
@@ -29,6 +31,7 @@ void FormFixture::SetUp() {
     cursor_ = {};
     cursorFails_ = false;
     SetModifiers(0);
+    RegDeleteTreeA(HKEY_CURRENT_USER, stored_registry::kSettingsKey);
     Restart();
 }
 

@@ -13,7 +13,7 @@
 
 #include "ui/main_window.h"
 #include "app/message_loop.h"
-#include "tests/support/fake_registry.h"
+#include "tests/support/registry_seam.h"
 
 namespace zintar::test {
 
@@ -60,7 +60,8 @@ class FormFixture : public ::testing::Test {
 
     static void SetModifiers(short mask);
 
-    FakeRegistry registry_;
+    // The real registry of the test prefix; each test starts with no stored language.
+    RegistrySeam registry_;
 
   public:
     // What the form's platform seams see: set the pointer, read the shell calls.

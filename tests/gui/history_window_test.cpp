@@ -359,8 +359,8 @@ TEST_F(KeyHistoryWindow, ClosedItKeepsRecordingAndOpensAgainBesideStoringNothing
     EXPECT_EQ(Rows(), 2) << "at once";
     EXPECT_EQ(Cell(1, HistoryColumn::Combination), L"F6");
     EXPECT_TRUE(NextToTheMainWindow()) << "placed anew, not where it was moved";
-    EXPECT_EQ(registry_.CallCount(FakeRegistry::Call::Create), 0);
-    EXPECT_EQ(registry_.CallCount(FakeRegistry::Call::Set), 0);
+    EXPECT_EQ(registry_.CallCount(RegistrySeam::Call::Create), 0);
+    EXPECT_EQ(registry_.CallCount(RegistrySeam::Call::Set), 0);
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 // The two caption sets, the flag clicks that store the choice, and the window menu items.
 #include "tests/gui/form_fixture.h"
 
+#include "core/captions.h"
+#include "tests/support/stored_registry.h"
+
 namespace zintar::test {
 namespace {
 
@@ -22,30 +25,41 @@ class Language : public FormFixture {
         GetWindowTextW(form().hwnd(), title, 64);
         return title;
     }
-    std::optional<FakeRegistry::Value> Stored() {
-        return registry_.GetValue("Software\\Morvaly", "Language");
+    std::optional<stored_registry::RawValue> Stored() {
+        return stored_registry::ReadRaw(stored_registry::kSettingsKey,
+                                        stored_registry::kLanguageValue);
     }
-    void Store(std::vector<BYTE> bytes) {
-        registry_.SetValue("Software\\Morvaly", "Language", REG_BINARY, std::move(bytes));
+    void Store(std::vector<BYTE> bytes, DWORD type = REG_BINARY) {
+        ASSERT_EQ(stored_registry::WriteRaw(stored_registry::kSettingsKey,
+                                            stored_registry::kLanguageValue, type, bytes),
+                  ERROR_SUCCESS);
     }
     UINT MenuState(UINT command) {
         return GetMenuState(GetSystemMenu(form().hwnd(), FALSE), command, MF_BYCOMMAND);
     }
+    // The controls that show a caption, each with the caption it shows.
+    struct CaptionControl {
+        Control id;
+        std::wstring_view Captions::*caption;
+    };
+    static constexpr CaptionControl kCaptionControls[] = {
+        {Control::CharacterCaption, &Captions::character},
+        {Control::CharCodeCaption, &Captions::characterCode},
+        {Control::KeyCodeCaption, &Captions::keyCode},
+        {Control::CharHexCaption, &Captions::hex},
+        {Control::PressedKeysCaption, &Captions::pressedKeys}};
+    std::vector<std::wstring> CaptionTexts() {
+        std::vector<std::wstring> texts;
+        for (const CaptionControl& c : kCaptionControls)
+            texts.push_back(Text(c.id));
+        return texts;
+    }
     void ExpectCaptions(bool english) {
-        struct Row {
-            Control id;
-            const wchar_t* english;
-            const wchar_t* hungarian;
-        };
-        const Row rows[] = {
-            {Control::TitleLabel, L"Zintar", L"Zintar"},
-            {Control::CharacterCaption, L"character", L"karakter"},
-            {Control::CharCodeCaption, L"character code", L"karakter k\u00F3d"},
-            {Control::KeyCodeCaption, L"key code", L"billenty\u0171 k\u00F3d"},
-            {Control::CharHexCaption, L"hex", L"hexa"},
-            {Control::PressedKeysCaption, L"pressed keys", L"lenyomott billenty\u0171k"}};
-        for (const Row& row : rows)
-            EXPECT_EQ(Text(row.id), english ? row.english : row.hungarian) << Design(row.id).name;
+        const Captions& want = CaptionsOf(english ? zintar::Language::English
+                                                  : zintar::Language::Hungarian);
+        for (const CaptionControl& c : kCaptionControls)
+            EXPECT_EQ(Text(c.id), want.*c.caption) << Design(c.id).name;
+        EXPECT_EQ(Text(Control::TitleLabel), L"Zintar");
         EXPECT_EQ(Title(), L"Zintar");
         EXPECT_EQ((MenuState(kMenuEnglish) & MF_CHECKED) != 0, english);
         EXPECT_EQ((MenuState(kMenuHungarian) & MF_CHECKED) != 0, !english);
@@ -54,11 +68,17 @@ class Language : public FormFixture {
     void ExpectHungarian() { ExpectCaptions(false); }
 };
 
-TEST_F(Language, ClickingTheLitHungarianFlagStoresTheChoiceAndSwitchesTheCaptions) {
+TEST_F(Language, ClickingTheLitHungarianFlagStoresTheChoiceAndSwitchesEveryCaption) {
     ExpectEnglish();
+    const std::vector<std::wstring> english = CaptionTexts();
     ClickFlag(Control::HungarianFlag, Control::HungarianFlagLit);
-    EXPECT_EQ(Stored(), (FakeRegistry::Value{REG_BINARY, {0x00, 0x00}}));
+    EXPECT_EQ(Stored(), (stored_registry::RawValue{REG_BINARY, {0x00, 0x00}}));
     ExpectHungarian();
+    const std::vector<std::wstring> hungarian = CaptionTexts();
+    for (size_t i = 0; i < english.size(); ++i) {
+        EXPECT_FALSE(hungarian[i].empty());
+        EXPECT_NE(hungarian[i], english[i]) << Design(kCaptionControls[i].id).name;
+    }
     EXPECT_EQ(Text(Control::ModifiersCaption), L"shift"); // the same in both languages
     EXPECT_EQ(Text(Control::CombinationReadOut), L"");    // key names stay English and untouched
     // The clicked flag stays lit until the pointer moves on.
@@ -66,9 +86,9 @@ TEST_F(Language, ClickingTheLitHungarianFlagStoresTheChoiceAndSwitchesTheCaption
     EXPECT_TRUE(IsWindowVisible(Window(Control::HungarianFlagLit)));
 
     ClickFlag(Control::EnglishFlag, Control::EnglishFlagLit);
-    EXPECT_EQ(Stored(), (FakeRegistry::Value{REG_BINARY, {0x01, 0x00}}));
+    EXPECT_EQ(Stored(), (stored_registry::RawValue{REG_BINARY, {0x01, 0x00}}));
     ExpectEnglish();
-    EXPECT_EQ(registry_.OpenHandleCount(), 0);
+    EXPECT_EQ(registry_.OpenKeys(), 0);
 }
 
 TEST_F(Language, AutoSizedCaptionsFollowTheirNewTextsFromTheSameCorner) {
@@ -83,16 +103,16 @@ TEST_F(Language, AutoSizedCaptionsFollowTheirNewTextsFromTheSameCorner) {
 
 TEST_F(Language, TheFlagOfTheCurrentLanguageIsStoredAgain) {
     ClickFlag(Control::EnglishFlag, Control::EnglishFlagLit);
-    const int writes = registry_.CallCount(FakeRegistry::Call::Set);
+    const int writes = registry_.CallCount(RegistrySeam::Call::Set);
     Click(Control::EnglishFlagLit);
-    EXPECT_EQ(registry_.CallCount(FakeRegistry::Call::Set), writes + 1);
+    EXPECT_EQ(registry_.CallCount(RegistrySeam::Call::Set), writes + 1);
     ExpectEnglish();
 }
 
 TEST_F(Language, AFlagWhoseFrameIsNotLitTakesNoClick) {
     Click(Control::HungarianFlag);
     ExpectEnglish();
-    EXPECT_EQ(registry_.CallCount(FakeRegistry::Call::Set), 0);
+    EXPECT_EQ(registry_.CallCount(RegistrySeam::Call::Set), 0);
     // A press that is released outside the frame is no click either.
     SendMessageW(Window(Control::HungarianFlag), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     SendMessageW(Window(Control::HungarianFlagLit), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
@@ -101,7 +121,7 @@ TEST_F(Language, AFlagWhoseFrameIsNotLitTakesNoClick) {
 }
 
 TEST_F(Language, AnUnwritableStoreStillSwitchesTheCaptions) {
-    registry_.FailEveryCall(FakeRegistry::Call::Create, ERROR_ACCESS_DENIED);
+    registry_.FailAt(1, ERROR_ACCESS_DENIED); // the save's first call
     ClickFlag(Control::HungarianFlag, Control::HungarianFlagLit);
     ExpectHungarian();
     EXPECT_FALSE(Stored().has_value());
@@ -123,19 +143,19 @@ TEST_F(Language, StartUpAppliesTheStoredLanguage) {
     Store({0x00}); // one byte, 0: Hungarian
     Restart();
     ExpectHungarian();
-    registry_.SetValue("Software\\Morvaly", "Language", REG_DWORD, {0, 0, 0, 0});
+    Store({0, 0, 0, 0}, REG_DWORD);
     Restart(); // four bytes do not fit: read fails, English
     ExpectEnglish();
-    EXPECT_EQ(registry_.OpenHandleCount(), 0);
+    EXPECT_EQ(registry_.OpenKeys(), 0);
 }
 
 TEST_F(Language, TheWindowMenuOffersBothLanguagesToKeyboardUsers) {
     SendMessageW(form().hwnd(), WM_SYSCOMMAND, kMenuHungarian, 0);
     ExpectHungarian();
-    EXPECT_EQ(Stored(), (FakeRegistry::Value{REG_BINARY, {0x00, 0x00}}));
+    EXPECT_EQ(Stored(), (stored_registry::RawValue{REG_BINARY, {0x00, 0x00}}));
     SendMessageW(form().hwnd(), WM_SYSCOMMAND, kMenuEnglish, 0);
     ExpectEnglish();
-    EXPECT_EQ(Stored(), (FakeRegistry::Value{REG_BINARY, {0x01, 0x00}}));
+    EXPECT_EQ(Stored(), (stored_registry::RawValue{REG_BINARY, {0x01, 0x00}}));
     wchar_t text[32]{};
     GetMenuStringW(GetSystemMenu(form().hwnd(), FALSE), kMenuHungarian, text, 32, MF_BYCOMMAND);
     EXPECT_STREQ(text, L"Magyar");

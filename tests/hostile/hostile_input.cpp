@@ -219,12 +219,12 @@ class HostileRun {
             return {};
         }
         // The text the box already shows is the window's own: nothing is entered.
-        if (text == Get(before, FieldOf(*target.box)))
+        if (text == Get(before, RowOf(*target.box).readOut))
             return {};
         std::vector<std::string> problems = EntryProblems(*target.box, now);
-        if (const auto expected = ExpectedEntry(*target.box, text))
-            for (std::string& p : ExpectationProblems(*target.box, *expected, now))
-                problems.push_back(std::move(p));
+        for (std::string& p :
+             ExpectationProblems(*target.box, ExpectedEntry(*target.box, text), now))
+            problems.push_back(std::move(p));
         return problems;
     }
 

@@ -44,8 +44,9 @@ int SaturatedValue(std::wstring_view digits) {
 }
 
 std::string Name(Field field) {
-    constexpr const char* kNames[kFieldCount] = {"Tchar",     "Tcc",      "Thex",   "Tcode_dec",
-                                                 "Tcode_hex", "lblShift", "lblSpec"};
+    // In the order of ReadOut, by the controls' design names.
+    constexpr const char* kNames[kFieldCount] = {"lblShift", "Tcode_dec", "Tcode_hex", "lblSpec",
+                                                 "Tcc",      "Thex",      "Tchar"};
     return kNames[static_cast<size_t>(field)];
 }
 
@@ -117,20 +118,6 @@ void CheckDerived(const Kind& kind, std::optional<int> code, const std::wstring&
 
 } // namespace
 
-Field FieldOf(CodeBox box) {
-    switch (box) {
-    case CodeBox::CharDec:
-        return Field::CharDec;
-    case CodeBox::CharHex:
-        return Field::CharHex;
-    case CodeBox::KeyDec:
-        return Field::KeyDec;
-    case CodeBox::KeyHex:
-        break;
-    }
-    return Field::KeyHex;
-}
-
 std::vector<std::string> ConsistencyProblems(const Shown& shown,
                                              const CharacterOfCode& characterOf) {
     std::vector<std::string> problems;
@@ -164,55 +151,15 @@ std::vector<std::string> EntryProblems(CodeBox box, const Shown& shown) {
     return problems;
 }
 
-std::optional<Expected> ExpectedEntry(CodeBox box, std::wstring_view text) {
-    if (box == CodeBox::CharHex || box == CodeBox::KeyHex) {
-        if (text.size() > kHexDigits)
-            return Expected{L"", 0};
-        if (const auto code = HexCode(text))
-            return Expected{std::wstring(text), *code};
-        // One or two characters of which some are no digit: those count 0 ("1G" is 0x10).
-        int code = 0;
-        for (wchar_t c : text)
-            code = code * 16 + HexValue(c);
-        return Expected{ByteToHex(code), code};
-    }
-
-    // A number can only start inside the characters that are read.
-    if (text.size() > kBoxReadLimit) {
-        const std::wstring_view head = text.substr(0, kBoxReadLimit);
-        if (AllOf(head, IsDigit) && head.front() != L'0')
-            return Expected{L"255", kLargestCode};
-        return std::nullopt;
-    }
-    if (const auto typed = DecimalCode(text))
-        return *typed > kLargestCode ? Expected{L"255", kLargestCode}
-                                     : Expected{std::wstring(text), *typed};
-
-    size_t i = text.find_first_not_of(L" \t\n");
-    if (i == std::wstring_view::npos)
-        return Expected{L"", 0};
-    const bool negative = text[i] == L'-';
-    if (text[i] == L'+' || text[i] == L'-')
-        ++i;
-    if (i == text.size() || (text[i] != L'.' && !IsDigit(text[i])))
-        return Expected{L"", 0}; // no number at the start
-    const size_t end = std::min(text.find_first_not_of(L"0123456789", i), text.size());
-    if (text[i] == L'.' || (end < text.size() && text[end] == L'.'))
-        return std::nullopt; // a fraction: rounding is the core's own business
-    const int value = SaturatedValue(text.substr(i, end - i));
-    if (value == 0)
-        return Expected{L"0", 0};
-    if (negative)
-        return Expected{L"", kNoCode};
-    if (value > kLargestCode)
-        return Expected{L"255", kLargestCode};
-    return Expected{DecimalText(value), value};
+Expected ExpectedEntry(CodeBox box, std::wstring_view text) {
+    const BoxEntry entry = ReadBoxText(box, text);
+    return Expected{entry.text, entry.code};
 }
 
 std::vector<std::string> ExpectationProblems(CodeBox box, const Expected& expected,
                                              const Shown& shown) {
     std::vector<std::string> problems;
-    const Field field = FieldOf(box);
+    const Field field = RowOf(box).readOut;
     if (Get(shown, field) != expected.boxText)
         problems.push_back(Shows(field, shown) + " should hold \"" + Describe(expected.boxText) +
                            "\"");

@@ -9,13 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "core/box_table.h"
 #include "core/code_box.h"
 
 namespace zintar::hostile {
 
-// The read-outs that a refresh writes, in one snapshot.
-enum class Field { Character, CharDec, CharHex, KeyDec, KeyHex, Modifiers, KeyName };
-constexpr int kFieldCount = 7;
+// The read-outs that a refresh writes, in one snapshot, by the core's names for them.
+using Field = ReadOut;
+constexpr int kFieldCount = kReadOutCount;
 using Shown = std::array<std::wstring, kFieldCount>;
 
 inline const std::wstring& Get(const Shown& shown, Field field) {
@@ -34,18 +35,16 @@ std::vector<std::string> ConsistencyProblems(const Shown& shown,
 // After an entry into a code box: the modifiers are back to 0 and the other kind is cleared.
 std::vector<std::string> EntryProblems(CodeBox box, const Shown& shown);
 
-// What a box holds and stands for after a text reached it, where the rules settle it without
-// arithmetic of their own: typed-looking text, a whole number with blanks, sign and a tail,
-// text that starts with no number, and any hexadecimal text. Nothing for the rest (fractions,
-// numbers that start beyond the read limit): those are held to the consistency rules alone.
+// What a box holds and stands for after a text reached it: the core's own reading of the
+// text, linked from the core. The window in the other process must agree with it, whatever
+// the text, and its read-outs must agree with each other.
 struct Expected {
     std::wstring boxText;
     int code; // negative: no code, the box's kind is cleared
 };
-std::optional<Expected> ExpectedEntry(CodeBox box, std::wstring_view text);
+Expected ExpectedEntry(CodeBox box, std::wstring_view text);
 
-// The box's field, and whether a snapshot agrees with an expected entry.
-Field FieldOf(CodeBox box);
+// Whether a snapshot agrees with an expected entry.
 std::vector<std::string> ExpectationProblems(CodeBox box, const Expected& expected,
                                              const Shown& shown);
 

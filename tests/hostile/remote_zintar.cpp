@@ -20,11 +20,6 @@ constexpr size_t kShortText = 256; // characters read at the first try
 constexpr double kBytesPerMiB = 1024.0 * 1024.0;
 constexpr double kFileTimeTicksPerMs = 10000.0; // 100 ns ticks
 
-constexpr std::array<Control, kFieldCount> kFieldControls{
-    Control::CaptureBox,         Control::CharCodeBox, Control::CharHexBox,
-    Control::KeyCodeBox,         Control::KeyHexBox,   Control::ModifiersReadOut,
-    Control::CombinationReadOut,
-};
 
 // Wine runs Windows programs from Unix paths as well; CreateProcess wants the drive that
 // Wine maps the Unix root to.
@@ -119,8 +114,8 @@ bool RemoteZintar::Start(const std::wstring& exe, std::string& error) {
         error = Running() ? "its window did not appear" : "it ended before its window appeared";
         return false;
     }
-    for (Control id : kFieldControls)
-        if (!control(id)) {
+    for (const ReadOutRow& row : kReadOutTable)
+        if (!control(row.control)) {
             error = "a read-out window is missing";
             return false;
         }
@@ -254,11 +249,11 @@ std::optional<std::wstring> RemoteZintar::Text(HWND control) const {
 
 std::optional<Shown> RemoteZintar::Read() const {
     Shown shown;
-    for (size_t i = 0; i < kFieldControls.size(); ++i) {
-        auto text = Text(control(kFieldControls[i]));
+    for (const ReadOutRow& row : kReadOutTable) {
+        auto text = Text(control(row.control));
         if (!text)
             return std::nullopt;
-        shown[i] = std::move(*text);
+        shown[static_cast<size_t>(row.readOut)] = std::move(*text);
     }
     return shown;
 }

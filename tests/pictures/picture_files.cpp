@@ -75,10 +75,6 @@ Picture decodeBmp(const Bytes& file, int bitsPerPixel) {
 
 } // namespace
 
-Picture decodeBmp24(const Bytes& file) {
-    return decodeBmp(file, 24);
-}
-
 Picture decodeBmp32(const Bytes& file) {
     return decodeBmp(file, 32);
 }

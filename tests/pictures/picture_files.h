@@ -27,10 +27,8 @@ struct Picture {
     std::uint32_t at(int x, int y) const { return pixels.at(std::size_t(y) * width + x); }
 };
 
-// Uncompressed 24 bits per pixel, bottom-up rows padded with zeros to four bytes, pixels
-// right after the two headers, file size exact.
-Picture decodeBmp24(const Bytes& file);
-// The same layout at 32 bits per pixel; pixels are 0xAARRGGBB.
+// Uncompressed 32 bits per pixel, bottom-up rows, pixels right after the two headers, file
+// size exact; pixels are 0xAARRGGBB.
 Picture decodeBmp32(const Bytes& file);
 
 struct GifCloser {

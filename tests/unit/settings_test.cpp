@@ -1,58 +1,66 @@
-// The registry helpers and the language accessors over the fake registry: what they pass, what
-// they report for every failure, and that no key stays open on any path.
+// The registry helpers and the stored language against the real per-user registry of the test
+// prefix, behind a seam that fails any one call: what is stored and read, the fallback at every
+// failure point, and that every key opened is closed.
 #include "platform/language_setting.h"
 #include "platform/registry_values.h"
-#include "tests/support/fake_registry.h"
+#include "tests/support/registry_seam.h"
+#include "tests/support/stored_registry.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <string>
 #include <vector>
 
 namespace zintar {
 namespace {
 
-using Call = FakeRegistry::Call;
-using Value = FakeRegistry::Value;
+using stored_registry::RawValue;
+using stored_registry::ReadRaw;
+using stored_registry::WriteRaw;
 using Bytes = std::vector<BYTE>;
 
-constexpr char kKey[] = "Software\\Morvaly";
-constexpr char kName[] = "Language";
-constexpr wchar_t kKeyW[] = L"Software\\Morvaly";
-constexpr wchar_t kNameW[] = L"Language";
 // Four different bytes, so a read that overwrites the wrong end or too much shows.
 constexpr int32_t kDefault = 0x12345678;
+constexpr char kKey[] = "Software\\ZintarTests\\Settings";
+constexpr wchar_t kKeyW[] = L"Software\\ZintarTests\\Settings";
+const RawValue kHungarian{REG_BINARY, {0x00, 0x00}};
+const RawValue kEnglish{REG_BINARY, {0x01, 0x00}};
 
-class SettingsTest : public ::testing::Test {
+class Settings : public ::testing::Test {
   protected:
+    void SetUp() override {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+        RegDeleteTreeA(HKEY_CURRENT_USER, stored_registry::kSettingsKey);
+    }
     void TearDown() override {
-        EXPECT_EQ(fake_.OpenHandleCount(), 0) << "a key handle was left open";
-        EXPECT_EQ(fake_.BadCloseCount(), 0) << "a handle was closed twice or never opened";
+        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\ZintarTests");
+        EXPECT_EQ(seam_.OpenKeys(), 0) << "a key was left open";
+        EXPECT_EQ(seam_.BadCloses(), 0) << "a key was closed that was not open";
     }
-
-    void Store(DWORD type, Bytes data) { fake_.SetValue(kKey, kName, type, std::move(data)); }
-    std::optional<Value> Stored() const { return fake_.GetValue(kKey, kName); }
-
-    LONG Read(int32_t& value, int32_t defaultValue = kDefault) {
+    LONG Read(int32_t& value, const wchar_t* name = L"Value") {
         value = -7; // whatever the caller held before must not survive
-        return RegReadInteger(HKEY_CURRENT_USER, kKeyW, kNameW, defaultValue, value, fake_.api());
+        return RegReadInteger(HKEY_CURRENT_USER, kKeyW, name, kDefault, value, seam_.api());
     }
-    LONG Write(int16_t value) {
-        return RegWriteInteger(HKEY_CURRENT_USER, kKeyW, kNameW, value, fake_.api());
+    static std::optional<RawValue> StoredLanguage() {
+        return ReadRaw(stored_registry::kSettingsKey, stored_registry::kLanguageValue);
+    }
+    static void StoreLanguage(const RawValue& value) {
+        ASSERT_EQ(WriteRaw(stored_registry::kSettingsKey, stored_registry::kLanguageValue,
+                           value.type, value.data),
+                  ERROR_SUCCESS);
     }
 
-    FakeRegistry fake_;
+    stored_registry::SavedLanguageSetting saved_;
+    RegistrySeam seam_;
 };
 
-// ---- reading ----
-
-TEST_F(SettingsTest, ReadPutsUpToTwoStoredBytesOverTheLowEndOfTheDefaultWhateverTheType) {
+TEST_F(Settings, ReadPutsAtMostTwoStoredBytesOverTheLowEndOfTheDefaultWhateverTheType) {
     struct Row {
         DWORD type;
         Bytes data;
         LONG status;
         int32_t value;    // with kDefault as the default
-        int32_t language; // LoadLanguage, whose default is 0
+        int32_t language; // LoadLanguage, which reads over 0
     };
     const Row rows[] = {
         {REG_BINARY, {}, ERROR_SUCCESS, kDefault, 0},
@@ -61,271 +69,126 @@ TEST_F(SettingsTest, ReadPutsUpToTwoStoredBytesOverTheLowEndOfTheDefaultWhatever
         {REG_DWORD, {0x01, 0x00}, ERROR_SUCCESS, 0x12340001, 1},
         {REG_SZ, {'1', 0x00}, ERROR_SUCCESS, 0x12340031, 0x31},
         {REG_BINARY, {0xFF, 0xFF}, ERROR_SUCCESS, 0x1234FFFF, 65535},
-        {REG_BINARY, {0x00, 0x00, 0x00}, ERROR_MORE_DATA, kDefault, 1},
-        {REG_DWORD, {0x00, 0x00, 0x00, 0x00}, ERROR_MORE_DATA, kDefault, 1},
+        {REG_DWORD, {0x00, 0x00, 0x00, 0x00}, ERROR_MORE_DATA, kDefault, kLanguageCodeEnglish},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::PrintToString(Value{row.type, row.data}));
-        Store(row.type, row.data);
+        SCOPED_TRACE(::testing::Message() << "type " << row.type << ", " << row.data.size()
+                                          << " bytes");
+        ASSERT_EQ(WriteRaw(kKey, "Value", row.type, row.data), ERROR_SUCCESS);
         int32_t value = 0;
         EXPECT_EQ(Read(value), row.status);
         EXPECT_EQ(value, row.value);
-        EXPECT_EQ(LoadLanguage(fake_.api()), row.language);
+        StoreLanguage({row.type, row.data});
+        EXPECT_EQ(LoadLanguage(seam_.api()), row.language);
     }
-}
-
-TEST_F(SettingsTest, ReadKeepsTheHighBytesOfANegativeDefault) {
     int32_t value = 0;
-    Store(REG_BINARY, {0x00, 0x00});
-    EXPECT_EQ(Read(value, -1), ERROR_SUCCESS);
-    EXPECT_EQ(value, static_cast<int32_t>(0xFFFF0000));
-    Store(REG_BINARY, {0x02});
-    EXPECT_EQ(Read(value, -1), ERROR_SUCCESS);
-    EXPECT_EQ(value, static_cast<int32_t>(0xFFFFFF02));
-}
-
-TEST_F(SettingsTest, MissingKeyOrValueReportsNotFoundAndKeepsTheDefault) {
-    int32_t value = 0;
-    EXPECT_EQ(Read(value), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(Read(value, L"Missing"), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(value, kDefault);
-    EXPECT_EQ(fake_.CallSequence(),
-              std::vector<Call>{Call::Open}); // nothing opened, nothing closed
-    EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageCodeEnglish);
-
-    fake_.SetValue(kKey, "Other", REG_BINARY, {0x00, 0x00});
-    EXPECT_EQ(Read(value), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(value, kDefault);
-    EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageCodeEnglish);
 }
 
-TEST_F(SettingsTest, ReadPassesExactlyTheDocumentedArguments) {
-    Store(REG_BINARY, {0x00, 0x00});
-    int32_t value = 0;
-    ASSERT_EQ(Read(value), ERROR_SUCCESS);
-    ASSERT_EQ(fake_.CallSequence(), (std::vector<Call>{Call::Open, Call::Query, Call::Close}));
-
-    const auto open = *fake_.LastCall(Call::Open);
-    EXPECT_EQ(open.key, HKEY_CURRENT_USER);
-    EXPECT_EQ(open.subKey, kKey);
-    EXPECT_EQ(open.options, 0u);
-    EXPECT_EQ(open.access, static_cast<REGSAM>(KEY_QUERY_VALUE));
-    EXPECT_TRUE(open.resultPointer);
-
-    const auto query = *fake_.LastCall(Call::Query);
-    EXPECT_EQ(query.key, open.opened);
-    EXPECT_EQ(query.valueName, kName);
-    EXPECT_TRUE(query.reservedPointerNull);
-    EXPECT_EQ(query.type, static_cast<DWORD>(REG_BINARY));
-    EXPECT_TRUE(query.dataPointer);
-    EXPECT_EQ(query.size, 2u);
-
-    EXPECT_EQ(fake_.LastCall(Call::Close)->key, open.opened);
-}
-
-// ---- writing ----
-
-TEST_F(SettingsTest, WritePassesExactlyTheDocumentedArguments) {
-    ASSERT_EQ(Write(1), ERROR_SUCCESS);
-    ASSERT_EQ(fake_.CallSequence(), (std::vector<Call>{Call::Create, Call::Set, Call::Close}));
-
-    const auto create = *fake_.LastCall(Call::Create);
-    EXPECT_EQ(create.key, HKEY_CURRENT_USER);
-    EXPECT_EQ(create.subKey, kKey);
-    EXPECT_EQ(create.reserved, 0u);
-    EXPECT_EQ(create.className, "") << "the class must be an empty text, not a null pointer";
-    EXPECT_EQ(create.options, static_cast<DWORD>(REG_OPTION_NON_VOLATILE));
-    EXPECT_EQ(create.access, static_cast<REGSAM>(KEY_CREATE_SUB_KEY | KEY_SET_VALUE));
-    ASSERT_TRUE(create.security.has_value());
-    EXPECT_EQ(create.security->nLength, 0u);
-    EXPECT_EQ(create.security->lpSecurityDescriptor, nullptr);
-    EXPECT_EQ(create.security->bInheritHandle, FALSE);
-    EXPECT_TRUE(create.resultPointer);
-    EXPECT_TRUE(create.dispositionPointer);
-
-    const auto set = *fake_.LastCall(Call::Set);
-    EXPECT_EQ(set.key, create.opened);
-    EXPECT_EQ(set.valueName, kName);
-    EXPECT_EQ(set.reserved, 0u);
-    EXPECT_EQ(set.type, static_cast<DWORD>(REG_BINARY));
-    EXPECT_EQ(set.size, 2u);
-    EXPECT_EQ(set.data, (Bytes{0x01, 0x00}));
-
-    EXPECT_EQ(fake_.LastCall(Call::Close)->key, create.opened);
-}
-
-TEST_F(SettingsTest, WriteCreatesTheKeyAndStoresTwoBytesLeastSignificantFirst) {
+TEST_F(Settings, WriteCreatesTheKeyPathAndStoresTwoBytesLeastSignificantFirst) {
     const std::pair<int16_t, Bytes> cases[] = {
-        {0, {0x00, 0x00}},  {1, {0x01, 0x00}},      {0x1234, {0x34, 0x12}},
-        {-1, {0xFF, 0xFF}}, {-32768, {0x00, 0x80}}, {255, {0xFF, 0x00}},
-    };
+        {0, {0x00, 0x00}}, {0x1234, {0x34, 0x12}}, {-2, {0xFE, 0xFF}}, {-32768, {0x00, 0x80}}};
+    const std::wstring inner = std::wstring(kKeyW) + L"\\Inner"; // neither it nor its parent
     for (const auto& [code, bytes] : cases) {
         SCOPED_TRACE(code);
-        EXPECT_EQ(Write(code), ERROR_SUCCESS);
-        EXPECT_EQ(Stored(), (Value{REG_BINARY, bytes}));
+        EXPECT_EQ(RegWriteInteger(HKEY_CURRENT_USER, inner, L"Value", code, seam_.api()),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(ReadRaw("Software\\ZintarTests\\Settings\\Inner", "Value"),
+                  (RawValue{REG_BINARY, bytes}));
     }
-    // Over a value of another type and size, the write leaves exactly the 2-byte binary value.
-    Store(REG_DWORD, {0x07, 0x00, 0x00, 0x00});
-    EXPECT_TRUE(SaveLanguage(kLanguageCodeHungarian, fake_.api()));
-    EXPECT_EQ(Stored(), (Value{REG_BINARY, {0x00, 0x00}}));
+    // Over a value of another type and size, the save leaves exactly the 2-byte binary value.
+    StoreLanguage({REG_DWORD, {0x07, 0x00, 0x00, 0x00}});
+    EXPECT_TRUE(SaveLanguage(kLanguageCodeHungarian, seam_.api()));
+    EXPECT_EQ(StoredLanguage(), kHungarian);
 }
 
-TEST_F(SettingsTest, SaveLanguageWritesOnEveryCallAndLoadLanguageReadsOnEveryCall) {
-    EXPECT_TRUE(SaveLanguage(kLanguageCodeEnglish, fake_.api()));
-    EXPECT_TRUE(SaveLanguage(kLanguageCodeEnglish, fake_.api()));
-    EXPECT_EQ(fake_.CallCount(Call::Set), 2);
-    EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageCodeEnglish);
-    Store(REG_BINARY, {0x00, 0x00}); // changed behind its back, as another copy would
-    EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageCodeHungarian);
-    EXPECT_EQ(fake_.CallCount(Call::Query), 2);
+TEST_F(Settings, TheLanguageRoundTripsAndEveryLoadReadsTheStoreAfresh) {
+    EXPECT_EQ(LoadLanguage(seam_.api()), kLanguageCodeEnglish) << "nothing stored";
+    ASSERT_TRUE(SaveLanguage(kLanguageCodeHungarian, seam_.api()));
+    EXPECT_EQ(StoredLanguage(), kHungarian);
+    EXPECT_EQ(LoadLanguage(seam_.api()), kLanguageCodeHungarian);
+    StoreLanguage(kEnglish); // as another running copy would
+    EXPECT_EQ(LoadLanguage(seam_.api()), kLanguageCodeEnglish);
+    ASSERT_TRUE(SaveLanguage(kLanguageCodeEnglish, seam_.api()));
+    EXPECT_EQ(StoredLanguage(), kEnglish);
 }
 
-// ---- failing calls ----
-
-TEST_F(SettingsTest, AFailingReadCallIsTheStatusAndLoadLanguageFallsBackToEnglish) {
-    struct Row {
-        Call call;
-        LONG error;
-    };
-    const Row rows[] = {
-        {Call::Open, ERROR_ACCESS_DENIED},
-        {Call::Open, ERROR_FILE_NOT_FOUND},
-        {Call::Query, ERROR_ACCESS_DENIED},
-        {Call::Query, ERROR_MORE_DATA},
-    };
-    Store(REG_BINARY, {0x00, 0x00}); // Hungarian: a fallback to English shows
-    for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message()
-                     << FakeRegistry::CallName(row.call) << " fails " << row.error);
-        fake_.FailCall(row.call, row.error);
+// Every call of a load fails in turn, with an error and with an exception: the load falls back
+// to English over a stored Hungarian, never reports success, and closes what it opened.
+TEST_F(Settings, ALoadThatFailsAtAnyCallFallsBackToEnglish) {
+    StoreLanguage(kHungarian);
+    ASSERT_EQ(WriteRaw(kKey, "Value", REG_BINARY, {0x00, 0x00}), ERROR_SUCCESS);
+    int points = 0;
+    for (int n = 1;; ++n) {
+        const int before = seam_.Calls();
+        seam_.FailAt(n, ERROR_ACCESS_DENIED);
         int32_t value = 0;
-        EXPECT_EQ(Read(value), row.error);
-        EXPECT_EQ(value, kDefault);
-        fake_.FailCall(row.call, row.error);
-        EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageCodeEnglish);
-        EXPECT_EQ(fake_.OpenHandleCount(), 0);
+        const LONG status = Read(value);
+        seam_.ClearFaults();
+        if (seam_.Calls() - before < n)
+            break; // the read made fewer calls: every point has been failed
+        ++points;
+        SCOPED_TRACE(n);
+        EXPECT_EQ(status, ERROR_ACCESS_DENIED);
+        seam_.FailAt(n, ERROR_ACCESS_DENIED);
+        EXPECT_EQ(LoadLanguage(seam_.api()), kLanguageCodeEnglish);
+        seam_.ThrowAt(n);
+        EXPECT_NE(Read(value), ERROR_SUCCESS);
+        seam_.ThrowAt(n);
+        int32_t language = kLanguageCodeHungarian;
+        EXPECT_NO_THROW(language = LoadLanguage(seam_.api()));
+        EXPECT_EQ(language, kLanguageCodeEnglish);
+        seam_.ClearFaults();
+        EXPECT_EQ(seam_.OpenKeys(), 0);
     }
+    EXPECT_EQ(points, 3) << "open, query, close";
+    EXPECT_EQ(LoadLanguage(seam_.api()), kLanguageCodeHungarian) << "and without a fault it reads";
 }
 
-TEST_F(SettingsTest, AFailingWriteCallIsTheStatusAndSaveLanguageReportsFalse) {
-    Store(REG_BINARY, {0x00, 0x00});
-    fake_.FailCall(Call::Create, ERROR_ACCESS_DENIED);
-    EXPECT_EQ(Write(1), ERROR_ACCESS_DENIED);
-    fake_.FailCall(Call::Create, ERROR_ACCESS_DENIED);
-    EXPECT_FALSE(SaveLanguage(kLanguageCodeEnglish, fake_.api()));
-    EXPECT_EQ(fake_.CallCount(Call::Close), 0) << "nothing was opened";
-
-    fake_.FailCall(Call::Set, ERROR_NOT_ENOUGH_QUOTA);
-    EXPECT_EQ(Write(1), ERROR_NOT_ENOUGH_QUOTA);
-    fake_.FailCall(Call::Set, ERROR_ACCESS_DENIED);
-    EXPECT_FALSE(SaveLanguage(kLanguageCodeEnglish, fake_.api()));
-    EXPECT_EQ(fake_.CallCount(Call::Close), 2) << "the created key is closed after a failed set";
-    EXPECT_EQ(Stored(), (Value{REG_BINARY, {0x00, 0x00}}));
+TEST_F(Settings, ASaveThatFailsAtAnyCallReportsFalse) {
+    int points = 0;
+    for (int n = 1;; ++n) {
+        const int before = seam_.Calls();
+        seam_.FailAt(n, ERROR_ACCESS_DENIED);
+        const bool saved = SaveLanguage(kLanguageCodeHungarian, seam_.api());
+        seam_.ClearFaults();
+        if (seam_.Calls() - before < n)
+            break;
+        ++points;
+        SCOPED_TRACE(n);
+        EXPECT_FALSE(saved);
+        seam_.ThrowAt(n);
+        bool thrownSaved = true;
+        EXPECT_NO_THROW(thrownSaved = SaveLanguage(kLanguageCodeHungarian, seam_.api()));
+        EXPECT_FALSE(thrownSaved);
+        seam_.ClearFaults();
+        EXPECT_EQ(seam_.OpenKeys(), 0);
+    }
+    EXPECT_EQ(points, 3) << "create, set, close";
 }
 
-TEST_F(SettingsTest, AFailedCloseAfterASuccessfulReadOrWriteMakesTheCallFail) {
-    Store(REG_BINARY, {0x00, 0x00});
-    fake_.FailCloseAfterClosing(ERROR_INVALID_HANDLE);
+TEST_F(Settings, AFailedCloseDoesNotHideTheEarlierFailure) {
+    ASSERT_EQ(WriteRaw(kKey, "Value", REG_BINARY, {0x00, 0x00}), ERROR_SUCCESS);
+    seam_.FailAt(2, ERROR_ACCESS_DENIED);  // the query
+    seam_.FailAt(3, ERROR_INVALID_HANDLE); // the close
     int32_t value = 0;
-    EXPECT_EQ(Read(value), ERROR_INVALID_HANDLE);
-    EXPECT_EQ(value, 0x12340000) << "the bytes were read before the close failed";
-    fake_.FailCloseAfterClosing(ERROR_INVALID_HANDLE);
-    EXPECT_EQ(LoadLanguage(fake_.api()), kLanguageCodeEnglish);
-
-    fake_.FailCloseAfterClosing(ERROR_INVALID_HANDLE);
-    EXPECT_EQ(Write(0x0102), ERROR_INVALID_HANDLE);
-    EXPECT_EQ(Stored(), (Value{REG_BINARY, {0x02, 0x01}})) << "the value was written all the same";
-    fake_.FailCloseAfterClosing(ERROR_INVALID_HANDLE);
-    EXPECT_FALSE(SaveLanguage(kLanguageCodeHungarian, fake_.api()));
-}
-
-TEST_F(SettingsTest, AFailedCloseDoesNotHideAnEarlierFailure) {
-    Store(REG_DWORD, {0x01, 0x00, 0x00, 0x00});
-    fake_.FailCloseAfterClosing(ERROR_INVALID_HANDLE);
-    int32_t value = 0;
-    EXPECT_EQ(Read(value), ERROR_MORE_DATA);
-
-    fake_.FailCall(Call::Set, ERROR_ACCESS_DENIED);
-    fake_.FailCloseAfterClosing(ERROR_INVALID_HANDLE);
-    EXPECT_EQ(Write(1), ERROR_ACCESS_DENIED);
-}
-
-// ---- failures inside the helpers ----
-
-// A run-time failure ends the helper with 99 (no failing call came before it): never with the
-// 0 of the calls that succeeded before the failure, which would report the failure as success.
-// The key it opened is still closed.
-TEST_F(SettingsTest, AnExceptionInAReadCallEndsTheReadWithTheLastStatus) {
-    struct Row {
-        Call call;
-        LONG status;
-        int32_t value;
-    };
-    const Row rows[] = {
-        {Call::Open, kStatusNoRegistryCall, kDefault},
-        {Call::Query, kStatusNoRegistryCall, kDefault},   // not the open's 0
-        {Call::Close, kStatusNoRegistryCall, 0x12340000}, // not the query's 0; the bytes were read
-    };
-    Store(REG_BINARY, {0x00, 0x00});
-    for (const Row& row : rows) {
-        SCOPED_TRACE(FakeRegistry::CallName(row.call));
-        fake_.ThrowOnCall(row.call);
-        int32_t value = 0;
-        LONG status = -1;
-        EXPECT_NO_THROW(status = Read(value));
-        EXPECT_EQ(status, row.status);
-        EXPECT_EQ(value, row.value);
-        EXPECT_EQ(fake_.OpenHandleCount(), 0) << "the opened key must still be closed";
-    }
-    for (Call call : {Call::Open, Call::Query, Call::Close}) {
-        SCOPED_TRACE(FakeRegistry::CallName(call));
-        fake_.ThrowOnCall(call);
-        int32_t language = 0;
-        EXPECT_NO_THROW(language = LoadLanguage(fake_.api()));
-        EXPECT_EQ(language, kLanguageCodeEnglish) << "a stored 00 00 read halfway is no Hungarian";
-    }
-}
-
-TEST_F(SettingsTest, AnExceptionInAWriteCallEndsTheWriteWithTheLastStatus) {
-    struct Row {
-        Call call;
-        LONG status;
-        Bytes stored;
-    };
-    const Row rows[] = {
-        {Call::Create, kStatusNoRegistryCall, {0x00, 0x00}},
-        {Call::Set, kStatusNoRegistryCall, {0x00, 0x00}},   // not the create's 0
-        {Call::Close, kStatusNoRegistryCall, {0x01, 0x00}}, // not the set's 0
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(FakeRegistry::CallName(row.call));
-        Store(REG_BINARY, {0x00, 0x00});
-        fake_.ThrowOnCall(row.call);
-        LONG status = -1;
-        EXPECT_NO_THROW(status = Write(1));
-        EXPECT_EQ(status, row.status);
-        EXPECT_EQ(Stored(), (Value{REG_BINARY, row.stored}));
-        EXPECT_EQ(fake_.OpenHandleCount(), 0) << "the created key must still be closed";
-    }
-    for (Call call : {Call::Create, Call::Set, Call::Close}) {
-        SCOPED_TRACE(FakeRegistry::CallName(call));
-        fake_.ThrowOnCall(call);
-        bool saved = true;
-        EXPECT_NO_THROW(saved = SaveLanguage(kLanguageCodeEnglish, fake_.api()));
-        EXPECT_FALSE(saved) << "a save that failed halfway is not reported as done";
-    }
-}
-
-TEST_F(SettingsTest, ARootKeyOfZeroMakesNoCallAndReports99) {
-    int32_t value = -7;
-    EXPECT_EQ(RegReadInteger(nullptr, kKeyW, kNameW, kDefault, value, fake_.api()),
-              kStatusNoRegistryCall);
+    EXPECT_EQ(Read(value), ERROR_ACCESS_DENIED);
     EXPECT_EQ(value, kDefault);
-    EXPECT_EQ(RegWriteInteger(nullptr, kKeyW, kNameW, 1, fake_.api()), kStatusNoRegistryCall);
-    EXPECT_EQ(fake_.TotalCallCount(), 0);
+    seam_.FailAt(2, ERROR_NOT_ENOUGH_QUOTA); // the set
+    seam_.FailAt(3, ERROR_INVALID_HANDLE);
+    EXPECT_EQ(RegWriteInteger(HKEY_CURRENT_USER, kKeyW, L"Value", 1, seam_.api()),
+              ERROR_NOT_ENOUGH_QUOTA);
 }
 
-// ---- the code start-up applies ----
-
+TEST_F(Settings, ARootKeyOfZeroMakesNoCallAndFails) {
+    int32_t value = -7;
+    EXPECT_NE(RegReadInteger(nullptr, kKeyW, L"Value", kDefault, value, seam_.api()),
+              ERROR_SUCCESS);
+    EXPECT_EQ(value, kDefault);
+    EXPECT_NE(RegWriteInteger(nullptr, kKeyW, L"Value", 1, seam_.api()), ERROR_SUCCESS);
+    EXPECT_EQ(seam_.Calls(), 0);
+}
 
 } // namespace
 } // namespace zintar

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace zintar::registry_test {
+namespace zintar::stored_registry {
 
 inline constexpr char kSettingsKey[] = "Software\\Morvaly";
 inline constexpr char kLanguageValue[] = "Language";
@@ -77,4 +77,4 @@ class SavedLanguageSetting {
     std::optional<RawValue> value_;
 };
 
-} // namespace zintar::registry_test
+} // namespace zintar::stored_registry
