@@ -3,6 +3,8 @@
 #include <array>
 
 #include "core/key_names.h"
+#include "core/logical_key.h"
+#include "core/physical_key.h"
 #include "core/virtual_key_names.h"
 
 namespace zintar {
@@ -37,6 +39,11 @@ constexpr std::array<Bilingual, kHistoryColumnCount> kTitles{{
     {L"ANSI hex", L"ANSI hexa"},
     {L"Unicode", L"Unicode"},
     {L"UTF-8", L"UTF-8"},
+    {L"DOM code", L"DOM-k\u00F3d"},
+    {L"USB usage", L"USB-haszn\u00E1lat"},
+    {L"Linux evdev", L"Linux evdev"},
+    {L"macOS key code", L"macOS billenty\u0171k\u00F3d"},
+    {L"DOM key", L"DOM-billenty\u0171"},
 }};
 
 constexpr int kMessageCount = static_cast<int>(KeyMessage::DeadChar) + 1;
@@ -143,8 +150,34 @@ std::wstring SideText(KeySide side, Language language) {
     return {};
 }
 
+// Key-ups carry the same scan code as their key-downs, so they show the physical key too.
+std::wstring PhysicalCell(const KeyEventRecord& r, HistoryColumn column) {
+    const PhysicalKey* key = FindPhysicalKey(r.scanCode, r.extended);
+    if (!key)
+        return {};
+    switch (column) {
+    case HistoryColumn::DomCode:
+        return std::wstring(key->domCode);
+    case HistoryColumn::UsbUsage:
+        return UsbUsageText(*key);
+    case HistoryColumn::LinuxEvdev:
+        return EvdevText(*key);
+    case HistoryColumn::MacKeyCode:
+        return MacKeyText(*key);
+    default:
+        return {};
+    }
+}
+
 std::wstring KeyCell(const KeyEventRecord& r, HistoryColumn column) {
     switch (column) {
+    case HistoryColumn::DomCode:
+    case HistoryColumn::UsbUsage:
+    case HistoryColumn::LinuxEvdev:
+    case HistoryColumn::MacKeyCode:
+        return PhysicalCell(r, column);
+    case HistoryColumn::DomKey:
+        return std::wstring(DomNamedKey(r.virtualKey));
     case HistoryColumn::KeyCode:
         return std::to_wstring(r.virtualKey);
     case HistoryColumn::KeyCodeHex:
@@ -175,6 +208,8 @@ std::wstring CharacterCell(const KeyEventRecord& r, HistoryColumn column) {
         return std::wstring(kCodePointPrefix) + Hex(r.codePoint, kCodePointDigits);
     case HistoryColumn::Utf8:
         return Utf8Text(r.codePoint);
+    case HistoryColumn::DomKey:
+        return DomKeyOfCharacter(r.codePoint, r.message == KeyMessage::DeadChar);
     default:
         return {};
     }
