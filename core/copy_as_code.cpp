@@ -25,6 +25,26 @@ constexpr std::array<ModifierWords, 3> kModifiers{{
     {kModifierAlt, L"VK_MENU", L"altKey", L"KMOD_ALT", L"ModifierKeys.Alt", L"!"},
 }};
 
+// The modifier bit that pressing this key sets itself, 0 for other keys.
+int ModifierBitOfKey(uint8_t virtualKey) {
+    switch (virtualKey) {
+    case 0x10: // VK_SHIFT
+    case 0xA0: // VK_LSHIFT
+    case 0xA1: // VK_RSHIFT
+        return kModifierShift;
+    case 0x11: // VK_CONTROL
+    case 0xA2: // VK_LCONTROL
+    case 0xA3: // VK_RCONTROL
+        return kModifierCtrl;
+    case 0x12: // VK_MENU
+    case 0xA4: // VK_LMENU
+    case 0xA5: // VK_RMENU
+        return kModifierAlt;
+    default:
+        return 0;
+    }
+}
+
 constexpr std::wstring_view kHexDigits = L"0123456789ABCDEF";
 
 std::wstring HexByte(uint8_t value) {
@@ -93,10 +113,13 @@ std::wstring SdlLine(const KeyCombination& k) {
 
 // A hotkey label; AutoHotkey matches it only with exactly these modifiers unless told
 // otherwise, so the unpressed ones need no mention.
+// A modifier key's own press sets its bit, but AutoHotkey names such a hotkey by the key
+// alone ("Ctrl::"): with the prefix it would wait for a second Ctrl.
 std::wstring AutoHotkeyLine(const KeyCombination& k) {
     std::wstring line;
+    const int own = ModifierBitOfKey(k.virtualKey);
     for (const ModifierWords& m : kModifiers) {
-        if (k.modifiers & m.bit)
+        if ((k.modifiers & m.bit) && m.bit != own)
             line += m.ahk;
     }
     return line + AutoHotkeyKeyName(k.virtualKey) + L"::";

@@ -62,6 +62,8 @@ TEST(CopyAsCode, PlainLetterAndUnknownKey) {
     EXPECT_EQ(CodeLine(L::Sdl, odd), L"/* SDL has no scancode for this key */");
     EXPECT_EQ(CodeLine(L::AutoHotkey, odd), L"^vkE8::");
     EXPECT_EQ(CodeLine(static_cast<CodeLanguage>(99), a), L"");
+    // Right Ctrl pressed with Shift held: AutoHotkey names the key, not its own modifier.
+    EXPECT_EQ(CodeLine(L::AutoHotkey, KeyCombination{0x11, 0x1D, true, 3}), L"+Ctrl::");
 }
 
 } // namespace
