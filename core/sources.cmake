@@ -12,6 +12,7 @@ set(ZINTAR_CORE_SOURCES
     key_names.cpp
     logical_key.cpp
     physical_key.cpp
+    typed_by_layout.cpp
     typed_codes.cpp
     virtual_key_names.cpp
 )
