@@ -61,6 +61,11 @@ constexpr std::array<Bilingual, kHistoryColumnCount> kTitles{{
     {L"ANSI hex", L"ANSI hexa"},
     {L"Unicode", L"Unicode"},
     {L"UTF-8", L"UTF-8"},
+    {L"DOM code", L"DOM-k\u00F3d"},
+    {L"USB usage", L"USB-haszn\u00E1lat"},
+    {L"Linux evdev", L"Linux evdev"},
+    {L"macOS key code", L"macOS billenty\u0171k\u00F3d"},
+    {L"DOM key", L"DOM-billenty\u0171"},
 }};
 
 constexpr int kMessageCount = static_cast<int>(KeyMessage::DeadChar) + 1;

@@ -25,7 +25,13 @@ enum class HistoryColumn : uint8_t {
     AnsiCodeHex, // the same in hexadecimal, at least two digits
     Unicode,     // U+0151, at least four digits
     Utf8,        // the UTF-8 bytes, "C5 91"; empty for half a surrogate pair
+    DomCode,     // key rows: the physical key's KeyboardEvent.code ("NumpadEnter")
+    UsbUsage,    // key rows: "0x070004"
+    LinuxEvdev,  // key rows: "30 KEY_A"
+    MacKeyCode,  // key rows: "0x00 kVK_ANSI_A", or "none"
+    DomKey,      // KeyboardEvent.key: named keys on key rows, the character or "Dead" on
+                 // character rows
 };
-constexpr int kHistoryColumnCount = static_cast<int>(HistoryColumn::Utf8) + 1;
+constexpr int kHistoryColumnCount = static_cast<int>(HistoryColumn::DomKey) + 1;
 
 } // namespace zintar

@@ -5,6 +5,8 @@
 #include "core/captions.h"
 #include "core/hex_text.h"
 #include "core/key_names.h"
+#include "core/logical_key.h"
+#include "core/physical_key.h"
 #include "core/virtual_key_names.h"
 
 namespace zintar {
@@ -73,8 +75,34 @@ std::wstring CharacterText(char32_t c) {
     return std::wstring(1, static_cast<wchar_t>(c));
 }
 
+// Key-ups carry the same scan code as their key-downs, so they show the physical key too.
+std::wstring PhysicalCell(const KeyEventRecord& r, HistoryColumn column) {
+    const PhysicalKey* key = FindPhysicalKey(r.scanCode, r.extended);
+    if (!key)
+        return {};
+    switch (column) {
+    case HistoryColumn::DomCode:
+        return std::wstring(key->domCode);
+    case HistoryColumn::UsbUsage:
+        return UsbUsageText(*key);
+    case HistoryColumn::LinuxEvdev:
+        return EvdevText(*key);
+    case HistoryColumn::MacKeyCode:
+        return MacKeyText(*key);
+    default:
+        return {};
+    }
+}
+
 std::wstring KeyCell(const KeyEventRecord& r, HistoryColumn column) {
     switch (column) {
+    case HistoryColumn::DomCode:
+    case HistoryColumn::UsbUsage:
+    case HistoryColumn::LinuxEvdev:
+    case HistoryColumn::MacKeyCode:
+        return PhysicalCell(r, column);
+    case HistoryColumn::DomKey:
+        return std::wstring(DomNamedKey(r.virtualKey));
     case HistoryColumn::KeyCode:
         return std::to_wstring(r.virtualKey);
     case HistoryColumn::KeyCodeHex:
@@ -105,6 +133,8 @@ std::wstring CharacterCell(const KeyEventRecord& r, HistoryColumn column) {
         return std::wstring(kCodePointPrefix) + HexText(r.codePoint, kCodePointDigits);
     case HistoryColumn::Utf8:
         return Utf8Text(r.codePoint);
+    case HistoryColumn::DomKey:
+        return DomKeyOfCharacter(r.codePoint, r.message == KeyMessage::DeadChar);
     default:
         return {};
     }

@@ -4,12 +4,16 @@ set(ZINTAR_CORE_SOURCES
     captions.cpp
     code_box.cpp
     conversion.cpp
+    copy_as_code.cpp
     hex_text.cpp
     history_view.cpp
     hover.cpp
     key_event.cpp
     key_history_text.cpp
     key_names.cpp
+    logical_key.cpp
+    physical_key.cpp
+    typed_by_layout.cpp
     typed_codes.cpp
     virtual_key_names.cpp
 )

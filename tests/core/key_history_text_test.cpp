@@ -278,3 +278,44 @@ TEST(HistoryCopyText, NothingSelectedGivesTheHeaderAlone) {
 
 } // namespace
 } // namespace zintar
+
+namespace zintar {
+namespace {
+
+// The identity columns: key-downs and key-ups name the physical key, character rows the DOM
+// key value. The table's own values are checked in key_identity_test.cpp; here, which rows
+// show which columns.
+TEST(HistoryCellText, IdentityColumnsFollowTheRowKind) {
+    EXPECT_EQ(HistoryColumnTitle(C::DomCode, Language::English), L"DOM code");
+    EXPECT_EQ(HistoryColumnTitle(C::UsbUsage, Language::English), L"USB usage");
+    EXPECT_EQ(HistoryColumnTitle(C::LinuxEvdev, Language::English), L"Linux evdev");
+    EXPECT_EQ(HistoryColumnTitle(C::MacKeyCode, Language::English), L"macOS key code");
+    EXPECT_EQ(HistoryColumnTitle(C::DomKey, Language::English), L"DOM key");
+
+    const KeyEventRecord up =
+        RecordOf({{KeyMessage::KeyUp, 0x0D, LParam(0x1C, kExtended | kWasDown | (1u << 31)), 0, 0,
+                   kNoAnsiCode}});
+    EXPECT_EQ(HistoryCellText(up, C::DomCode, Language::English), L"NumpadEnter");
+    EXPECT_EQ(HistoryCellText(up, C::UsbUsage, Language::English), L"0x070058");
+    EXPECT_EQ(HistoryCellText(up, C::LinuxEvdev, Language::Hungarian), L"96 KEY_KPENTER");
+    EXPECT_EQ(HistoryCellText(up, C::MacKeyCode, Language::English), L"0x4C kVK_ANSI_KeypadEnter");
+    EXPECT_EQ(HistoryCellText(up, C::DomKey, Language::English), L"Enter");
+
+    const KeyEventRecord letter = KeyDown(0x41, LParam(0x1E), 1);
+    EXPECT_EQ(HistoryCellText(letter, C::DomCode, Language::English), L"KeyA");
+    EXPECT_EQ(HistoryCellText(letter, C::DomKey, Language::English), L"");
+
+    const KeyEventRecord unknown = KeyDown(0xE8, LParam(0x00));
+    EXPECT_EQ(HistoryCellText(unknown, C::DomCode, Language::English), L"");
+    EXPECT_EQ(HistoryCellText(unknown, C::MacKeyCode, Language::English), L"");
+
+    const KeyEventRecord typed = RecordOf({Unit(u'\u0151', 245)});
+    EXPECT_EQ(HistoryCellText(typed, C::DomKey, Language::English), L"\u0151");
+    EXPECT_EQ(HistoryCellText(typed, C::DomCode, Language::English), L"");
+    const KeyEventRecord dead = RecordOf({{KeyMessage::DeadChar, u'^', LParam(0x04), 0, 0, 94}});
+    EXPECT_EQ(HistoryCellText(dead, C::DomKey, Language::English), L"Dead");
+    EXPECT_EQ(HistoryCellText(dead, C::LinuxEvdev, Language::English), L"");
+}
+
+} // namespace
+} // namespace zintar

@@ -335,7 +335,7 @@ TEST_F(KeyHistoryWindow, TitleColumnsCellsAndMenuItemFollowTheLanguage) {
         if (english)
             SendMessageW(form().hwnd(), WM_SYSCOMMAND, kMenuEnglish, 0);
         EXPECT_EQ(ColumnTitle(0), english ? L"Elapsed (ms)" : L"Eltelt id\u0151 (ms)");
-        EXPECT_EQ(ColumnTitle(kHistoryColumnCount - 1), L"UTF-8");
+        EXPECT_EQ(ColumnTitle(static_cast<int>(HistoryColumn::Utf8)), L"UTF-8");
         EXPECT_EQ(ColumnTitle(static_cast<int>(HistoryColumn::Side)), english ? L"Side" : L"Oldal");
         EXPECT_EQ(Cell(0, HistoryColumn::Message), english ? L"key down" : L"billenty\u0171 le");
         EXPECT_EQ(Title(), english ? L"Key history" : kHungarianTitle);
