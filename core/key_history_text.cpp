@@ -37,6 +37,10 @@ constexpr std::array<Bilingual, kHistoryColumnCount> kTitles{{
     {L"ANSI hex", L"ANSI hexa"},
     {L"Unicode", L"Unicode"},
     {L"UTF-8", L"UTF-8"},
+    {L"Delivered", L"K\u00E9zbes\u00EDtve"},
+    {L"Injected", L"Injekt\u00E1lt"},
+    {L"Device", L"Eszk\u00F6z"},
+    {L"Seen by", L"\u00C9szlelte"},
 }};
 
 constexpr int kMessageCount = static_cast<int>(KeyMessage::DeadChar) + 1;

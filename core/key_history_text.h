@@ -32,8 +32,13 @@ enum class HistoryColumn : uint8_t {
     AnsiCodeHex, // the same in hexadecimal, at least two digits
     Unicode,     // U+0151, at least four digits
     Utf8,        // the UTF-8 bytes, "C5 91"; empty for half a surrogate pair
+    // The key's route (core/key_route_text.h writes these cells; here they are empty).
+    Delivered, // yes, or no with the likely reason
+    Injected,  // yes for a key that a program sent, else empty
+    Device,    // the keyboard that sent it, "HID VID_845E PID_0002"
+    SeenBy,    // window, hook, raw input
 };
-constexpr int kHistoryColumnCount = static_cast<int>(HistoryColumn::Utf8) + 1;
+constexpr int kHistoryColumnCount = static_cast<int>(HistoryColumn::SeenBy) + 1;
 
 // Empty for a value outside the enumeration.
 std::wstring_view HistoryColumnTitle(HistoryColumn column, Language language);

@@ -6,9 +6,13 @@ set(ZINTAR_CORE_SOURCES
     conversion.cpp
     hex_text.cpp
     hover.cpp
+    input_device_name.cpp
     key_event.cpp
     key_history_text.cpp
     key_names.cpp
+    key_route.cpp
+    key_route_text.cpp
+    reserved_shortcuts.cpp
     typed_codes.cpp
     virtual_key_names.cpp
 )
