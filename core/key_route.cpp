@@ -104,13 +104,23 @@ void KeyRouter::SetKeysDown(const std::array<bool, 256>& down) {
 }
 
 KeyRoute& KeyRouter::Join(const SeenKey& key, KeySource source) {
-    for (KeyRoute& route : pending_) {
+    // The oldest route that the key may join. The routes are in the order of their first
+    // view, so the search runs back from the newest and stops at the first one too old to
+    // join: a burst of keys costs no scan of every pending route.
+    KeyRoute* oldest = nullptr;
+    for (auto it = pending_.rbegin(); it != pending_.rend(); ++it) {
+        KeyRoute& route = *it;
+        const uint32_t age = key.timeMs - route.key.timeMs;
+        if (age > kDeliveryWaitMs && age < kAheadOfNow)
+            break;
         // A route that no view saw stands for a key-down that never came: nothing joins it.
         if (route.seenBy != 0 && (route.seenBy & Bit(source)) == 0 && SameKey(route.key, key) &&
-            WithinWait(route.key.timeMs, key.timeMs)) {
-            route.seenBy |= Bit(source);
-            return route;
-        }
+            WithinWait(route.key.timeMs, key.timeMs))
+            oldest = &route;
+    }
+    if (oldest) {
+        oldest->seenBy |= Bit(source);
+        return *oldest;
     }
     const uint8_t generic = GenericVirtualKey(key.virtualKey);
     const uint8_t held = Held(down_);

@@ -91,8 +91,10 @@ class KeyRouter {
     // queued and Raw Input's message comes with it, so a key that takes longer went elsewhere.
     static constexpr uint32_t kDeliveryWaitMs = 250;
     // Routes held unsettled at most; beyond it the oldest is given up, so a flood of events
-    // that nobody takes never grows the memory.
-    static constexpr size_t kPendingCapacity = 512;
+    // that nobody takes never grows the memory. Under a burst the hook runs far ahead of the
+    // queued messages (10,000 sent keys reached the hook before their messages under Wine),
+    // so the room is for a burst, not for a typist.
+    static constexpr size_t kPendingCapacity = 16384;
 
     // The views that are gathering now (the window always; the hook and Raw Input while they
     // are installed). A route is settled early once every one of them has seen it.
