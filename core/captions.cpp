@@ -66,6 +66,10 @@ constexpr std::array<Bilingual, kHistoryColumnCount> kTitles{{
     {L"Linux evdev", L"Linux evdev"},
     {L"macOS key code", L"macOS billenty\u0171k\u00F3d"},
     {L"DOM key", L"DOM-billenty\u0171"},
+    {L"Delivered", L"K\u00E9zbes\u00EDtve"},
+    {L"Injected", L"Injekt\u00E1lt"},
+    {L"Device", L"Eszk\u00F6z"},
+    {L"Seen by", L"\u00C9szlelte"},
 }};
 
 constexpr int kMessageCount = static_cast<int>(KeyMessage::DeadChar) + 1;

@@ -8,11 +8,15 @@ set(ZINTAR_CORE_SOURCES
     hex_text.cpp
     history_view.cpp
     hover.cpp
+    input_device_name.cpp
     key_event.cpp
     key_history_text.cpp
     key_names.cpp
+    key_route.cpp
+    key_route_text.cpp
     logical_key.cpp
     physical_key.cpp
+    reserved_shortcuts.cpp
     typed_by_layout.cpp
     typed_codes.cpp
     virtual_key_names.cpp

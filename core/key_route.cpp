@@ -1,0 +1,198 @@
+#include "core/key_route.h"
+
+#include "core/reserved_shortcuts.h"
+
+namespace zintar {
+
+namespace {
+
+constexpr uint8_t kShift = 16, kControl = 17, kMenu = 18, kLeftWin = 91, kRightWin = 92;
+constexpr uint8_t kLeftShift = 160, kRightMenu = 165;
+constexpr uint8_t kSnapshot = 0x2C;
+// Raw Input reports the fake Shift presses that the keyboard adds around some keys, and
+// keyboard overruns, with key code 255: no key the window could receive.
+constexpr uint8_t kNoKey = 255;
+constexpr uint16_t kScanByte = 0xFF;
+// Ticks wrap around after 49.7 days; a difference beyond half the range is a time that lies
+// ahead, not one long past.
+constexpr uint32_t kAheadOfNow = 0x80000000u;
+
+uint8_t Held(const std::array<bool, 256>& down) {
+    uint8_t held = 0;
+    if (down[kMenu])
+        held |= kHotkeyAlt;
+    if (down[kControl])
+        held |= kHotkeyCtrl;
+    if (down[kShift])
+        held |= kHotkeyShift;
+    if (down[kLeftWin] || down[kRightWin])
+        held |= kHotkeyWin;
+    return held;
+}
+
+// The views do not agree on every identity of a key: the hook names the side of a modifier
+// (VK_LSHIFT) where the window and Raw Input give the generic code, and the extended flag of
+// some keys (Num Lock, Pause) differs between Raw Input and the key message. A key matches
+// when its code or its scan code agrees; the direction and the time decide the rest.
+bool SameKey(const SeenKey& a, const SeenKey& b) {
+    if (a.up != b.up)
+        return false;
+    const uint8_t va = GenericVirtualKey(a.virtualKey), vb = GenericVirtualKey(b.virtualKey);
+    if (va != 0 && va == vb)
+        return true;
+    return a.scanCode != 0 && (a.scanCode & kScanByte) == (b.scanCode & kScanByte);
+}
+
+bool WithinWait(uint32_t from, uint32_t to) {
+    const uint32_t a = to - from, b = from - to;
+    return a <= KeyRouter::kDeliveryWaitMs || b <= KeyRouter::kDeliveryWaitMs;
+}
+
+} // namespace
+
+uint8_t GenericVirtualKey(uint8_t virtualKey) {
+    if (virtualKey < kLeftShift || virtualKey > kRightMenu)
+        return virtualKey;
+    return static_cast<uint8_t>(kShift + (virtualKey - kLeftShift) / 2);
+}
+
+uint8_t ModifierOf(uint8_t genericVirtualKey) {
+    switch (genericVirtualKey) {
+    case kShift:
+        return kHotkeyShift;
+    case kControl:
+        return kHotkeyCtrl;
+    case kMenu:
+        return kHotkeyAlt;
+    case kLeftWin:
+    case kRightWin:
+        return kHotkeyWin;
+    default:
+        return 0;
+    }
+}
+
+NotDeliveredReason LikelyNotDeliveredReason(uint8_t virtualKey, uint8_t heldModifiers, bool up) {
+    const uint8_t key = GenericVirtualKey(virtualKey);
+    if (key == kSnapshot && !up)
+        return NotDeliveredReason::KeyUpOnly;
+    if (FindReservedShortcut({key, heldModifiers}))
+        return NotDeliveredReason::SystemShortcut;
+    return NotDeliveredReason::None;
+}
+
+NotDeliveredReason ReasonAfterProbe(NotDeliveredReason current, HotkeyAnswer answer) {
+    switch (answer) {
+    case HotkeyAnswer::Taken:
+        return NotDeliveredReason::OtherProgramsHotkey;
+    case HotkeyAnswer::ReservedByWindows:
+        return NotDeliveredReason::SystemShortcut;
+    case HotkeyAnswer::Free:
+    case HotkeyAnswer::Unknown:
+        break;
+    }
+    return current;
+}
+
+void KeyRouter::SetSources(KeySourceMask sources) {
+    sources_ = static_cast<KeySourceMask>((sources & kAllKeySources) | Bit(KeySource::Window));
+}
+
+void KeyRouter::SetKeysDown(const std::array<bool, 256>& down) {
+    for (size_t i = 0; i < down.size(); ++i)
+        down_[GenericVirtualKey(static_cast<uint8_t>(i))] |= down[i];
+}
+
+KeyRoute& KeyRouter::Join(const SeenKey& key, KeySource source) {
+    // The oldest route that the key may join. The routes are in the order of their first
+    // view, so the search runs back from the newest and stops at the first one too old to
+    // join: a burst of keys costs no scan of every pending route.
+    KeyRoute* oldest = nullptr;
+    for (auto it = pending_.rbegin(); it != pending_.rend(); ++it) {
+        KeyRoute& route = *it;
+        const uint32_t age = key.timeMs - route.key.timeMs;
+        if (age > kDeliveryWaitMs && age < kAheadOfNow)
+            break;
+        // A route that no view saw stands for a key-down that never came: nothing joins it.
+        if (route.seenBy != 0 && (route.seenBy & Bit(source)) == 0 && SameKey(route.key, key) &&
+            WithinWait(route.key.timeMs, key.timeMs))
+            oldest = &route;
+    }
+    if (oldest) {
+        oldest->seenBy |= Bit(source);
+        return *oldest;
+    }
+    const uint8_t generic = GenericVirtualKey(key.virtualKey);
+    const uint8_t held = Held(down_);
+    if (pending_.size() + 2 > kPendingCapacity) {
+        pending_.pop_front();
+        ++dropped_;
+    }
+    if (key.up && generic != 0 && !down_[generic]) {
+        // A key-up whose key-down no view saw: the down went elsewhere before any view.
+        KeyRoute lone{};
+        lone.key = key;
+        lone.key.up = false;
+        lone.heldModifiers = held & static_cast<uint8_t>(~ModifierOf(generic));
+        lone.windowKeysBefore = windowKeys_;
+        lone.reason = LikelyNotDeliveredReason(generic, lone.heldModifiers, false);
+        pending_.push_back(lone);
+    }
+    down_[generic] = !key.up;
+    KeyRoute route{};
+    route.key = key;
+    route.heldModifiers = held;
+    route.seenBy = Bit(source);
+    route.windowKeysBefore = windowKeys_;
+    pending_.push_back(route);
+    return pending_.back();
+}
+
+void KeyRouter::Add(const HookKeyEvent& event) {
+    KeyRoute& route = Join(event.key, KeySource::Hook);
+    route.injected = event.injected;
+    route.injectedFromLowerIntegrity = event.injectedFromLowerIntegrity;
+    route.extraInfo = event.extraInfo;
+}
+
+void KeyRouter::Add(const RawKeyEvent& event) {
+    if (event.key.virtualKey == kNoKey)
+        return;
+    KeyRoute& route = Join(event.key, KeySource::RawInput);
+    route.hasDevice = true;
+    route.device = event.device;
+}
+
+void KeyRouter::Add(const WindowKeyEvent& event) {
+    KeyRoute& route = Join(event.key, KeySource::Window);
+    route.delivered = true;
+    route.record = event.record;
+    ++windowKeys_;
+}
+
+bool KeyRouter::Settled(const KeyRoute& route, uint32_t nowMs) const {
+    if (route.seenBy == 0 || (route.seenBy & sources_) == sources_)
+        return true;
+    const uint32_t waited = nowMs - route.key.timeMs;
+    return waited >= kDeliveryWaitMs && waited < kAheadOfNow;
+}
+
+std::vector<KeyRoute> KeyRouter::Take(uint32_t nowMs) {
+    std::vector<KeyRoute> settled;
+    while (!pending_.empty() && Settled(pending_.front(), nowMs)) {
+        KeyRoute route = pending_.front();
+        pending_.pop_front();
+        if (!route.delivered && route.seenBy != 0 && route.reason == NotDeliveredReason::None)
+            route.reason =
+                LikelyNotDeliveredReason(route.key.virtualKey, route.heldModifiers, route.key.up);
+        settled.push_back(route);
+    }
+    return settled;
+}
+
+void KeyRouter::Clear() {
+    pending_.clear();
+    down_.fill(false);
+}
+
+} // namespace zintar

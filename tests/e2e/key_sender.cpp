@@ -1,0 +1,67 @@
+// Sends keys with SendInput, as a program that types for the user does, for the end-to-end
+// tests of injected keys. Each key goes down and up; the events carry kMarker in dwExtraInfo
+// so that the receiving side can tell them.
+//   zintar_key_sender keys VK [VK...]   a press of each key (decimal codes)
+//   zintar_key_sender burst COUNT       COUNT events (presses of F13 in one SendInput call)
+// Prints how many events the system accepted; exit code 1 when it took fewer.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <vector>
+
+namespace {
+
+constexpr ULONG_PTR kMarker = 0x5A17;
+constexpr WORD kBurstKey = VK_F13; // a key no program acts on
+constexpr unsigned long kMaxBurst = 1000000;
+
+INPUT KeyInput(WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    input.ki.dwExtraInfo = kMarker;
+    return input;
+}
+
+int Usage() {
+    std::fputs("usage: zintar_key_sender keys VK [VK...] | burst COUNT\n", stderr);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3)
+        return Usage();
+    std::vector<INPUT> inputs;
+    try {
+        if (std::strcmp(argv[1], "keys") == 0) {
+            for (int i = 2; i < argc; ++i) {
+                const unsigned long vk = std::strtoul(argv[i], nullptr, 10);
+                if (vk == 0 || vk > 254)
+                    return Usage();
+                inputs.push_back(KeyInput(static_cast<WORD>(vk), false));
+                inputs.push_back(KeyInput(static_cast<WORD>(vk), true));
+            }
+        } else if (std::strcmp(argv[1], "burst") == 0) {
+            const unsigned long count = std::strtoul(argv[2], nullptr, 10);
+            if (count == 0 || count > kMaxBurst)
+                return Usage();
+            for (unsigned long i = 0; i < count; ++i)
+                inputs.push_back(KeyInput(kBurstKey, i % 2 == 1));
+        } else {
+            return Usage();
+        }
+    } catch (const std::bad_alloc&) {
+        std::fputs("out of memory\n", stderr);
+        return 2;
+    }
+    const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    std::printf("sent %u of %zu\n", sent, inputs.size());
+    return sent == inputs.size() ? 0 : 1;
+}
