@@ -5,6 +5,13 @@
 //
 //   inspector [--wait SECONDS]
 //   inspector --list [--pid PROCESS-ID] [--title TITLE] [--last ROWS] [--wait SECONDS]
+//   inspector --msaa [--wait SECONDS]
+//
+// With --msaa it prints, after the window line, what a screen reader gets through MSAA for
+// each child in z-order, one line each (texts escaped as in the control lines; "-" for a
+// name or value the object does not give, which a reader treats apart from an empty one):
+//   msaa  LAYOUT-NAME  ROLE  NAME  VALUE      ROLE a word (button, link, editable, text,
+//                                             client, ...) or the ROLE_SYSTEM_* number
 //
 // With --list (or --pid or --title) it reads a list instead: the first ListView (window class
 // SysListView32) in a visible top-level window, that window chosen by its exact title, by its
@@ -29,6 +36,7 @@
 
 #include "command_line.h"
 #include "list_view_reader.h"
+#include "msaa_reader.h"
 
 #include "ui/control_ids.h"
 #include "ui/layout.h"
@@ -90,6 +98,7 @@ void Print(const std::wstring& line) {
 struct Options {
     double waitSeconds = 0;
     bool list = false;
+    bool msaa = false;
     DWORD processId = 0; // 0: the process of the Zintar window
     bool byTitle = false;
     std::wstring title;
@@ -103,6 +112,8 @@ Options OptionsOf(const std::vector<std::wstring>& arguments) {
         const bool valueFollows = i + 1 < arguments.size();
         if (option == L"--wait" && valueFollows) {
             options.waitSeconds = std::wcstod(arguments[++i].c_str(), nullptr);
+        } else if (option == L"--msaa") {
+            options.msaa = true;
         } else if (option == L"--list") {
             options.list = true;
         } else if (option == L"--pid" && valueFollows) {
@@ -218,6 +229,23 @@ int main() {
           std::to_wstring(outer.top) + L"\t" + std::to_wstring(outer.right - outer.left) + L"\t" +
           std::to_wstring(outer.bottom - outer.top) + L"\tclient\t" +
           std::to_wstring(client.right) + L"\t" + std::to_wstring(client.bottom));
+
+    if (options.msaa) {
+        // The reader's calls are marshalled through COM, which this thread must join.
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        for (HWND child = GetWindow(form, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            const inspector::MsaaFacts facts = inspector::ReadMsaa(child);
+            if (!facts.found) {
+                Print(L"msaa\t" + NameOf(child) + L"\tnone\t-\t-");
+                continue;
+            }
+            Print(L"msaa\t" + NameOf(child) + L"\t" + inspector::RoleWord(facts.role) + L"\t" +
+                  (facts.named ? Escaped(facts.name) : L"-") + L"\t" +
+                  (facts.valued ? Escaped(facts.value) : L"-"));
+        }
+        return 0;
+    }
 
     for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t cls[64]{};
