@@ -27,7 +27,9 @@ zintar_ensure_wine_prefix() {
     mkdir -p "$(dirname "$prefix")"
     # The settings files' checksum marks a finished prefix; changed settings are applied again.
     local settings
-    settings=$(cat "$zintar_lib_dir/prefix-common.reg" "$zintar_lib_dir/prefix-$kind.reg" | md5sum)
+    # "marlett" stands for the font copy below, so prefixes made before it get it too.
+    settings=$( (cat "$zintar_lib_dir/prefix-common.reg" "$zintar_lib_dir/prefix-$kind.reg"
+        echo marlett) | md5sum)
     (
         flock 9
         [ "$(cat "$prefix/.zintar-ready" 2>/dev/null)" == "$settings" ] && exit 0
@@ -49,9 +51,23 @@ zintar_ensure_wine_prefix() {
                 exit 1
             fi
         done
+        # Without a window manager Wine draws the title bar's buttons with Marlett, which a
+        # fresh prefix lacks: the close button would show the letter "r".
+        if ! zintar_copy_marlett "$prefix"; then
+            echo "Marlett is missing from Wine's fonts (Debian package fonts-wine)" >&2
+            exit 1
+        fi
         WINEPREFIX=$prefix wineserver -w
         printf '%s' "$settings" >"$prefix/.zintar-ready"
     ) 9>"$prefix.lock"
+}
+
+# zintar_copy_marlett PREFIX-DIR: Wine's own marlett.ttf into the prefix's Fonts folder.
+zintar_copy_marlett() {
+    local fonts=$1/drive_c/windows/Fonts font
+    font=$(dpkg -L fonts-wine 2>/dev/null | grep -m1 '/marlett\.ttf$') || return 1
+    [ -f "$font" ] || return 1
+    mkdir -p "$fonts" && cp "$font" "$fonts/marlett.ttf"
 }
 
 # Wine maps the Unix root to drive Z:.

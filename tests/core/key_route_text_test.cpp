@@ -1,3 +1,4 @@
+#include "core/captions.h"
 #include "core/key_route_text.h"
 
 #include <gtest/gtest.h>

@@ -5,6 +5,18 @@
 //
 //   inspector [--wait SECONDS]
 //   inspector --list [--pid PROCESS-ID] [--title TITLE] [--last ROWS] [--wait SECONDS]
+//   inspector --msaa [--wait SECONDS]
+//   inspector --extents [--wait SECONDS]
+//
+// With --msaa it prints, after the window line, what a screen reader gets through MSAA for
+// each child in z-order, one line each (texts escaped as in the control lines; "-" for a
+// name or value the object does not give, which a reader treats apart from an empty one):
+//   msaa  LAYOUT-NAME  ROLE  NAME  VALUE      ROLE a word (button, link, editable, text,
+//                                             client, ...) or the ROLE_SYSTEM_* number
+// With --extents, for each child with a design font and a text, the size of its text in that
+// font made at the window's DPI (GetDpiForWindow) beside its client area, so a script can
+// tell a clipped caption; the inspector makes the font itself from the design's point size:
+//   extent  LAYOUT-NAME  DPI  TEXT-WIDTH  TEXT-HEIGHT  CLIENT-WIDTH  CLIENT-HEIGHT
 //
 // With --list (or --pid or --title) it reads a list instead: the first ListView (window class
 // SysListView32) in a visible top-level window, that window chosen by its exact title, by its
@@ -29,6 +41,7 @@
 
 #include "command_line.h"
 #include "list_view_reader.h"
+#include "msaa_reader.h"
 
 #include "ui/control_ids.h"
 #include "ui/layout.h"
@@ -90,6 +103,8 @@ void Print(const std::wstring& line) {
 struct Options {
     double waitSeconds = 0;
     bool list = false;
+    bool msaa = false;
+    bool extents = false;
     DWORD processId = 0; // 0: the process of the Zintar window
     bool byTitle = false;
     std::wstring title;
@@ -103,6 +118,10 @@ Options OptionsOf(const std::vector<std::wstring>& arguments) {
         const bool valueFollows = i + 1 < arguments.size();
         if (option == L"--wait" && valueFollows) {
             options.waitSeconds = std::wcstod(arguments[++i].c_str(), nullptr);
+        } else if (option == L"--extents") {
+            options.extents = true;
+        } else if (option == L"--msaa") {
+            options.msaa = true;
         } else if (option == L"--list") {
             options.list = true;
         } else if (option == L"--pid" && valueFollows) {
@@ -119,6 +138,47 @@ Options OptionsOf(const std::vector<std::wstring>& arguments) {
         }
     }
     return options;
+}
+
+// The text's size in the control's design font at the window's DPI: what must fit the control
+// for the caption to show whole.
+void PrintExtents(HWND form) {
+    // Looked up: the build targets systems older than the call.
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    const auto dpiForWindow = reinterpret_cast<DpiForWindow>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const UINT dpi = dpiForWindow ? dpiForWindow(form) : 0;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    if (!dc || dpi == 0)
+        return;
+    for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const int id = GetDlgCtrlID(child);
+        if (!zintar::IsControlId(id))
+            continue;
+        const zintar::ControlDesign& design = zintar::Design(zintar::ControlOfId(id));
+        const std::wstring text = WindowText(child);
+        if (design.font == zintar::FontId::None || text.empty())
+            continue;
+        const zintar::FontDesign& font = zintar::kFonts[static_cast<size_t>(design.font)];
+        LOGFONTW lf{};
+        lf.lfHeight = -MulDiv(font.hundredthsOfPoint, static_cast<int>(dpi), 7200);
+        lf.lfWeight = font.weight;
+        lf.lfUnderline = font.underline;
+        lf.lfCharSet = EASTEUROPE_CHARSET;
+        wcsncpy(lf.lfFaceName, font.face, LF_FACESIZE - 1);
+        const HFONT made = CreateFontIndirectW(&lf);
+        const HGDIOBJ old = SelectObject(dc, made);
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        SelectObject(dc, old);
+        DeleteObject(made);
+        RECT client{};
+        GetClientRect(child, &client);
+        Print(L"extent\t" + NameOf(child) + L"\t" + std::to_wstring(dpi) + L"\t" +
+              std::to_wstring(size.cx) + L"\t" + std::to_wstring(size.cy) + L"\t" +
+              std::to_wstring(client.right) + L"\t" + std::to_wstring(client.bottom));
+    }
+    DeleteDC(dc);
 }
 
 struct ListSearch {
@@ -218,6 +278,28 @@ int main() {
           std::to_wstring(outer.top) + L"\t" + std::to_wstring(outer.right - outer.left) + L"\t" +
           std::to_wstring(outer.bottom - outer.top) + L"\tclient\t" +
           std::to_wstring(client.right) + L"\t" + std::to_wstring(client.bottom));
+
+    if (options.msaa) {
+        // The reader's calls are marshalled through COM, which this thread must join.
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        for (HWND child = GetWindow(form, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            const inspector::MsaaFacts facts = inspector::ReadMsaa(child);
+            if (!facts.found) {
+                Print(L"msaa\t" + NameOf(child) + L"\tnone\t-\t-");
+                continue;
+            }
+            Print(L"msaa\t" + NameOf(child) + L"\t" + inspector::RoleWord(facts.role) + L"\t" +
+                  (facts.named ? Escaped(facts.name) : L"-") + L"\t" +
+                  (facts.valued ? Escaped(facts.value) : L"-"));
+        }
+        return 0;
+    }
+
+    if (options.extents) {
+        PrintExtents(form);
+        return 0;
+    }
 
     for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t cls[64]{};
