@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/homepage.h"
+
 namespace zintar {
 
 namespace {
@@ -128,6 +130,39 @@ std::wstring_view SideName(KeySide side, Language language) {
         break;
     }
     return {};
+}
+
+std::wstring AccessibleName(Control control, Language language) {
+    const Captions& c = CaptionsOf(language);
+    const auto withHex = [&](std::wstring_view row) {
+        return std::wstring(row) + L", " + std::wstring(c.hex);
+    };
+    switch (control) {
+    case Control::CaptureBox:
+        return std::wstring(c.character);
+    case Control::CharCodeBox:
+        return std::wstring(c.characterCode);
+    case Control::CharHexBox:
+        return withHex(c.characterCode);
+    case Control::KeyCodeBox:
+        return std::wstring(c.keyCode);
+    case Control::KeyHexBox:
+        return withHex(c.keyCode);
+    case Control::ModifiersReadOut:
+        return std::wstring(kModifiersCaption);
+    case Control::CombinationReadOut:
+        return std::wstring(c.pressedKeys);
+    case Control::EnglishFlag:
+    case Control::EnglishFlagLit:
+        return std::wstring(kEnglishMenuItem);
+    case Control::HungarianFlag:
+    case Control::HungarianFlagLit:
+        return std::wstring(kHungarianMenuItem);
+    case Control::HomepageLink:
+        return kHomepageHost;
+    default:
+        return {};
+    }
 }
 
 } // namespace zintar

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/controls.h"
 #include "core/history_columns.h"
 #include "core/key_event.h"
 #include "core/language.h"
@@ -27,9 +28,18 @@ struct Captions {
 
 const Captions& CaptionsOf(Language language);
 
+// The modifiers' caption reads the same in both languages.
+constexpr std::wstring_view kModifiersCaption = L"shift";
+
 // The names of the two languages in the window menu, each in its own language.
 constexpr std::wstring_view kEnglishMenuItem = L"English";
 constexpr std::wstring_view kHungarianMenuItem = L"Magyar";
+
+// What a screen reader calls a control, in the language: each box and read-out by the caption
+// the user sees for it, the two hex boxes by their row's caption too (both captions say
+// "hex"), each flag by its own language whatever the window's, the link by its address's
+// host. Empty for a control that needs no name of its own.
+std::wstring AccessibleName(Control control, Language language);
 
 // The key history's texts: column titles, message names, yes / no and the sides of a
 // modifier key. Empty for a value outside its enumeration.

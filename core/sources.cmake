@@ -16,6 +16,7 @@ set(ZINTAR_CORE_SOURCES
     key_route_text.cpp
     logical_key.cpp
     physical_key.cpp
+    picture_scale.cpp
     reserved_shortcuts.cpp
     typed_by_layout.cpp
     typed_codes.cpp

@@ -9,6 +9,7 @@
 #include "ui/colours.h"
 #include "ui/control_ids.h"
 #include "ui/main_window.h"
+#include "ui/window_scale.h"
 
 namespace zintar {
 
@@ -81,6 +82,17 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         break;
+    case WM_DPICHANGED: {
+        // The suggested rectangle keeps the window where the user put it at the new scale.
+        dpi_ = HIWORD(wp) ? HIWORD(wp) : dpi_;
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lp);
+        SetWindowPos(hwnd, nullptr, suggested.left, suggested.top,
+                     suggested.right - suggested.left, suggested.bottom - suggested.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        ScaleControls({instance_, controls_, fonts_, pictures_, labels_}, dpi_);
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return 0;
+    }
     case WM_ACTIVATE:
         OnActivate(LOWORD(wp) != WA_INACTIVE);
         return 0;
@@ -99,6 +111,9 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT MainWindow::SubclassMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR tag) {
     const auto id = static_cast<Control>(tag);
+    if (msg == WM_GETOBJECT)
+        if (const std::optional<LRESULT> answer = accessible_.Answer(id, hwnd, wp, lp))
+            return *answer;
     if (id == Control::CaptureBox)
         return captureBox_.Message(msg, wp, lp);
     if (const ReadOutRow* row = RowOfControl(id); row && row->box)
@@ -118,7 +133,7 @@ void MainWindow::PaintBackground(HDC dc, const RECT& area) const {
         for (const ControlDesign& s : kLayout) {
             if (s.stackOrder != stack)
                 continue;
-            const PixelBox p = ToPixels(s.twips);
+            const PixelBox p = ToPixels(s.twips, dpi_);
             RECT r{p.left, p.top, p.left + p.width, p.top + p.height};
             if (s.kind == ControlKind::Shape) {
                 FillSolid(dc, r, ResolveColour(s.back));
@@ -195,6 +210,8 @@ void MainWindow::OnClick(Control id) {
 void MainWindow::OnCaptureKey(int keyCode, int modifiers) {
     conversion_.KeyDown(keyCode, modifiers);
     ShowReadOuts(Source::Key);
+    // Screen readers read the pressed keys again, also when the text stayed the same.
+    win32::RaiseValueChanged(control(Control::CombinationReadOut));
 }
 
 void MainWindow::OnCaptureCharacter(std::optional<wchar_t> character) {

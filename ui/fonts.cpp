@@ -4,11 +4,11 @@
 
 namespace zintar {
 
-win32::ScopedFont CreateDesignFont(const FontDesign& design) {
+win32::ScopedFont CreateDesignFont(const FontDesign& design, int dpi) {
     if (!design.face[0])
         return {};
     LOGFONTW lf{};
-    lf.lfHeight = -MulDiv(design.hundredthsOfPoint, 96, 7200);
+    lf.lfHeight = -MulDiv(design.hundredthsOfPoint, dpi, 7200);
     lf.lfWeight = design.weight;
     lf.lfUnderline = design.underline ? TRUE : FALSE;
     lf.lfCharSet = EASTEUROPE_CHARSET;
@@ -19,9 +19,9 @@ win32::ScopedFont CreateDesignFont(const FontDesign& design) {
     return win32::ScopedFont(CreateFontIndirectW(&lf));
 }
 
-void FontSet::Create() {
+void FontSet::Create(int dpi) {
     for (size_t f = 0; f < kFonts.size(); ++f)
-        fonts_[f] = CreateDesignFont(kFonts[f]);
+        fonts_[f] = CreateDesignFont(kFonts[f], dpi);
 }
 
 FontId LabelFontId(FontId design, bool underline) {

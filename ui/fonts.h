@@ -8,14 +8,15 @@
 
 namespace zintar {
 
-// Point sizes become pixel heights at 96 dpi (the process is DPI-unaware and the system
-// scales it), all in the Central European character set so "ő" and "ű" draw.
-win32::ScopedFont CreateDesignFont(const FontDesign& design);
+// Point sizes become pixel heights at the window's DPI (the process is per-monitor aware: the
+// system does not stretch it), all in the Central European character set so "ő" and "ű" draw.
+win32::ScopedFont CreateDesignFont(const FontDesign& design, int dpi);
 
-// The window's fonts, one per design font, made once and released with the window.
+// The window's fonts, one per design font, made for the window's DPI and released with the
+// window; made again when the window moves to a screen of another DPI.
 class FontSet {
   public:
-    void Create();
+    void Create(int dpi);
     HFONT Get(FontId id) const { return fonts_[static_cast<size_t>(id)].get(); }
 
   private:

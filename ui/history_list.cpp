@@ -8,6 +8,7 @@
 #include "core/key_history_text.h"
 #include "core/key_names.h"
 #include "platform/clipboard.h"
+#include "platform/dpi.h"
 #include "ui/layout.h"
 
 namespace zintar {
@@ -51,7 +52,7 @@ void HistoryList::SetLanguage(Language language) {
 // Each column as wide as its title or the widest sample text in the list's font, whichever
 // is wider.
 void HistoryList::FitColumns() {
-    const int padding = TwipsToPixels(kColumnPaddingTwips);
+    const int padding = TwipsToPixels(kColumnPaddingTwips, win32::WindowDpi(list_.hwnd()));
     for (int c = 0; c < kHistoryColumnCount; ++c) {
         const auto column = static_cast<HistoryColumn>(c);
         int width = list_.TextWidth(std::wstring(HistoryColumnTitle(column, language_)));

@@ -6,6 +6,7 @@
 #include "core/history_view.h"
 #include "core/key_names.h"
 #include "platform/common_controls.h"
+#include "platform/dpi.h"
 #include "platform/keyboard.h"
 #include "platform/scoped_handles.h"
 #include "platform/window_class.h"
@@ -93,10 +94,11 @@ void HistoryWindow::PlaceBeside(HWND owner) {
     monitor.cbSize = sizeof(monitor);
     if (!GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor))
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
+    const int dpi = win32::WindowDpi(hwnd_);
     const PixelRect place = PlaceKeyHistory(
         PixelRectOf(ownerRect), PixelRectOf(monitor.rcWork),
-        {TwipsToPixels(kPreferredWidthTwips), TwipsToPixels(kPreferredHeightTwips)},
-        {TwipsToPixels(kMinimumWidthTwips), TwipsToPixels(kMinimumHeightTwips)});
+        {TwipsToPixels(kPreferredWidthTwips, dpi), TwipsToPixels(kPreferredHeightTwips, dpi)},
+        {TwipsToPixels(kMinimumWidthTwips, dpi), TwipsToPixels(kMinimumHeightTwips, dpi)});
     SetWindowPos(hwnd_, nullptr, place.left, place.top, place.width(), place.height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }

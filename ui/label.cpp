@@ -55,6 +55,12 @@ void Label::SetUnderline(bool underline) {
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+void Label::OnFontChanged() {
+    if (design_->autoSize)
+        FitToText();
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
 // Measured on a memory DC: under Wine, asking for the window's DC costs a trip to the server.
 SIZE Label::TextExtent(std::wstring_view text) const {
     win32::ScopedMemoryDc dc(CreateCompatibleDC(nullptr));

@@ -24,6 +24,8 @@ class Label {
     bool Write(const std::wstring& text);
     void SetForeColour(uint32_t colour);
     void SetUnderline(bool underline);
+    // The font set holds new fonts (another DPI): an auto-size label fits its text again.
+    void OnFontChanged();
     // The text's extent in the label's font, in pixels: its width, and the font's line height.
     SIZE TextExtent(std::wstring_view text) const;
 

@@ -22,6 +22,7 @@ void MainWindow::ShowReadOuts(Source source) {
             // The tooltip comes with the first name too long for the read-out.
             if (label.Write(*text) && row.control == Control::CombinationReadOut)
                 tooltip_.OnShown(label, hwnd_, instance_);
+            accessible_.SetValue(row.control, label.text());
         }
     }
 }
@@ -41,6 +42,7 @@ void MainWindow::ApplyLanguage(Language language) {
         labels_[Index(id)].Write(std::wstring(text));
     // The window's title is the title label's.
     SetWindowTextW(hwnd_, labels_[Index(Control::TitleLabel)].text().c_str());
+    accessible_.SetLanguage(language);
     ShowWindowMenuLanguage(hwnd_, language);
     historyWindow_.SetLanguage(language);
 }

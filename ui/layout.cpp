@@ -1,6 +1,7 @@
 #include "ui/layout.h"
 
 #include "ui/resource_ids.h"
+#include "core/captions.h"
 #include "core/homepage.h"
 
 namespace zintar {
@@ -85,7 +86,7 @@ const std::array<ControlDesign, kControlCount> kLayout{{
      .maxLength = 2, .focusOrder = 5},
     {.id = Control::ModifiersCaption, .name = L"lblShiftCapt", .kind = ControlKind::Label,
      .twips = {120, 3000, 390, 240}, .font = FontId::Arial9Bold, .autoSize = true,
-     .stackOrder = 6, .text = L"shift"},
+     .stackOrder = 6, .text = kModifiersCaption.data()},
     {.id = Control::PressedKeysCaption, .name = L"lblKeys", .kind = ControlKind::Label,
      .twips = {720, 3000, 690, 240}, .font = FontId::Arial9Bold, .autoSize = true,
      .stackOrder = 3, .text = L"lblKeys"},

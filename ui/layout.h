@@ -74,18 +74,23 @@ extern const WindowDesign kWindowDesign;
 extern const std::array<ControlDesign, kControlCount> kLayout;
 extern const std::array<FontDesign, kFontCount> kFonts;
 
-constexpr int kTwipsPerPixel = 15; // at 96 dpi; the process is DPI-unaware
-// Rounded like MulDiv(twips, 1, 15); every design value is a whole number of pixels.
-constexpr int TwipsToPixels(int twips) {
-    return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) / kTwipsPerPixel;
+constexpr int kTwipsPerInch = 1440;
+constexpr int kDesignDpi = 96; // 15 twips per pixel
+
+// The one conversion from design units to the pixels of a window at its DPI, rounded like
+// MulDiv(twips, dpi, 1440): halves away from zero.
+constexpr int TwipsToPixels(int twips, int dpi) {
+    const long long scaled = static_cast<long long>(twips) * dpi;
+    const long long half = kTwipsPerInch / 2;
+    return static_cast<int>((scaled >= 0 ? scaled + half : scaled - half) / kTwipsPerInch);
 }
 
 struct PixelBox {
     int left, top, width, height;
 };
-constexpr PixelBox ToPixels(const TwipsRect& t) {
-    return {TwipsToPixels(t.left), TwipsToPixels(t.top), TwipsToPixels(t.width),
-            TwipsToPixels(t.height)};
+constexpr PixelBox ToPixels(const TwipsRect& t, int dpi) {
+    return {TwipsToPixels(t.left, dpi), TwipsToPixels(t.top, dpi), TwipsToPixels(t.width, dpi),
+            TwipsToPixels(t.height, dpi)};
 }
 
 // An auto-size label is one pixel wider and higher than its text's extent, so that the

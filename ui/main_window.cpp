@@ -2,6 +2,7 @@
 
 #include "core/box_table.h"
 #include "core/captions.h"
+#include "platform/dpi.h"
 #include "platform/language_setting.h"
 #include "platform/subclass.h"
 #include "platform/window_class.h"
@@ -10,6 +11,7 @@
 #include "ui/image_window.h"
 #include "ui/pictures.h"
 #include "ui/resource_ids.h"
+#include "ui/window_scale.h"
 #include "zintar_version.h"
 
 namespace zintar {
@@ -25,8 +27,9 @@ bool RegisterFormClass(HINSTANCE instance) {
         instance, kMainWindowClass, &win32::WindowThunk<MainWindow>, IDI_ZINTAR));
 }
 
-HWND CreateDesignControl(HWND parent, HINSTANCE instance, const ControlDesign& s, HFONT font) {
-    const PixelBox r = ToPixels(s.twips);
+HWND CreateDesignControl(HWND parent, HINSTANCE instance, const ControlDesign& s, HFONT font,
+                         int dpi) {
+    const PixelBox r = ToPixels(PlacedTwips(s), dpi);
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (s.visible ? WS_VISIBLE : 0);
     DWORD exStyle = 0;
     const wchar_t* cls = nullptr;
@@ -63,13 +66,6 @@ HWND CreateDesignControl(HWND parent, HINSTANCE instance, const ControlDesign& s
     return child;
 }
 
-// Puts a control's top-left corner where another control's design has it; sizes stay.
-void MoveOnto(HWND control, const ControlDesign& target) {
-    const PixelBox at = ToPixels(target.twips);
-    SetWindowPos(control, nullptr, at.left, at.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 } // namespace
 
 MainWindow::MainWindow(PlatformSeams seams) : seams_(seams) {}
@@ -85,20 +81,21 @@ bool MainWindow::Create(HINSTANCE instance, bool endsProgram) {
     if (!RegisterFormClass(instance) || !RegisterImageWindowClass(instance))
         return false;
 
-    RECT outer{0, 0, TwipsToPixels(kWindowDesign.clientWidthTwips),
-               TwipsToPixels(kWindowDesign.clientHeightTwips)};
+    HWND created = CreateWindowExW(kMainWindowExStyle, kMainWindowClass, kWindowDesign.designTitle,
+                                   kMainWindowStyle, 0, 0, 0, 0, nullptr, nullptr, instance, this);
+    if (!created)
+        return false;
+    // The window's DPI is known once it exists; it is sized for it before anything shows.
+    dpi_ = win32::WindowDpi(created);
+    const SIZE client = ClientSizeAt(dpi_);
+    RECT outer{0, 0, client.cx, client.cy};
     AdjustWindowRectEx(&outer, kMainWindowStyle, FALSE, kMainWindowExStyle);
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;
     // Centred on the screen at the first show; nothing moves it afterwards but the user.
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-
-    HWND created = CreateWindowExW(kMainWindowExStyle, kMainWindowClass, kWindowDesign.designTitle,
-                                   kMainWindowStyle, left, top, width, height, nullptr, nullptr,
-                                   instance, this);
-    if (!created)
-        return false;
+    SetWindowPos(created, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     if (!CreateControls()) {
         DestroyWindow(created);
         return false;
@@ -125,9 +122,6 @@ void MainWindow::Load() {
     labels_[Index(Control::VersionLabel)].Write(
         VersionText(kVersionMajor, kVersionMinor, kVersionRevision));
     ApplyLanguage(LanguageOfCode(LoadLanguage(*seams_.registry)));
-    // Each highlight frame goes exactly onto its flag's top-left corner.
-    MoveOnto(control(Control::HungarianFlagLit), Design(Control::HungarianFlag));
-    MoveOnto(control(Control::EnglishFlagLit), Design(Control::EnglishFlag));
     hover_.Reset();
     ShowHover();
 }
@@ -140,17 +134,17 @@ MainWindow::State MainWindow::state() const {
 // Creation order is stacking order: the text boxes in focus order first (topmost, and the
 // dialog navigation follows it), then the drawn controls from top to bottom.
 bool MainWindow::CreateControls() {
-    fonts_.Create();
+    fonts_.Create(dpi_);
     PictureLoader pictures(instance_);
     for (const ControlDesign* s : CreationOrder()) {
-        HWND child = CreateDesignControl(hwnd_, instance_, *s, fonts_.Get(s->font));
+        HWND child = CreateDesignControl(hwnd_, instance_, *s, fonts_.Get(s->font), dpi_);
         if (!child)
             return false;
         controls_[Index(s->id)] = child;
         if (s->kind == ControlKind::Label) {
             labels_[Index(s->id)].Attach(child, *s, fonts_);
         } else if (s->kind == ControlKind::Image) {
-            pictures_[Index(s->id)] = pictures.Load(s->picture);
+            pictures_[Index(s->id)] = pictures.Load(s->picture, dpi_);
             SetImageBitmap(child, pictures_[Index(s->id)].get());
         } else if (s->id == Control::CaptureBox) {
             captureBox_.Attach(child, *this, s->text);

@@ -16,6 +16,7 @@
 #include "core/language.h"
 #include "platform/ansi_code_page.h"
 #include "platform/scoped_handles.h"
+#include "ui/accessible_names.h"
 #include "ui/capture_box.h"
 #include "ui/code_field.h"
 #include "ui/control_events.h"
@@ -97,6 +98,7 @@ class MainWindow : private ControlEvents {
     HINSTANCE instance_ = nullptr;
     HWND hwnd_ = nullptr;
     bool endsProgram_ = false;
+    int dpi_ = kDesignDpi; // the window's, from its creation and each WM_DPICHANGED
     std::array<HWND, kControlCount> controls_{};
     FontSet fonts_;
     std::array<win32::ScopedBitmap, kControlCount> pictures_{};
@@ -104,6 +106,7 @@ class MainWindow : private ControlEvents {
     std::array<CodeField, kCodeBoxCount> codeFields_{}; // by CodeBox
     CaptureBox captureBox_;
     CombinationTooltip tooltip_;
+    AccessibleNames accessible_;
     bool hoverTimerRunning_ = false;
     HWND focusBeforeDeactivation_ = nullptr;
 

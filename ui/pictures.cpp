@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "core/picture_scale.h"
+
 namespace zintar {
 
 namespace {
@@ -9,6 +11,7 @@ namespace {
 constexpr LONG kLargestPicture = 4096; // far beyond any picture of the window
 constexpr WORD kAlphaBits = 32;
 constexpr DWORD kBytesPerAlphaPixel = 4;
+constexpr int kPictureDpi = 96; // every picture resource is drawn for it
 
 // The bitmap resource's header, if it is one the window draws with its alpha: 32 bits per
 // pixel, uncompressed, no colour table, and as many pixel bytes as the header promises.
@@ -46,18 +49,64 @@ win32::ScopedBitmap AlphaBitmapFrom(const BITMAPINFOHEADER& header) {
     return bitmap;
 }
 
-} // namespace
+// The bitmap's pixels as 32-bit premultiplied ones, top row first; a picture without alpha
+// is opaque.
+PixelImage PixelsOf(HBITMAP bitmap) {
+    BITMAP info{};
+    if (!GetObjectW(bitmap, sizeof(info), &info) || info.bmWidth <= 0 || info.bmHeight <= 0 ||
+        info.bmWidth > kLargestPicture || info.bmHeight > kLargestPicture)
+        return {};
+    PixelImage image{info.bmWidth, info.bmHeight,
+                     std::vector<uint32_t>(static_cast<size_t>(info.bmWidth) * info.bmHeight)};
+    BITMAPINFO request{};
+    request.bmiHeader = {sizeof(BITMAPINFOHEADER), info.bmWidth, -info.bmHeight, 1, kAlphaBits,
+                         BI_RGB, 0, 0, 0, 0, 0};
+    win32::ScopedMemoryDc dc(CreateCompatibleDC(nullptr));
+    if (!dc || GetDIBits(dc.get(), bitmap, 0, static_cast<UINT>(info.bmHeight),
+                         image.pixels.data(), &request, DIB_RGB_COLORS) != info.bmHeight)
+        return {};
+    if (info.bmBitsPixel != kAlphaBits)
+        for (uint32_t& pixel : image.pixels)
+            pixel |= 0xFF000000u;
+    return image;
+}
 
-win32::ScopedBitmap PictureLoader::Load(int resourceId) const {
-    HRSRC found = FindResourceW(instance_, MAKEINTRESOURCEW(resourceId), RT_BITMAP);
+win32::ScopedBitmap BitmapOf(const PixelImage& image) {
+    if (image.pixels.empty())
+        return {};
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), image.width, -image.height, 1, kAlphaBits,
+                      BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    win32::ScopedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits)
+        return {};
+    std::memcpy(bits, image.pixels.data(), image.pixels.size() * sizeof(uint32_t));
+    GdiFlush();
+    return bitmap;
+}
+
+win32::ScopedBitmap LoadResourceBitmap(HINSTANCE instance, int resourceId) {
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(resourceId), RT_BITMAP);
     if (!found)
         return {};
-    HGLOBAL loaded = LoadResource(instance_, found);
+    HGLOBAL loaded = LoadResource(instance, found);
     const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (const BITMAPINFOHEADER* header = AlphaBitmapHeader(data, SizeofResource(instance_, found)))
+    if (const BITMAPINFOHEADER* header = AlphaBitmapHeader(data, SizeofResource(instance, found)))
         return AlphaBitmapFrom(*header);
     return win32::ScopedBitmap(static_cast<HBITMAP>(LoadImageW(
-        instance_, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        instance, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+} // namespace
+
+win32::ScopedBitmap PictureLoader::Load(int resourceId, int dpi) const {
+    win32::ScopedBitmap bitmap = LoadResourceBitmap(instance_, resourceId);
+    BITMAP info{};
+    if (dpi == kPictureDpi || !bitmap || !GetObjectW(bitmap.get(), sizeof(info), &info))
+        return bitmap;
+    return BitmapOf(ScalePicture(PixelsOf(bitmap.get()), MulDiv(info.bmWidth, dpi, kPictureDpi),
+                                 MulDiv(info.bmHeight, dpi, kPictureDpi)));
 }
 
 } // namespace zintar

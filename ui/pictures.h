@@ -15,9 +15,10 @@ class PictureLoader {
     PictureLoader(const PictureLoader&) = delete;
     PictureLoader& operator=(const PictureLoader&) = delete;
 
-    // A DIB section of the resource's own depth, or an empty handle when the resource is
-    // missing or malformed; the image then shows its parent's surface only.
-    win32::ScopedBitmap Load(int resourceId) const;
+    // The picture for the window's DPI: the resource itself at 96 dpi, for which every picture
+    // is drawn, otherwise a 32-bit DIB section resampled from it to the DPI's size. An empty handle when the resource is missing or malformed; the image
+    // then shows its parent's surface only.
+    win32::ScopedBitmap Load(int resourceId, int dpi) const;
 
   private:
     HINSTANCE instance_;

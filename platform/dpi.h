@@ -1,0 +1,15 @@
+#pragma once
+// The DPI a window is shown at. Windows 10 (1607) tells each window its own through
+// GetDpiForWindow; the program is built for Windows 7 too, where that function is missing,
+// so it is looked up in user32 at run time and the screen's LOGPIXELSY stands in for it.
+#include <windows.h>
+
+namespace win32 {
+
+constexpr int kDefaultDpi = 96;
+
+// The window's DPI; the screen's where the system cannot tell a window's own, 96 when even
+// that cannot be read.
+int WindowDpi(HWND window) noexcept;
+
+} // namespace win32
