@@ -45,3 +45,35 @@ TEST(Captions, VersionTextHasNoPadding) {
 
 } // namespace
 } // namespace zintar
+
+namespace zintar {
+namespace {
+
+// A screen reader tells the boxes apart by these names alone: the hex boxes need their rows.
+TEST(Captions, AccessibleNamesComeFromTheCaptionsOfEitherLanguage) {
+    struct Case {
+        Control control;
+        const wchar_t* english;
+        const wchar_t* hungarian;
+    };
+    const Case cases[] = {
+        {Control::CaptureBox, L"character", L"karakter"},
+        {Control::CharCodeBox, L"character code", L"karakter k\u00F3d"},
+        {Control::CharHexBox, L"character code, hex", L"karakter k\u00F3d, hexa"},
+        {Control::KeyCodeBox, L"key code", L"billenty\u0171 k\u00F3d"},
+        {Control::KeyHexBox, L"key code, hex", L"billenty\u0171 k\u00F3d, hexa"},
+        {Control::CombinationReadOut, L"pressed keys", L"lenyomott billenty\u0171k"},
+        // The flags keep their own languages' names.
+        {Control::EnglishFlag, L"English", L"English"},
+        {Control::HungarianFlagLit, L"Magyar", L"Magyar"},
+        {Control::HomepageLink, L"morvaly.example", L"morvaly.example"},
+        {Control::HeaderBand, L"", L""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(AccessibleName(c.control, Language::English), c.english) << c.english;
+        EXPECT_EQ(AccessibleName(c.control, Language::Hungarian), c.hungarian) << c.hungarian;
+    }
+}
+
+} // namespace
+} // namespace zintar
