@@ -1,0 +1,91 @@
+// A move to a screen of another DPI (WM_DPICHANGED, which Wine with one screen never sends):
+// the window takes the suggested rectangle, its controls, fonts and pictures the new scale,
+// and what it shows stays.
+#include "tests/gui/form_fixture.h"
+
+
+namespace zintar::test {
+namespace {
+
+class DpiChange : public FormFixture {
+  protected:
+    RECT RectOf(Control id) {
+        RECT r{};
+        GetWindowRect(Window(id), &r);
+        MapWindowPoints(HWND_DESKTOP, form().hwnd(), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+    LONG FontHeightOf(Control id) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Window(id), WM_GETFONT, 0, 0)),
+                   sizeof(font), &font);
+        return font.lfHeight;
+    }
+    SIZE PictureSizeOf(Control id) {
+        BITMAP info{};
+        GetObjectW(reinterpret_cast<HBITMAP>(GetWindowLongPtrW(Window(id), GWLP_USERDATA)),
+                   sizeof(info), &info);
+        return {info.bmWidth, info.bmHeight};
+    }
+    void MoveToDpi(int dpi, RECT suggested) {
+        SendMessageW(form().hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+    }
+};
+
+TEST_F(DpiChange, TheWindowTakesTheSuggestedRectangleAndScalesItsControls) {
+    const LONG captionWidthAt96 = RectOf(Control::CharacterCaption).right;
+    MoveToDpi(144, {40, 50, 40 + 560, 50 + 620});
+    RECT outer{};
+    GetWindowRect(form().hwnd(), &outer);
+    EXPECT_EQ(outer.left, 40);
+    EXPECT_EQ(outer.top, 50);
+    EXPECT_EQ(outer.right - outer.left, 560);
+    EXPECT_EQ(outer.bottom - outer.top, 620);
+
+    // 2520, 1560, 1455 and 405 twips at 144 dpi, halves rounded up.
+    const RECT box = RectOf(Control::CharCodeBox);
+    EXPECT_EQ(box.left, 252);
+    EXPECT_EQ(box.top, 156);
+    EXPECT_EQ(box.right - box.left, 146);
+    EXPECT_EQ(box.bottom - box.top, 41);
+    // The highlight frame still lies on its flag.
+    EXPECT_EQ(RectOf(Control::EnglishFlagLit).left, RectOf(Control::EnglishFlag).left);
+    EXPECT_EQ(RectOf(Control::EnglishFlagLit).top, 6);
+    // 15.75 pt at 144 dpi is 31.5 pixels.
+    EXPECT_EQ(FontHeightOf(Control::CharCodeBox), -32);
+    // A 21 x 20 flag drawn for 96 dpi, made for 144.
+    EXPECT_EQ(PictureSizeOf(Control::EnglishFlag).cx, 32);
+    EXPECT_EQ(PictureSizeOf(Control::EnglishFlag).cy, 30);
+    // An auto-size caption fits its text in the larger font.
+    EXPECT_GT(RectOf(Control::CharacterCaption).right, captionWidthAt96 * 5 / 4);
+
+    MoveToDpi(96, {40, 50, 40 + 380, 50 + 280});
+    EXPECT_EQ(RectOf(Control::CharCodeBox).right, 2520 / 15 + 1455 / 15);
+    EXPECT_EQ(FontHeightOf(Control::CharCodeBox), -21);
+    EXPECT_EQ(PictureSizeOf(Control::EnglishFlag).cx, 21);
+    EXPECT_EQ(RectOf(Control::CharacterCaption).right, captionWidthAt96);
+}
+
+TEST_F(DpiChange, TextsAndStateStay) {
+    TypeKey(Control::CaptureBox, 'A', L'A', kShift);
+    SendMessageW(Window(Control::HungarianFlagLit), WM_LBUTTONDOWN, 0, MAKELPARAM(2, 2));
+    SendMessageW(Window(Control::HungarianFlagLit), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    ASSERT_EQ(State().language, Language::Hungarian);
+    std::vector<std::wstring> before;
+    for (int i = 0; i < kControlCount; ++i)
+        before.push_back(Text(static_cast<Control>(i)));
+    const MainWindow::State state = State();
+
+    MoveToDpi(192, {0, 0, 740, 830});
+    for (int i = 0; i < kControlCount; ++i)
+        EXPECT_EQ(Text(static_cast<Control>(i)), before[static_cast<size_t>(i)]) << i;
+    EXPECT_EQ(State().codes.key, state.codes.key);
+    EXPECT_EQ(State().codes.character, state.codes.character);
+    EXPECT_EQ(State().codes.modifiers, state.codes.modifiers);
+    EXPECT_EQ(State().language, Language::Hungarian);
+    EXPECT_EQ(Text(Control::CharCodeBox), L"65");
+}
+
+} // namespace
+} // namespace zintar::test
