@@ -7,6 +7,8 @@
 source "$(dirname "$0")/lib.sh"
 
 desktop_key='HKCU\Control Panel\Desktop'
+shots=$(dirname "$e2e_prefix")/screenshots
+mkdir -p "$shots"
 zintar_ensure_wine_prefix "$e2e_prefix" x11
 saved_dpi=$(e2e_wine reg query "$desktop_key" /v LogPixels 2>/dev/null | tr -d '\r' |
     awk '$1 == "LogPixels" { print $3 }' || true)
@@ -101,5 +103,13 @@ for dpi in 96 120 144 192; do
         e2e_inspect
         e2e_expect "$dpi dpi: $flag out once the pointer left" hidden e2e_column "${flag}_hl" 7
     done
+
+    # The README's picture of the window at 150 %.
+    if [ "$dpi" = 144 ]; then
+        e2e_pointer_to Tchar 60 40
+        xdotool click 1
+        e2e_keys ctrl+shift+F5
+        e2e_screenshot "$shots/zintar-150.png"
+    fi
 done
 e2e_finish
