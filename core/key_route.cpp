@@ -133,10 +133,21 @@ KeyRoute& KeyRouter::Join(const SeenKey& key, KeySource source) {
         KeyRoute lone{};
         lone.key = key;
         lone.key.up = false;
-        lone.heldModifiers = held & static_cast<uint8_t>(~ModifierOf(generic));
+        const uint8_t chord = releasing_ ? chord_ : 0;
+        lone.heldModifiers = (held | chord) & static_cast<uint8_t>(~ModifierOf(generic));
         lone.windowKeysBefore = windowKeys_;
+        lone.recordsBefore = recordsEnd_;
         lone.reason = LikelyNotDeliveredReason(generic, lone.heldModifiers, false);
         pending_.push_back(lone);
+    }
+    if (!key.up) {
+        releasing_ = false;
+    } else if (ModifierOf(generic) != 0 && down_[generic]) {
+        if (!releasing_)
+            chord_ = held;
+        releasing_ = true;
+    } else {
+        releasing_ = false; // a key went up after the modifiers: the chord is spent
     }
     down_[generic] = !key.up;
     KeyRoute route{};
@@ -144,6 +155,7 @@ KeyRoute& KeyRouter::Join(const SeenKey& key, KeySource source) {
     route.heldModifiers = held;
     route.seenBy = Bit(source);
     route.windowKeysBefore = windowKeys_;
+    route.recordsBefore = recordsEnd_;
     pending_.push_back(route);
     return pending_.back();
 }
@@ -168,6 +180,7 @@ void KeyRouter::Add(const WindowKeyEvent& event) {
     route.delivered = true;
     route.record = event.record;
     ++windowKeys_;
+    recordsEnd_ = event.record + 1;
 }
 
 bool KeyRouter::Settled(const KeyRoute& route, uint32_t nowMs) const {
@@ -193,6 +206,7 @@ std::vector<KeyRoute> KeyRouter::Take(uint32_t nowMs) {
 void KeyRouter::Clear() {
     pending_.clear();
     down_.fill(false);
+    releasing_ = false;
 }
 
 } // namespace zintar

@@ -146,6 +146,30 @@ TEST(KeyRouter, ALoneKeyUpBringsTheKeyDownThatWentElsewhere) {
     EXPECT_EQ(ReasonAfterProbe(down.reason, HotkeyAnswer::Free), NotDeliveredReason::None);
     EXPECT_TRUE(routes[3].delivered);
     EXPECT_TRUE(routes[3].key.up);
+    EXPECT_EQ(down.recordsBefore, 2u) << "its row goes before the key-up's record";
+}
+
+TEST(KeyRouter, ALoneKeyUpAfterItsModifiersWentUpKeepsTheCombinationThatWasHeld) {
+    KeyRouter router;
+    // As Wine delivers a hotkey of another program: its key-up after the modifiers' key-ups.
+    router.Add(Window(kCtrl, 0x1D, false, 10, 0));
+    router.Add(Window(kAlt, 0x38, false, 11, 1));
+    router.Add(Window(kCtrl, 0x1D, true, 40, 2));
+    router.Add(Window(kAlt, 0x38, true, 41, 3));
+    router.Add(Window(kF9, 0x43, true, 42, 4));
+    // Then a plain F9 whose up also comes alone: Ctrl and Alt are spent.
+    router.Add(Window(kCtrl, 0x1D, false, 50, 5));
+    router.Add(Window(kCtrl, 0x1D, true, 51, 6));
+    router.Add(Window(kA, 0x1E, false, 52, 7));
+    router.Add(Window(kA, 0x1E, true, 53, 8));
+    router.Add(Window(kF9, 0x43, true, 54, 9));
+    const auto routes = router.Take(54);
+    ASSERT_EQ(routes.size(), 12u);
+    EXPECT_FALSE(routes[4].delivered);
+    EXPECT_EQ(routes[4].heldModifiers, kHotkeyCtrl | kHotkeyAlt);
+    EXPECT_EQ(routes[4].recordsBefore, 4u);
+    EXPECT_FALSE(routes[10].delivered);
+    EXPECT_EQ(routes[10].heldModifiers, 0);
 }
 
 TEST(KeyRouter, PrintScreenDownIsKnownToComeOnlyAsKeyUp) {
