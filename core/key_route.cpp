@@ -128,8 +128,11 @@ KeyRoute& KeyRouter::Join(const SeenKey& key, KeySource source) {
         pending_.pop_front();
         ++dropped_;
     }
-    if (key.up && generic != 0 && !down_[generic]) {
-        // A key-up whose key-down no view saw: the down went elsewhere before any view.
+    // A key-up whose key-down no view saw: the down went elsewhere before any view. Only a
+    // view of the keyboard tells that a key went up; a key message that the hook and Raw
+    // Input, gathering, did not see first was sent to the window by a program, with no key.
+    const bool keyboardView = source != KeySource::Window || sources_ == Bit(KeySource::Window);
+    if (key.up && keyboardView && generic != 0 && !down_[generic]) {
         KeyRoute lone{};
         lone.key = key;
         lone.key.up = false;

@@ -89,6 +89,7 @@ void HistoryList::ShowAllRows() {
 // Rows that dropped off the top or had rows come in above them stand at other indexes now;
 // the selection and the focus move with their rows, and leave with those that dropped.
 void HistoryList::ShowNewRows() {
+    rows_.Follow(); // where the shown rows stand now, before they are taken as the new ones
     const size_t before = rows_.shownCount();
     const std::optional<size_t> focused = list_.FocusedRow();
     const std::optional<size_t> mark = list_.SelectionMark();

@@ -149,6 +149,15 @@ TEST(KeyRouter, ALoneKeyUpBringsTheKeyDownThatWentElsewhere) {
     EXPECT_EQ(down.recordsBefore, 2u) << "its row goes before the key-up's record";
 }
 
+TEST(KeyRouter, AKeyUpSentOnlyToTheWindowBringsNoKeyDown) {
+    KeyRouter router;
+    router.SetSources(kAll);
+    router.Add(Window(kA, 0x1E, true, 10, 0));
+    const auto routes = router.Take(10 + kWait);
+    ASSERT_EQ(routes.size(), 1u);
+    EXPECT_TRUE(routes[0].delivered);
+}
+
 TEST(KeyRouter, ALoneKeyUpAfterItsModifiersWentUpKeepsTheCombinationThatWasHeld) {
     KeyRouter router;
     // As Wine delivers a hotkey of another program: its key-up after the modifiers' key-ups.
