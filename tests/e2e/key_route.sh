@@ -135,6 +135,26 @@ watch_while "$e2e_tmp/elsewhere.txt" 3 -- xdotool key --delay 80 x y
 sleep 0.5
 check "Zintar: keys pressed into another window add no row ($before rows)" \
     test "$(zr_count)" = "$before"
+# 5. A burst of 10,000 sent key events (F13 down and up): the newest 1,000 rows are they, in
+#    order, delivered and injected, and a key typed after it is still seen by the hook.
+zr_focus_zintar
+e2e_wine "$helpers/zintar_key_sender.exe" burst 10000 >/dev/null || true
+for _ in $(seq 60); do
+    sleep 1
+    zr_rows 1000 >"$e2e_tmp/burst-rows.txt"
+    [ "$(tail -n 1 "$e2e_tmp/burst-rows.txt" | cut -d'|' -f1-4)" = "key up|124|yes|yes" ] && break
+done
+check "Zintar: after the burst the list holds 1,000 rows" test "$(zr_count)" = 1000
+check "Zintar: the burst's rows alternate F13 down and up, delivered and injected" \
+    awk -F'|' '{ want = (NR % 2 == 1) ? "key down" : "key up"
+                 if ($1 != want || $2 != 124 || $3 != "yes" || $4 != "yes") bad = 1 }
+               END { exit bad || NR != 1000 }' "$e2e_tmp/burst-rows.txt"
+zr_focus_zintar
+xdotool key --delay 80 b
+sleep 1
+zr_rows 3 >"$e2e_tmp/zintar-after-burst.txt"
+check "Zintar: after the burst the hook still sees typed keys" \
+    grep -q '^key down|66|yes||HID .*|window, hook, raw input$' "$e2e_tmp/zintar-after-burst.txt"
 cat "$e2e_tmp"/zintar-*.txt
 
 exit $((e2e_failures > 0))
