@@ -193,11 +193,29 @@ bool KeyRouter::Settled(const KeyRoute& route, uint32_t nowMs) const {
     return waited >= kDeliveryWaitMs && waited < kAheadOfNow;
 }
 
+// Where a row of its own goes for the route just taken: before the record of the next key
+// that the window received. The hook runs ahead of the window's messages, so what the window
+// had received when the route was made says little; a key not yet received goes after every
+// record so far.
+uint64_t KeyRouter::RecordAfter() const {
+    constexpr size_t kLookAhead = 64; // a key-down the window gets comes within a few routes
+    size_t looked = 0;
+    for (const KeyRoute& later : pending_) {
+        if (later.delivered)
+            return later.record;
+        if (++looked == kLookAhead)
+            break;
+    }
+    return recordsEnd_;
+}
+
 std::vector<KeyRoute> KeyRouter::Take(uint32_t nowMs) {
     std::vector<KeyRoute> settled;
     while (!pending_.empty() && Settled(pending_.front(), nowMs)) {
         KeyRoute route = pending_.front();
         pending_.pop_front();
+        if (!route.delivered)
+            route.recordsBefore = RecordAfter();
         if (!route.delivered && route.seenBy != 0 && route.reason == NotDeliveredReason::None)
             route.reason =
                 LikelyNotDeliveredReason(route.key.virtualKey, route.heldModifiers, route.key.up);

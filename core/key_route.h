@@ -68,8 +68,8 @@ struct KeyRoute {
     bool delivered;             // the window received its key message
     uint64_t record;            // delivered: the window's KeyHistory record
     uint64_t windowKeysBefore;  // window key messages fed before it
-    uint64_t recordsBefore;     // the window's last record fed before it, plus one: a row of
-                                // its own goes before the record of that number
+    uint64_t recordsBefore;     // not delivered: a row of its own goes before the record of
+                                // this number, the next key the window received
     NotDeliveredReason reason;
 };
 
@@ -123,6 +123,7 @@ class KeyRouter {
   private:
     KeyRoute& Join(const SeenKey& key, KeySource source);
     bool Settled(const KeyRoute& route, uint32_t nowMs) const;
+    uint64_t RecordAfter() const;
 
     std::deque<KeyRoute> pending_;
     std::array<bool, 256> down_{};

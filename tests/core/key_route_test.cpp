@@ -149,6 +149,29 @@ TEST(KeyRouter, ALoneKeyUpBringsTheKeyDownThatWentElsewhere) {
     EXPECT_EQ(down.recordsBefore, 2u) << "its row goes before the key-up's record";
 }
 
+TEST(KeyRouter, AKeyThatWentElsewhereGoesBeforeTheNextKeyTheWindowReceived) {
+    KeyRouter router;
+    router.SetSources(Bit(KeySource::Window) | Bit(KeySource::Hook));
+    // The hook runs ahead of the window's messages: it has seen the whole press before the
+    // window's first message.
+    router.Add(Hook(kCtrl, 0x1D, false, 10));
+    router.Add(Hook(kAlt, 0x38, false, 11));
+    router.Add(Hook(kCtrl, 0x1D, true, 12));
+    router.Add(Hook(kAlt, 0x38, true, 13));
+    router.Add(Hook(kF9, 0x43, true, 14));
+    router.Add(Window(kCtrl, 0x1D, false, 10, 7));
+    router.Add(Window(kAlt, 0x38, false, 11, 8));
+    router.Add(Window(kCtrl, 0x1D, true, 12, 9));
+    router.Add(Window(kAlt, 0x38, true, 13, 10));
+    auto routes = router.Take(13);
+    ASSERT_EQ(routes.size(), 5u);
+    EXPECT_FALSE(routes[4].delivered);
+    EXPECT_EQ(routes[4].recordsBefore, 11u) << "after the Alt key-up, the last received";
+    router.Add(Window(kF9, 0x43, true, 14, 11));
+    routes = router.Take(14);
+    ASSERT_EQ(routes.size(), 1u);
+}
+
 TEST(KeyRouter, AKeyUpSentOnlyToTheWindowBringsNoKeyDown) {
     KeyRouter router;
     router.SetSources(kAll);

@@ -110,6 +110,13 @@ touch "$end_file"
 wait "$holder" || true
 check "Zintar: F9's key-down is a row, not delivered, another program's hotkey" \
     grep -q '^key down|120|no (hotkey of another program)|' "$e2e_tmp/zintar-hotkey.txt"
+zr_in_key_order() { # the not-delivered row between Alt's key-up and F9's key-up
+    grep -A1 -B1 '^key down|120|no (hotkey' "$1" |
+        awk -F'|' 'NR == 1 && $2 == 18 { a = 1 } NR == 3 && $1 == "key up" && $2 == 120 { b = 1 }
+                   END { exit !(a && b) }'
+}
+check "Zintar: ... in key order, after Alt's key-up and before its own key-up" \
+    zr_in_key_order "$e2e_tmp/zintar-hotkey.txt"
 [ "${ZINTAR_SCREENSHOT:-}" ] && import -window root "$ZINTAR_SCREENSHOT"
 
 zr_focus_zintar
