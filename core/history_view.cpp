@@ -50,44 +50,4 @@ PixelRect PlaceKeyHistory(const PixelRect& owner, const PixelRect& work, PixelSi
     return {overLeft, besideTop, overLeft + width, besideTop + besideHeight};
 }
 
-bool ShownRows::StartedAgain(const KeyHistory& history) const {
-    return history.clearCount() != clears_ || history.addedCount() < added_;
-}
-
-ShownRows::Change ShownRows::Update(const KeyHistory& history) {
-    Change change;
-    change.size = history.size();
-    change.anew = StartedAgain(history) || history.addedCount() - added_ > KeyHistory::kCapacity;
-    if (!change.anew)
-        change.dropped = DroppedSinceUpdate(history);
-    Reset(history);
-    return change;
-}
-
-void ShownRows::Reset(const KeyHistory& history) {
-    size_ = history.size();
-    added_ = history.addedCount();
-    clears_ = history.clearCount();
-}
-
-size_t ShownRows::DroppedSinceUpdate(const KeyHistory& history) const {
-    const uint64_t added = history.addedCount();
-    if (StartedAgain(history))
-        return size_;
-    const uint64_t dropped = size_ + (added - added_) - history.size();
-    return static_cast<size_t>(std::min<uint64_t>(dropped, size_));
-}
-
-std::optional<size_t> ShownRows::RecordOfRow(size_t row, const KeyHistory& history) const {
-    if (row >= size_)
-        return std::nullopt;
-    const size_t dropped = DroppedSinceUpdate(history);
-    if (row < dropped)
-        return std::nullopt;
-    const size_t record = row - dropped;
-    if (record >= history.size())
-        return std::nullopt;
-    return record;
-}
-
 } // namespace zintar

@@ -128,15 +128,29 @@ KeyRoute& KeyRouter::Join(const SeenKey& key, KeySource source) {
         pending_.pop_front();
         ++dropped_;
     }
-    if (key.up && generic != 0 && !down_[generic]) {
-        // A key-up whose key-down no view saw: the down went elsewhere before any view.
+    // A key-up whose key-down no view saw: the down went elsewhere before any view. Only a
+    // view of the keyboard tells that a key went up; a key message that the hook and Raw
+    // Input, gathering, did not see first was sent to the window by a program, with no key.
+    const bool keyboardView = source != KeySource::Window || sources_ == Bit(KeySource::Window);
+    if (key.up && keyboardView && generic != 0 && !down_[generic]) {
         KeyRoute lone{};
         lone.key = key;
         lone.key.up = false;
-        lone.heldModifiers = held & static_cast<uint8_t>(~ModifierOf(generic));
+        const uint8_t chord = releasing_ ? chord_ : 0;
+        lone.heldModifiers = (held | chord) & static_cast<uint8_t>(~ModifierOf(generic));
         lone.windowKeysBefore = windowKeys_;
+        lone.recordsBefore = recordsEnd_;
         lone.reason = LikelyNotDeliveredReason(generic, lone.heldModifiers, false);
         pending_.push_back(lone);
+    }
+    if (!key.up) {
+        releasing_ = false;
+    } else if (ModifierOf(generic) != 0 && down_[generic]) {
+        if (!releasing_)
+            chord_ = held;
+        releasing_ = true;
+    } else {
+        releasing_ = false; // a key went up after the modifiers: the chord is spent
     }
     down_[generic] = !key.up;
     KeyRoute route{};
@@ -144,6 +158,7 @@ KeyRoute& KeyRouter::Join(const SeenKey& key, KeySource source) {
     route.heldModifiers = held;
     route.seenBy = Bit(source);
     route.windowKeysBefore = windowKeys_;
+    route.recordsBefore = recordsEnd_;
     pending_.push_back(route);
     return pending_.back();
 }
@@ -168,6 +183,7 @@ void KeyRouter::Add(const WindowKeyEvent& event) {
     route.delivered = true;
     route.record = event.record;
     ++windowKeys_;
+    recordsEnd_ = event.record + 1;
 }
 
 bool KeyRouter::Settled(const KeyRoute& route, uint32_t nowMs) const {
@@ -177,11 +193,29 @@ bool KeyRouter::Settled(const KeyRoute& route, uint32_t nowMs) const {
     return waited >= kDeliveryWaitMs && waited < kAheadOfNow;
 }
 
+// Where a row of its own goes for the route just taken: before the record of the next key
+// that the window received. The hook runs ahead of the window's messages, so what the window
+// had received when the route was made says little; a key not yet received goes after every
+// record so far.
+uint64_t KeyRouter::RecordAfter() const {
+    constexpr size_t kLookAhead = 64; // a key-down the window gets comes within a few routes
+    size_t looked = 0;
+    for (const KeyRoute& later : pending_) {
+        if (later.delivered)
+            return later.record;
+        if (++looked == kLookAhead)
+            break;
+    }
+    return recordsEnd_;
+}
+
 std::vector<KeyRoute> KeyRouter::Take(uint32_t nowMs) {
     std::vector<KeyRoute> settled;
     while (!pending_.empty() && Settled(pending_.front(), nowMs)) {
         KeyRoute route = pending_.front();
         pending_.pop_front();
+        if (!route.delivered)
+            route.recordsBefore = RecordAfter();
         if (!route.delivered && route.seenBy != 0 && route.reason == NotDeliveredReason::None)
             route.reason =
                 LikelyNotDeliveredReason(route.key.virtualKey, route.heldModifiers, route.key.up);
@@ -193,6 +227,7 @@ std::vector<KeyRoute> KeyRouter::Take(uint32_t nowMs) {
 void KeyRouter::Clear() {
     pending_.clear();
     down_.fill(false);
+    releasing_ = false;
 }
 
 } // namespace zintar

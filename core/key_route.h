@@ -67,7 +67,9 @@ struct KeyRoute {
     uint64_t device;            // Raw Input's device handle value
     bool delivered;             // the window received its key message
     uint64_t record;            // delivered: the window's KeyHistory record
-    uint64_t windowKeysBefore;  // window key messages fed before it: where a row of its own goes
+    uint64_t windowKeysBefore;  // window key messages fed before it
+    uint64_t recordsBefore;     // not delivered: a row of its own goes before the record of
+                                // this number, the next key the window received
     NotDeliveredReason reason;
 };
 
@@ -121,11 +123,18 @@ class KeyRouter {
   private:
     KeyRoute& Join(const SeenKey& key, KeySource source);
     bool Settled(const KeyRoute& route, uint32_t nowMs) const;
+    uint64_t RecordAfter() const;
 
     std::deque<KeyRoute> pending_;
     std::array<bool, 256> down_{};
     KeySourceMask sources_ = Bit(KeySource::Window);
     uint64_t windowKeys_ = 0;
+    uint64_t recordsEnd_ = 0;
+    // The modifiers held just before the latest run of modifier releases with no key pressed
+    // since: a key-up that comes alone after its modifiers went up (a hotkey's key, whose
+    // key-down the owner took) belongs to the combination that was held, not to none.
+    uint8_t chord_ = 0;
+    bool releasing_ = false;
     uint64_t dropped_ = 0;
 };
 

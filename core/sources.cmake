@@ -14,6 +14,7 @@ set(ZINTAR_CORE_SOURCES
     key_names.cpp
     key_route.cpp
     key_route_text.cpp
+    key_rows.cpp
     logical_key.cpp
     physical_key.cpp
     picture_scale.cpp

@@ -39,6 +39,8 @@ HoverSpot SpotOf(Control id) {
 } // namespace
 
 LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (const std::optional<LRESULT> answer = routeWatch_.Message(msg, wp, lp))
+        return *answer;
     switch (msg) {
     case WM_NCCREATE:
         hwnd_ = hwnd;
@@ -95,9 +97,15 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_ACTIVATE:
         OnActivate(LOWORD(wp) != WA_INACTIVE);
+        routeWatch_.OnForeground(
+            KeyRouteWatch::ZintarInFront(LOWORD(wp) != WA_INACTIVE, reinterpret_cast<HWND>(lp)));
         return 0;
+    case WM_ACTIVATEAPP: // also when the key history window gives the activation away
+        routeWatch_.OnForeground(wp != FALSE);
+        break;
     case WM_DESTROY:
         SetHoverTimer(false);
+        routeWatch_.OnForeground(false);
         if (endsProgram_)
             PostQuitMessage(0);
         return 0;
@@ -221,8 +229,10 @@ void MainWindow::OnCaptureCharacter(std::optional<wchar_t> character) {
 
 // The history window, if open, shows the new row a moment later.
 void MainWindow::OnKeyMessage(const KeyMessageInput& message) {
-    if (keyHistory_.Add(message))
+    const bool added = keyHistory_.Add(message) != nullptr;
+    if (added)
         historyWindow_.OnRecordsAdded();
+    routeWatch_.OnKeyMessage(message, added);
 }
 
 void MainWindow::OnCodeEntered(CodeBox box, int16_t code) {

@@ -7,6 +7,7 @@
 #include "core/captions.h"
 #include "core/key_history_text.h"
 #include "core/key_names.h"
+#include "core/key_route_text.h"
 #include "platform/clipboard.h"
 #include "platform/dpi.h"
 #include "ui/layout.h"
@@ -29,6 +30,12 @@ constexpr std::array<KeyEventRecord, 3> kWideRecords{{
     {99999, 0x1F600, KeyMessage::DeadChar, 0, 0x53, true, true, 65535, KeySide::None, 0,
      kModifierShift | kModifierCtrl | kModifierAlt, 255},
 }};
+
+// The widest route cells: a key that went elsewhere for the longest reason, seen by every
+// view, from a device named with a vendor and a product.
+constexpr KeyRoute kWideRoute{{VK_F9, 0x43, false, false, 0}, 0, kAllKeySources, true, false, 0,
+                              true, 1, false, 0, 0, 0, NotDeliveredReason::KeyUpOnly};
+constexpr std::wstring_view kWideDeviceName = L"\\\\?\\HID#VID_FFFF&PID_FFFF#0";
 
 } // namespace
 
@@ -58,6 +65,8 @@ void HistoryList::FitColumns() {
         int width = list_.TextWidth(std::wstring(HistoryColumnTitle(column, language_)));
         for (const KeyEventRecord& record : kWideRecords)
             width = std::max(width, list_.TextWidth(HistoryCellText(record, column, language_)));
+        width = std::max(width, list_.TextWidth(RouteCellText(&kWideRoute, column, language_,
+                                                              kWideDeviceName)));
         list_.SetColumnWidth(c, width + padding);
     }
 }
@@ -72,47 +81,46 @@ void HistoryList::Resize(int width, int height) {
 
 void HistoryList::ShowAllRows() {
     list_.ClearSelectionAndFocus();
-    shown_.Reset(history_);
-    list_.SetRowCount(shown_.size(), false);
-    if (shown_.size() > 0)
-        list_.ScrollIntoView(shown_.size() - 1);
+    rows_.Reset();
+    list_.SetRowCount(rows_.shownCount(), false);
+    if (rows_.shownCount() > 0)
+        list_.ScrollIntoView(rows_.shownCount() - 1);
 }
 
+// Rows that dropped off the top or had rows come in above them stand at other indexes now;
+// the selection and the focus move with their rows, and leave with those that dropped.
 void HistoryList::ShowNewRows() {
-    const size_t before = shown_.size();
-    const ShownRows::Change change = shown_.Update(history_);
-    if (change.anew) {
-        ShowAllRows();
-        return;
-    }
-    if (change.size != before)
-        list_.SetRowCount(change.size, true);
-    if (change.dropped > 0)
-        KeepSelectionOnRecords(change.dropped);
-    if (change.size > 0)
-        list_.ScrollIntoView(change.size - 1);
-    // Every row shown now holds the record that stood below it.
-    if (change.dropped > 0)
-        if (const auto rows = list_.RowsInView(change.size))
-            list_.RepaintRows(rows->first, rows->second);
-}
-
-// Once the oldest records drop, every record moves up by as many rows; the selection and the
-// focus move with their records, and leave with those that dropped.
-void HistoryList::KeepSelectionOnRecords(size_t dropped) {
+    rows_.Follow(); // where the shown rows stand now, before they are taken as the new ones
+    const size_t before = rows_.shownCount();
     const std::optional<size_t> focused = list_.FocusedRow();
     const std::optional<size_t> mark = list_.SelectionMark();
     const std::vector<size_t> selected = list_.SelectedRows(SIZE_MAX);
-    if (selected.empty() && !focused)
-        return;
-    list_.ClearSelectionAndFocus();
+    const auto now = [this](std::optional<size_t> row) {
+        return row ? rows_.IndexNow(*row) : std::nullopt;
+    };
+    std::vector<size_t> selectedNow;
     for (size_t row : selected)
-        if (row >= dropped)
-            list_.Select(row - dropped, true);
-    if (focused && *focused >= dropped)
-        list_.Focus(*focused - dropped);
-    list_.SetSelectionMark(mark && *mark >= dropped ? std::optional<size_t>(*mark - dropped)
-                                                     : std::nullopt);
+        if (const std::optional<size_t> index = rows_.IndexNow(row))
+            selectedNow.push_back(*index);
+    const std::optional<size_t> focusedNow = now(focused), markNow = now(mark);
+
+    const KeyRows::Change change = rows_.Update();
+    if (change.size != before)
+        list_.SetRowCount(change.size, true);
+    if (change.moved && (!selected.empty() || focused)) {
+        list_.ClearSelectionAndFocus();
+        for (size_t row : selectedNow)
+            list_.Select(row, true);
+        if (focusedNow)
+            list_.Focus(*focusedNow);
+        list_.SetSelectionMark(markNow);
+    }
+    if (change.size > 0)
+        list_.ScrollIntoView(change.size - 1);
+    // Every row shown now may hold another row than it painted, or new route cells.
+    if (change.moved || change.changed)
+        if (const auto rows = list_.RowsInView(change.size))
+            list_.RepaintRows(rows->first, rows->second);
 }
 
 LRESULT HistoryList::OnNotify(const NMHDR& header) {
@@ -124,12 +132,9 @@ LRESULT HistoryList::OnNotify(const NMHDR& header) {
     if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0)
         return 0;
     std::wstring text;
-    const std::optional<size_t> record =
-        item.iItem >= 0 ? shown_.RecordOfRow(static_cast<size_t>(item.iItem), history_)
-                        : std::nullopt;
-    if (record && item.iSubItem >= 0 && item.iSubItem < kHistoryColumnCount)
-        text = HistoryCellText(history_.at(*record), static_cast<HistoryColumn>(item.iSubItem),
-                               language_);
+    if (item.iItem >= 0 && item.iSubItem >= 0 && item.iSubItem < kHistoryColumnCount)
+        text = rows_.CellText(static_cast<size_t>(item.iItem),
+                              static_cast<HistoryColumn>(item.iSubItem), language_);
     const size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax) - 1);
     std::wmemcpy(item.pszText, text.data(), length);
     item.pszText[length] = L'\0';
@@ -137,13 +142,13 @@ LRESULT HistoryList::OnNotify(const NMHDR& header) {
 }
 
 void HistoryList::CopySelection(HWND owner) const {
-    const std::vector<size_t> rows = list_.SelectedRows(shown_.size());
+    const std::vector<size_t> rows = list_.SelectedRows(rows_.shownCount());
     if (!rows.empty())
-        win32::PutClipboardText(owner, HistoryCopyText(history_, rows, language_));
+        win32::PutClipboardText(owner, rows_.CopyText(rows, language_));
 }
 
 void HistoryList::SelectAll() {
-    if (shown_.size() > 0)
+    if (rows_.shownCount() > 0)
         list_.Select(std::nullopt, true);
 }
 

@@ -1,11 +1,12 @@
 #pragma once
-// The key history's list: one virtual row per record, each cell's text asked of the core when
-// the list paints it. The rows keep standing for their records while the history moves on,
-// until the list is brought up to date.
+// The key history's list: one virtual row per record or key that went elsewhere (core/
+// key_rows.h), each cell's text asked of the core when the list paints it. The rows keep
+// standing for what they showed while the history moves on, until the list is brought up to
+// date.
 #include <windows.h>
 
-#include "core/history_view.h"
 #include "core/key_event.h"
+#include "core/key_rows.h"
 #include "core/language.h"
 #include "platform/list_view.h"
 
@@ -13,7 +14,7 @@ namespace zintar {
 
 class HistoryList {
   public:
-    explicit HistoryList(KeyHistory& history) : history_(history) {}
+    HistoryList(KeyHistory& history, KeyRows& rows) : history_(history), rows_(rows) {}
 
     bool Create(HWND parent, HINSTANCE instance);
     HWND hwnd() const { return list_.hwnd(); }
@@ -27,14 +28,14 @@ class HistoryList {
 
     // Every row anew, nothing selected, the newest in view.
     void ShowAllRows();
-    // The records added since the last update become rows, the newest in view; the selection
-    // stays on its records.
+    // The records and routes added since the last update become rows, the newest in view; the
+    // selection stays on its rows.
     void ShowNewRows();
 
     // The list's own notices: cell texts, and no search by typing. 0 for anything else.
     LRESULT OnNotify(const NMHDR& header);
 
-    size_t rowCount() const { return shown_.size(); }
+    size_t rowCount() const { return rows_.shownCount(); }
     bool HasSelection() const { return list_.SelectedCount() > 0; }
     POINT MenuPoint() const { return list_.MenuPoint(); }
     // The selected rows with a header line on the clipboard; nothing selected keeps the
@@ -45,12 +46,11 @@ class HistoryList {
 
   private:
     void FitColumns();
-    void KeepSelectionOnRecords(size_t dropped);
 
     KeyHistory& history_;
     Language language_ = Language::English;
     win32::ListView list_;
-    ShownRows shown_;
+    KeyRows& rows_;
 };
 
 } // namespace zintar

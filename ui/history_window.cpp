@@ -60,7 +60,7 @@ PixelRect PixelRectOf(const RECT& r) {
 
 } // namespace
 
-HistoryWindow::HistoryWindow(KeyHistory& history) : list_(history) {}
+HistoryWindow::HistoryWindow(KeyHistory& history, KeyRows& rows) : list_(history, rows) {}
 
 HistoryWindow::~HistoryWindow() {
     if (hwnd_)

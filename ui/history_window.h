@@ -18,7 +18,7 @@ class HistoryWindow {
     // Commands of the list's menu; the keys Ctrl+C, Ctrl+A and Delete run the same ones.
     enum Command : UINT { kCopy = 1, kSelectAll = 2, kClear = 3 };
 
-    explicit HistoryWindow(KeyHistory& history);
+    HistoryWindow(KeyHistory& history, KeyRows& rows);
     ~HistoryWindow();
     HistoryWindow(const HistoryWindow&) = delete;
     HistoryWindow& operator=(const HistoryWindow&) = delete;

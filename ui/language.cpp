@@ -65,7 +65,8 @@ void MainWindow::OnMenuCommand(MenuCommand command) {
     case MenuCommand::KeyHistory:
         // Beside the main window, which keeps the activation: the keys pressed next still go
         // to the capture box, and their rows arrive in the list as they are pressed.
-        historyWindow_.Open(instance_, hwnd_);
+        if (historyWindow_.Open(instance_, hwnd_))
+            routeWatch_.Start(hwnd_, control(Control::CaptureBox));
         break;
     case MenuCommand::None:
         break;

@@ -13,6 +13,7 @@
 #include "core/conversion.h"
 #include "core/hover.h"
 #include "core/key_event.h"
+#include "core/key_rows.h"
 #include "core/language.h"
 #include "platform/ansi_code_page.h"
 #include "platform/scoped_handles.h"
@@ -22,6 +23,7 @@
 #include "ui/control_events.h"
 #include "ui/fonts.h"
 #include "ui/history_window.h"
+#include "ui/key_route_watch.h"
 #include "ui/label.h"
 #include "ui/layout.h"
 #include "ui/platform_seams.h"
@@ -117,7 +119,10 @@ class MainWindow : private ControlEvents {
     // Every key message of the capture box, kept whether or not its window is open: the ring
     // never allocates, and the window shows the past keys when it opens.
     KeyHistory keyHistory_;
-    HistoryWindow historyWindow_{keyHistory_};
+    KeyRows keyRows_{keyHistory_};
+    HistoryWindow historyWindow_{keyHistory_, keyRows_};
+    // Where the keys went, from the first opening of the history window on.
+    KeyRouteWatch routeWatch_{keyHistory_, keyRows_, historyWindow_};
 };
 
 } // namespace zintar

@@ -1,4 +1,4 @@
-// Where the key history opens, and which record a row stands for as the history moves on.
+// Where the key history opens.
 #include "core/history_view.h"
 
 #include <gtest/gtest.h>
@@ -37,49 +37,6 @@ TEST(PlaceKeyHistory, BesideWhereThereIsRoomElseBelowOrOverTheFreerSide) {
         EXPECT_EQ(got, c.expected) << c.what << ": " << got.left << "," << got.top << ","
                                    << got.right << "," << got.bottom;
     }
-}
-
-KeyMessageInput KeyUp(uint32_t key) {
-    return {KeyMessage::KeyUp, key, 0xC0000001u, 0, 0, kNoAnsiCode};
-}
-
-TEST(ShownRows, RowsKeepTheirRecordsUntilTheUpdateThenMoveUpByWhatDropped) {
-    KeyHistory history;
-    ShownRows rows;
-    for (uint32_t k = 0; k < KeyHistory::kCapacity; ++k)
-        history.Add(KeyUp(k % 200));
-    ShownRows::Change change = rows.Update(history);
-    EXPECT_FALSE(change.anew);
-    EXPECT_EQ(change.size, KeyHistory::kCapacity);
-    EXPECT_EQ(change.dropped, 0u);
-
-    history.Add(KeyUp(7));
-    history.Add(KeyUp(8));
-    // Before the update: the two oldest rows lost their records, row 2 still shows record 0
-    // of the history as it is now (the record it showed all along).
-    EXPECT_EQ(rows.RecordOfRow(1, history), std::nullopt);
-    EXPECT_EQ(rows.RecordOfRow(2, history), 0u);
-    EXPECT_EQ(rows.RecordOfRow(KeyHistory::kCapacity, history), std::nullopt) << "past the rows";
-    change = rows.Update(history);
-    EXPECT_FALSE(change.anew);
-    EXPECT_EQ(change.dropped, 2u);
-    EXPECT_EQ(rows.RecordOfRow(999, history), 999u);
-    EXPECT_EQ(history.at(999).virtualKey, 8);
-}
-
-TEST(ShownRows, AClearedHistoryOrMoreThanItKeepsIsShownAnew) {
-    KeyHistory history;
-    ShownRows rows;
-    history.Add(KeyUp(1));
-    rows.Update(history);
-    history.Clear();
-    history.Add(KeyUp(2));
-    EXPECT_EQ(rows.RecordOfRow(0, history), std::nullopt) << "the row's record is gone";
-    EXPECT_TRUE(rows.Update(history).anew);
-    for (size_t i = 0; i <= KeyHistory::kCapacity; ++i)
-        history.Add(KeyUp(3));
-    EXPECT_TRUE(rows.Update(history).anew);
-    EXPECT_EQ(rows.size(), KeyHistory::kCapacity);
 }
 
 } // namespace

@@ -6,5 +6,6 @@ function(zintar_add_key_route_tests target)
         ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/key_route_test.cpp
         ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/input_device_name_test.cpp
         ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/reserved_shortcuts_test.cpp
-        ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/key_route_text_test.cpp)
+        ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/key_route_text_test.cpp
+        ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/key_rows_test.cpp)
 endfunction()

@@ -146,6 +146,62 @@ TEST(KeyRouter, ALoneKeyUpBringsTheKeyDownThatWentElsewhere) {
     EXPECT_EQ(ReasonAfterProbe(down.reason, HotkeyAnswer::Free), NotDeliveredReason::None);
     EXPECT_TRUE(routes[3].delivered);
     EXPECT_TRUE(routes[3].key.up);
+    EXPECT_EQ(down.recordsBefore, 2u) << "its row goes before the key-up's record";
+}
+
+TEST(KeyRouter, AKeyThatWentElsewhereGoesBeforeTheNextKeyTheWindowReceived) {
+    KeyRouter router;
+    router.SetSources(Bit(KeySource::Window) | Bit(KeySource::Hook));
+    // The hook runs ahead of the window's messages: it has seen the whole press before the
+    // window's first message.
+    router.Add(Hook(kCtrl, 0x1D, false, 10));
+    router.Add(Hook(kAlt, 0x38, false, 11));
+    router.Add(Hook(kCtrl, 0x1D, true, 12));
+    router.Add(Hook(kAlt, 0x38, true, 13));
+    router.Add(Hook(kF9, 0x43, true, 14));
+    router.Add(Window(kCtrl, 0x1D, false, 10, 7));
+    router.Add(Window(kAlt, 0x38, false, 11, 8));
+    router.Add(Window(kCtrl, 0x1D, true, 12, 9));
+    router.Add(Window(kAlt, 0x38, true, 13, 10));
+    auto routes = router.Take(13);
+    ASSERT_EQ(routes.size(), 5u);
+    EXPECT_FALSE(routes[4].delivered);
+    EXPECT_EQ(routes[4].recordsBefore, 11u) << "after the Alt key-up, the last received";
+    router.Add(Window(kF9, 0x43, true, 14, 11));
+    routes = router.Take(14);
+    ASSERT_EQ(routes.size(), 1u);
+}
+
+TEST(KeyRouter, AKeyUpSentOnlyToTheWindowBringsNoKeyDown) {
+    KeyRouter router;
+    router.SetSources(kAll);
+    router.Add(Window(kA, 0x1E, true, 10, 0));
+    const auto routes = router.Take(10 + kWait);
+    ASSERT_EQ(routes.size(), 1u);
+    EXPECT_TRUE(routes[0].delivered);
+}
+
+TEST(KeyRouter, ALoneKeyUpAfterItsModifiersWentUpKeepsTheCombinationThatWasHeld) {
+    KeyRouter router;
+    // As Wine delivers a hotkey of another program: its key-up after the modifiers' key-ups.
+    router.Add(Window(kCtrl, 0x1D, false, 10, 0));
+    router.Add(Window(kAlt, 0x38, false, 11, 1));
+    router.Add(Window(kCtrl, 0x1D, true, 40, 2));
+    router.Add(Window(kAlt, 0x38, true, 41, 3));
+    router.Add(Window(kF9, 0x43, true, 42, 4));
+    // Then a plain F9 whose up also comes alone: Ctrl and Alt are spent.
+    router.Add(Window(kCtrl, 0x1D, false, 50, 5));
+    router.Add(Window(kCtrl, 0x1D, true, 51, 6));
+    router.Add(Window(kA, 0x1E, false, 52, 7));
+    router.Add(Window(kA, 0x1E, true, 53, 8));
+    router.Add(Window(kF9, 0x43, true, 54, 9));
+    const auto routes = router.Take(54);
+    ASSERT_EQ(routes.size(), 12u);
+    EXPECT_FALSE(routes[4].delivered);
+    EXPECT_EQ(routes[4].heldModifiers, kHotkeyCtrl | kHotkeyAlt);
+    EXPECT_EQ(routes[4].recordsBefore, 4u);
+    EXPECT_FALSE(routes[10].delivered);
+    EXPECT_EQ(routes[10].heldModifiers, 0);
 }
 
 TEST(KeyRouter, PrintScreenDownIsKnownToComeOnlyAsKeyUp) {

@@ -1,0 +1,76 @@
+#pragma once
+// Where the capture box's keys go: the low-level hook, Raw Input and the capture box's own
+// key messages matched by the core's router, the settled routes handed to the key history's
+// rows, and a hotkey probe for each key that went elsewhere for no known reason. Nothing is
+// installed before the key history window first opens, and then only while a Zintar window
+// is in front: the hook would see other programs' keys, and Zintar records none of them.
+#include <windows.h>
+
+#include <optional>
+#include <vector>
+
+#include "core/key_event.h"
+#include "core/key_route.h"
+#include "core/key_rows.h"
+#include "platform/keyboard_hook.h"
+#include "platform/raw_keyboard.h"
+
+namespace zintar {
+
+class HistoryWindow;
+
+class KeyRouteWatch {
+  public:
+    // The hook's notice that events wait, and the timer that settles routes whose views
+    // did not all come.
+    static constexpr UINT kHookMessage = WM_APP + 0x20;
+    static constexpr UINT_PTR kTimerId = 0x20;
+
+    KeyRouteWatch(const KeyHistory& history, KeyRows& rows, HistoryWindow& historyWindow)
+        : history_(history), rows_(rows), historyWindow_(historyWindow) {}
+    ~KeyRouteWatch() { StopGathering(); }
+    KeyRouteWatch(const KeyRouteWatch&) = delete;
+    KeyRouteWatch& operator=(const KeyRouteWatch&) = delete;
+
+    // The key history window opened: from now on the views gather while Zintar is in front.
+    // window receives the hook's notices, WM_INPUT and the timer; captureBox is the control
+    // whose key messages are the window's view.
+    void Start(HWND window, HWND captureBox);
+    // Whether a Zintar window is the foreground window now.
+    void OnForeground(bool zintarInFront);
+    // From WM_ACTIVATE: whether Zintar stays in front, given the window that takes or gives
+    // the activation.
+    static bool ZintarInFront(bool active, HWND other);
+
+    // WM_INPUT, the hook's notice and the timer; none for other messages. WM_INPUT still goes
+    // on to DefWindowProc, which frees the system's copy of the input.
+    std::optional<LRESULT> Message(UINT msg, WPARAM wp, LPARAM lp);
+    // Each key message of the capture box, after the history took it (added: it made a record).
+    void OnKeyMessage(const KeyMessageInput& message, bool added);
+
+    bool gathering() const { return gathering_; }
+    uint64_t lostCount() const { return hook_.lostCount() + router_.droppedCount(); }
+
+  private:
+    void Gather();
+    void StopGathering();
+    bool Typing() const;
+    void DrainHook();
+    void Settle(uint32_t nowMs);
+    void ProbeWaiting();
+
+    const KeyHistory& history_;
+    KeyRows& rows_;
+    HistoryWindow& historyWindow_;
+    KeyRouter router_;
+    KeyboardHook hook_;
+    RawDeviceCache devices_;
+    HWND window_ = nullptr, captureBox_ = nullptr;
+    bool started_ = false, gathering_ = false, rawInput_ = false, timer_ = false;
+    // Key rows of keys that went elsewhere for no known reason, probed once no key is down:
+    // registering a combination while its keys are held could take the press from its owner.
+    std::vector<KeyRows::Place> toProbe_;
+    std::vector<Shortcut> probeShortcuts_;
+};
+
+} // namespace zintar
