@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "core/captions.h"
 #include "core/reserved_shortcuts.h"
@@ -124,12 +125,19 @@ void KeyDetailsPane::ReadPlatformFacts(const KeyHistory& history) {
     const bool deadPending =
         history.size() > 0 && history.at(history.size() - 1).message == KeyMessage::DeadChar;
     if (!layoutRead_ && !deadPending) {
-        const LayoutIdentity layout = ReadActiveLayout();
-        facts_->layout = LayoutFacts{layout.klid, layout.name, layout.ansiCodePage,
-                                     layout.oemCodePage};
-        const KeyOnLayout typed = ReadKeyOnLayout(facts_->record.virtualKey, facts_->record.scanCode,
-                                                  GetKeyboardLayout(0));
-        facts_->typed = TypedFacts{typed.states, typed.compositions};
+        const HKL active = GetKeyboardLayout(0);
+        const KeyEventRecord& r = facts_->record;
+        if (!lastRead_ || lastRead_->layout != active || lastRead_->virtualKey != r.virtualKey ||
+            lastRead_->scanCode != r.scanCode) {
+            const LayoutIdentity layout = ReadActiveLayout();
+            KeyOnLayout typed = ReadKeyOnLayout(r.virtualKey, r.scanCode, active);
+            lastRead_ = LayoutRead{active, r.virtualKey, r.scanCode,
+                                   {layout.klid, layout.name, layout.ansiCodePage,
+                                    layout.oemCodePage},
+                                   {std::move(typed.states), std::move(typed.compositions)}};
+        }
+        facts_->layout = lastRead_->facts;
+        facts_->typed = lastRead_->typed;
         layoutRead_ = true;
     }
     // Registering a combination while its keys are held can take the press away from the

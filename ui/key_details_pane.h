@@ -50,6 +50,15 @@ class KeyDetailsPane {
     Language language_ = Language::English;
     std::optional<KeyDetailsFacts> facts_;
     bool layoutRead_ = false;
+    // The last layout read and the key it was for: a stream of one key (auto-repeat, a key
+    // pressed again) reads the layout once. What a key types depends on nothing else.
+    struct LayoutRead {
+        HKL layout;
+        uint8_t virtualKey, scanCode;
+        LayoutFacts facts;
+        TypedFacts typed;
+    };
+    std::optional<LayoutRead> lastRead_;
     // Which record is shown, as the history counts its records: it moves in the ring.
     uint64_t shownNumber_ = 0;
     uint64_t shownClears_ = 0;
