@@ -129,9 +129,14 @@ DetailLines KeyDetailLines(const KeyDetailsFacts& facts, Language language) {
 std::optional<size_t> DetailsRecord(const KeyHistory& history, std::optional<size_t> selected) {
     if (history.size() == 0)
         return std::nullopt;
-    size_t i = selected && *selected < history.size() ? *selected : history.size() - 1;
-    for (;; --i) {
-        if (!IsCharacterMessage(history.at(i).message))
+    const bool chosen = selected && *selected < history.size();
+    // Unselected, the newest key-down: its key-up comes after the modifiers are let go.
+    auto fits = [&](const KeyEventRecord& r) {
+        return chosen ? !IsCharacterMessage(r.message) : r.message == KeyMessage::KeyDown ||
+                                                             r.message == KeyMessage::SysKeyDown;
+    };
+    for (size_t i = chosen ? *selected : history.size() - 1;; --i) {
+        if (fits(history.at(i)))
             return i;
         if (i == 0)
             return std::nullopt;

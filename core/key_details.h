@@ -80,7 +80,8 @@ using DetailLines = std::array<DetailLine, kDetailRowCount>;
 DetailLines KeyDetailLines(const KeyDetailsFacts& facts, Language language);
 
 // The record the pane shows: the selected one if it is a key row, else the nearest key row
-// before it (the key that typed a character); with nothing selected the newest key row.
+// before it (the key that typed a character); with nothing selected the newest key-down,
+// which still carries the modifiers of its combination.
 // None when no key row is there.
 std::optional<size_t> DetailsRecord(const KeyHistory& history, std::optional<size_t> selected);
 

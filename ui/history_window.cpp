@@ -47,8 +47,10 @@ constexpr int kMinimumHeightTwips = 2250;
 constexpr LPARAM kFromKeyboard = -1; // WM_CONTEXTMENU's position when no pointer asked
 
 bool RegisterHistoryClass(HINSTANCE instance) {
-    return win32::EnsureWindowClass(win32::IconWindowClass(
-        instance, kHistoryWindowClass, &win32::WindowThunk<HistoryWindow>, IDI_ZINTAR));
+    WNDCLASSEXW wc = win32::IconWindowClass(instance, kHistoryWindowClass,
+                                            &win32::WindowThunk<HistoryWindow>, IDI_ZINTAR);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1); // between the pane's rows
+    return win32::EnsureWindowClass(wc);
 }
 
 PixelRect PixelRectOf(const RECT& r) {
@@ -172,7 +174,7 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
             // The pane keeps its width at the right; the list takes what is left.
             const int paneLeft = std::max(0, LOWORD(lp) - KeyDetailsPane::Width());
             list_.Resize(paneLeft, HIWORD(lp));
-            pane_.Place(paneLeft, HIWORD(lp));
+            pane_.Place(paneLeft);
         }
         return 0;
     case WM_SETFOCUS:

@@ -1,6 +1,5 @@
 #include "ui/key_details_pane.h"
 
-#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -75,20 +74,21 @@ int KeyDetailsPane::Width() {
     return TwipsToPixels(kPaneWidthTwips);
 }
 
-void KeyDetailsPane::Place(int left, int height) {
+void KeyDetailsPane::Place(int left) {
     if (!button_)
         return;
     const int margin = TwipsToPixels(kMarginTwips);
     const int row = TwipsToPixels(kRowHeightTwips);
     const int captionWidth = TwipsToPixels(kCaptionWidthTwips);
     const int valueWidth = Width() - captionWidth - 3 * margin;
-    int top = margin;
+    // The button first: in a low window the last rows are cut off, never the command.
+    MoveWindow(button_, left + margin, margin, TwipsToPixels(kButtonWidthTwips),
+               TwipsToPixels(kButtonHeightTwips), TRUE);
+    int top = 2 * margin + TwipsToPixels(kButtonHeightTwips);
     for (int i = 0; i < kDetailRowCount; ++i, top += row) {
         MoveWindow(captions_[i], left + margin, top, captionWidth, row, TRUE);
         MoveWindow(values_[i], left + 2 * margin + captionWidth, top, valueWidth, row, TRUE);
     }
-    MoveWindow(button_, left + margin, std::min(top + margin, height - TwipsToPixels(kButtonHeightTwips)),
-               TwipsToPixels(kButtonWidthTwips), TwipsToPixels(kButtonHeightTwips), TRUE);
 }
 
 void KeyDetailsPane::SetLanguage(Language language) {

@@ -28,7 +28,7 @@ class KeyDetailsPane {
 
     // The pane's width in pixels at the window's size; the list takes the rest.
     static int Width();
-    void Place(int left, int height);
+    void Place(int left);
     void SetLanguage(Language language);
 
     // Shows the history's record (none: an empty pane). A key not shown before has its

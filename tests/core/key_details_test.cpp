@@ -113,11 +113,13 @@ TEST(DetailsRecord, SelectedKeyRowElseTheKeyBeforeItElseTheNewestKey) {
     history.Add(Char(L'a', 0x1E)); // 2
     history.Add(Down(kF5, kF5Scan)); // 3
     history.Add(Char(L'b', 0x30)); // 4: typed from outside, no key-down of its own
-    EXPECT_EQ(DetailsRecord(history, std::nullopt), 3u);
+    history.Add({KeyMessage::KeyUp, kF5, 1u | (kF5Scan << 16) | (3u << 30), 0, 0, kNoAnsiCode}); // 5
+    EXPECT_EQ(DetailsRecord(history, std::nullopt), 3u) << "the key-down, not its key-up";
+    EXPECT_EQ(DetailsRecord(history, 5), 5u) << "a selected key-up stays";
     EXPECT_EQ(DetailsRecord(history, 1), 1u);
     EXPECT_EQ(DetailsRecord(history, 2), 1u);
     EXPECT_EQ(DetailsRecord(history, 0), std::nullopt);
-    EXPECT_EQ(DetailsRecord(history, 99), 3u); // a stale selection: the newest key
+    EXPECT_EQ(DetailsRecord(history, 99), 3u); // a stale selection: the newest key-down
 }
 
 TEST(ShortcutOfRecord, ModifiersInTheSystemsBits) {

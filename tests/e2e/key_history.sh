@@ -115,6 +115,14 @@ e2e_inspect
 e2e_expect_field lblSpec X
 e2e_expect_field Tchar x
 
+# The README's picture of the key details pane: the newest key, Ctrl+Shift+F5.
+e2e_keys ctrl+shift+F5
+sleep 0.4
+shots=$(dirname "$e2e_prefix")/screenshots
+mkdir -p "$shots"
+# Without a window manager the windows are the screen's only content: both of them.
+import -window root "$shots/zintar-key-details.png" || true
+
 # A key held down: one first key-down, auto-repeated key-downs, one key-up.
 xdotool keydown b
 sleep 1.5
