@@ -143,11 +143,19 @@ void KeyDetailsPane::ReadPlatformFacts(const KeyHistory& history) {
     // Registering a combination while its keys are held can take the press away from the
     // program that expects it.
     const std::optional<Shortcut> shortcut = ShortcutOfRecord(facts_->record);
-    if (shortcut && !facts_->shortcut && !AnyKeyDown()) {
-        facts_->shortcut = ProbeHotkey(parent_, *shortcut);
-        if (const auto reserved = FindReservedShortcut(*shortcut))
-            facts_->reservedBecause = reserved->what;
+    if (!shortcut || facts_->shortcut)
+        return;
+    const bool again = lastProbe_ && lastProbe_->shortcut.virtualKey == shortcut->virtualKey &&
+                       lastProbe_->shortcut.modifiers == shortcut->modifiers;
+    if (!again) {
+        if (AnyKeyDown())
+            return;
+        const auto reserved = FindReservedShortcut(*shortcut);
+        lastProbe_ = Probe{*shortcut, ProbeHotkey(parent_, *shortcut),
+                           reserved ? reserved->what : std::wstring_view()};
     }
+    facts_->shortcut = lastProbe_->answer;
+    facts_->reservedBecause = lastProbe_->reservedBecause;
 }
 
 void KeyDetailsPane::Write() {

@@ -59,6 +59,14 @@ class KeyDetailsPane {
         TypedFacts typed;
     };
     std::optional<LayoutRead> lastRead_;
+    // The last probe: the same combination again (a stream of one key) is not probed again,
+    // which would cost a look at every key's state and two registrations each time.
+    struct Probe {
+        Shortcut shortcut;
+        HotkeyAnswer answer;
+        std::wstring_view reservedBecause;
+    };
+    std::optional<Probe> lastProbe_;
     // Which record is shown, as the history counts its records: it moves in the ring.
     uint64_t shownNumber_ = 0;
     uint64_t shownClears_ = 0;
