@@ -10,6 +10,9 @@
 // the batch is paid for inside the time. The window is opened with the form's window menu
 // command, as a user would (WM_SYSCOMMAND, MainWindow::kKeyHistoryCommand).
 //
+// The open window's key details pane shows the newest key at each update, and reads its
+// layout and probes its shortcut for each new key, as with a user's typing.
+//
 // Two states of the list are measured: filling (fewer rows than the history keeps, each press
 // adds rows at the bottom) and full (each press drops the oldest rows, and every row shown
 // moves up by three).
@@ -176,6 +179,15 @@ int main(int argc, char** argv) {
     }
     setViews(false);
     SetShiftHeld(false);
+    // Every update of the open window also showed the newest key in the details pane, read
+    // its layout and probed its shortcut: that is inside the open figures.
+    wchar_t paneKey[64]{};
+    setOpen(true);
+    GetWindowTextW(history.pane().valueControl(zintar::DetailRow::VirtualKey), paneKey, 64);
+    if (paneKey[0] == L'\0') {
+        std::fprintf(stderr, "the key details pane showed no key\n");
+        return 1;
+    }
 
     std::printf("Key press with the key history: Shift+A (key-down, character, key-up) and its\n"
                 "painting, %d batches of %d presses, open and closed alternating\n",
@@ -187,5 +199,6 @@ int main(int argc, char** argv) {
                 viewsWork ? "" : "; NOT CONFIRMED: no route reached the list");
     Print("list full", views, "views off (us/press)", "views on (us/press)",
           "ratio on / off (medians)");
+    std::printf("\n  key details pane showing the newest key: %ls\n", paneKey);
     return 0;
 }

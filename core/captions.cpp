@@ -19,6 +19,9 @@ constexpr Captions kEnglish{
     .copy = L"Copy",
     .selectAll = L"Select all",
     .clear = L"Clear",
+    .copyAsCode = L"Copy as code",
+    .everyApi = L"Every API",
+    .columns = L"Columns",
 };
 
 constexpr Captions kHungarian{
@@ -32,6 +35,9 @@ constexpr Captions kHungarian{
     .copy = L"M\u00E1sol\u00E1s",
     .selectAll = L"Az \u00F6sszes kijel\u00F6l\u00E9se",
     .clear = L"T\u00F6rl\u00E9s",
+    .copyAsCode = L"M\u00E1sol\u00E1s k\u00F3dk\u00E9nt",
+    .everyApi = L"Minden API",
+    .columns = L"Oszlopok",
 };
 
 // The key history's texts.
@@ -163,6 +169,72 @@ std::wstring AccessibleName(Control control, Language language) {
     default:
         return {};
     }
+}
+
+} // namespace zintar
+
+namespace zintar {
+
+namespace {
+
+// In the order of DetailRow.
+constexpr std::array<Bilingual, kDetailRowCount> kDetailCaptions{{
+    {L"Virtual-key code", L"Virtu\u00E1lis billenty\u0171k\u00F3d"},
+    {L"Scan code", L"Letapogat\u00E1si k\u00F3d"},
+    {L"USB usage", L"USB-haszn\u00E1lat"},
+    {L"DOM code", L"DOM-k\u00F3d"},
+    {L"Linux evdev", L"Linux evdev"},
+    {L"XKB keycode", L"XKB billenty\u0171k\u00F3d"},
+    {L"macOS key code", L"macOS billenty\u0171k\u00F3d"},
+    {L"SDL scancode", L"SDL letapogat\u00E1si k\u00F3d"},
+    {L"WinForms Keys", L"WinForms Keys"},
+    {L"WPF Key", L"WPF Key"},
+    {L"DOM key", L"DOM-billenty\u0171"},
+    {L"Layout", L"Kioszt\u00E1s"},
+    {L"Code pages", L"K\u00F3dlapok"},
+    {L"Types plain", L"Alap\u00E1ll\u00E1sban"},
+    {L"With Shift", L"Shifttel"},
+    {L"With AltGr", L"AltGr-rel"},
+    {L"With Shift+AltGr", L"Shift+AltGr-rel"},
+    {L"With Caps Lock", L"Caps Lockkal"},
+    {L"Dead key", L"Holt billenty\u0171"},
+    {L"Shortcut", L"Billenty\u0171parancs"},
+}};
+
+// In the order of DetailValue.
+constexpr std::array<Bilingual, 4> kDetailValues{{
+    {L"nothing", L"semmi"},
+    {L"(dead)", L"(holt)"},
+    {L"a modifier alone", L"csak m\u00F3dos\u00EDt\u00F3"},
+    {L"checked once no key is down", L"ellen\u0151rz\u00E9s, ha nincs lenyomott billenty\u0171"},
+}};
+
+// In the order of HotkeyAnswer.
+constexpr std::array<Bilingual, 4> kHotkeyAnswers{{
+    {L"free", L"szabad"},
+    {L"taken by another program", L"egy m\u00E1sik program foglalja"},
+    {L"reserved by Windows", L"a Windows fenntartja"},
+    {L"unknown", L"ismeretlen"},
+}};
+
+template <size_t N, typename E>
+std::wstring_view Lookup(const std::array<Bilingual, N>& table, E value, Language language) {
+    const auto i = static_cast<size_t>(value);
+    return i < N ? table[i].In(language) : std::wstring_view();
+}
+
+} // namespace
+
+std::wstring_view DetailCaption(DetailRow row, Language language) {
+    return Lookup(kDetailCaptions, row, language);
+}
+
+std::wstring_view DetailValueText(DetailValue value, Language language) {
+    return Lookup(kDetailValues, value, language);
+}
+
+std::wstring_view HotkeyAnswerText(HotkeyAnswer answer, Language language) {
+    return Lookup(kHotkeyAnswers, answer, language);
 }
 
 } // namespace zintar

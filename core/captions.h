@@ -6,6 +6,8 @@
 
 #include "core/controls.h"
 #include "core/history_columns.h"
+#include "core/hotkey.h"
+#include "core/key_details.h"
 #include "core/key_event.h"
 #include "core/language.h"
 
@@ -24,6 +26,11 @@ struct Captions {
     std::wstring_view copy;
     std::wstring_view selectAll;
     std::wstring_view clear;
+    // Copy as code: the submenu, the pane's button and the submenu's item for every API;
+    // the header's menu of the columns.
+    std::wstring_view copyAsCode;
+    std::wstring_view everyApi;
+    std::wstring_view columns;
 };
 
 const Captions& CaptionsOf(Language language);
@@ -47,6 +54,12 @@ std::wstring_view HistoryColumnTitle(HistoryColumn column, Language language);
 std::wstring_view KeyMessageName(KeyMessage message, Language language);
 std::wstring_view YesNoText(bool yes, Language language);
 std::wstring_view SideName(KeySide side, Language language);
+
+// The key details pane: each row's caption, and the texts its values share.
+enum class DetailValue : uint8_t { Nothing, Dead, ModifierAlone, ProbeWaits };
+std::wstring_view DetailCaption(DetailRow row, Language language);
+std::wstring_view DetailValueText(DetailValue value, Language language);
+std::wstring_view HotkeyAnswerText(HotkeyAnswer answer, Language language);
 
 // "v1.2.1": each number in plain decimal.
 std::wstring VersionText(int major, int minor, int revision);

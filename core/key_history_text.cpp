@@ -169,22 +169,25 @@ std::wstring HistoryCellText(const KeyEventRecord& r, HistoryColumn column, Lang
 }
 
 std::wstring HistoryCopyText(const KeyHistory& history, const std::vector<size_t>& rows,
-                             Language language) {
+                             Language language, ColumnSet columns) {
     std::wstring text;
-    for (int c = 0; c < kHistoryColumnCount; ++c) {
-        if (c > 0)
-            text += L'\t';
-        text += HistoryColumnTitle(static_cast<HistoryColumn>(c), language);
-    }
+    auto line = [&](auto cellOf) {
+        bool first = true;
+        for (int c = 0; c < kHistoryColumnCount; ++c) {
+            if (!HasColumn(columns, c))
+                continue;
+            if (!first)
+                text += L'\t';
+            first = false;
+            text += cellOf(static_cast<HistoryColumn>(c));
+        }
+    };
+    line([&](HistoryColumn c) { return std::wstring(HistoryColumnTitle(c, language)); });
     for (size_t row : rows) {
         if (row >= history.size())
             continue;
         text += L"\r\n";
-        for (int c = 0; c < kHistoryColumnCount; ++c) {
-            if (c > 0)
-                text += L'\t';
-            text += HistoryCellText(history.at(row), static_cast<HistoryColumn>(c), language);
-        }
+        line([&](HistoryColumn c) { return HistoryCellText(history.at(row), c, language); });
     }
     return text;
 }

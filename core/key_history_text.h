@@ -17,10 +17,19 @@ namespace zintar {
 // Key columns are empty on character rows and character columns on key rows.
 std::wstring HistoryCellText(const KeyEventRecord& record, HistoryColumn column, Language language);
 
+// Which columns a copy holds: bit c for column c.
+using ColumnSet = uint32_t;
+static_assert(kHistoryColumnCount <= 32);
+constexpr ColumnSet kAllColumns =
+    kHistoryColumnCount == 32 ? ~ColumnSet{0} : (ColumnSet{1} << kHistoryColumnCount) - 1;
+constexpr bool HasColumn(ColumnSet set, int column) {
+    return column >= 0 && column < kHistoryColumnCount && ((set >> column) & 1) != 0;
+}
+
 // A header line of the column titles, then one line per row index in the order given, cells
 // separated by tabs and lines by "\r\n", without a line end after the last. Indexes outside
-// the history are left out.
+// the history are left out, and so are the columns outside `columns`.
 std::wstring HistoryCopyText(const KeyHistory& history, const std::vector<size_t>& rows,
-                             Language language);
+                             Language language, ColumnSet columns = kAllColumns);
 
 } // namespace zintar

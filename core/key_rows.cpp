@@ -136,19 +136,34 @@ std::wstring KeyRows::CellText(size_t shownRow, HistoryColumn column, Language l
                            language);
 }
 
-std::wstring KeyRows::CopyText(const std::vector<size_t>& shownRows, Language language) const {
-    std::wstring text = HistoryCopyText(history_, {}, language); // the titles
+std::wstring KeyRows::CopyText(const std::vector<size_t>& shownRows, Language language,
+                              ColumnSet columns) const {
+    std::wstring text = HistoryCopyText(history_, {}, language, columns); // the titles
     for (size_t shown : shownRows) {
         if (!ShownRow(shown))
             continue;
         text += L"\r\n";
+        bool first = true;
         for (int c = 0; c < kHistoryColumnCount; ++c) {
-            if (c > 0)
+            if (!HasColumn(columns, c))
+                continue;
+            if (!first)
                 text += L'\t';
+            first = false;
             text += CellText(shown, static_cast<HistoryColumn>(c), language);
         }
     }
     return text;
+}
+
+std::optional<size_t> KeyRows::RecordOfShownRow(size_t shownRow) const {
+    const Row* row = ShownRow(shownRow);
+    if (!row || !row->IsRecord())
+        return std::nullopt;
+    const uint64_t first = history_.addedCount() - history_.size();
+    if (row->place.record < first || row->place.record - first >= history_.size())
+        return std::nullopt;
+    return static_cast<size_t>(row->place.record - first);
 }
 
 } // namespace zintar

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/history_columns.h"
+#include "core/key_history_text.h"
 #include "core/key_event.h"
 #include "core/key_route.h"
 #include "core/language.h"
@@ -74,7 +75,12 @@ class KeyRows {
     std::wstring CellText(size_t shownRow, HistoryColumn column, Language language) const;
     // The column titles, then one tab-separated line per shown row given, as the list shows
     // them; rows that left are left out.
-    std::wstring CopyText(const std::vector<size_t>& shownRows, Language language) const;
+    // Hidden columns are left out.
+    std::wstring CopyText(const std::vector<size_t>& shownRows, Language language,
+                          ColumnSet columns = kAllColumns) const;
+    // The history index of the record a shown row stands for; none for a row of a key that
+    // went elsewhere, past the shown rows, or that has left.
+    std::optional<size_t> RecordOfShownRow(size_t shownRow) const;
 
   private:
     std::optional<size_t> IndexOf(Place place) const;

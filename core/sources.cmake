@@ -5,6 +5,7 @@ set(ZINTAR_CORE_SOURCES
     code_box.cpp
     conversion.cpp
     copy_as_code.cpp
+    key_details.cpp
     hex_text.cpp
     history_view.cpp
     hover.cpp

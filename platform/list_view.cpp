@@ -108,6 +108,10 @@ std::optional<size_t> ListView::NextRow(std::optional<size_t> after, UINT flags)
     return static_cast<size_t>(row);
 }
 
+HWND ListView::Header() const {
+    return reinterpret_cast<HWND>(SendMessageW(list_, LVM_GETHEADER, 0, 0));
+}
+
 std::vector<size_t> ListView::SelectedRows(size_t rowCount) const {
     std::vector<size_t> rows;
     for (std::optional<size_t> row = NextRow(std::nullopt, LVNI_SELECTED); row;

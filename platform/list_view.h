@@ -43,9 +43,12 @@ class ListView {
     void ClearSelectionAndFocus();
     std::vector<size_t> SelectedRows(size_t rowCount) const;
     size_t SelectedCount() const;
+    std::optional<size_t> FirstSelectedRow() const { return NextRow(std::nullopt, LVNI_SELECTED); }
     std::optional<size_t> FocusedRow() const;
     std::optional<size_t> SelectionMark() const;
     void SetSelectionMark(std::optional<size_t> row);
+    // The column titles' control, whose right click chooses the columns.
+    HWND Header() const;
     // The focused row's bottom-left corner in screen coordinates, or the list's top-left one.
     POINT MenuPoint() const;
 

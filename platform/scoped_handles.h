@@ -104,6 +104,12 @@ class ScopedMenu {
     ScopedMenu(const ScopedMenu&) = delete;
     ScopedMenu& operator=(const ScopedMenu&) = delete;
     HMENU get() const { return menu_; }
+    // Hands the menu to a parent menu, which destroys it with itself.
+    HMENU release() {
+        HMENU menu = menu_;
+        menu_ = nullptr;
+        return menu;
+    }
 
   private:
     HMENU menu_;

@@ -62,6 +62,10 @@ void HistoryList::FitColumns() {
     const int padding = TwipsToPixels(kColumnPaddingTwips, win32::WindowDpi(list_.hwnd()));
     for (int c = 0; c < kHistoryColumnCount; ++c) {
         const auto column = static_cast<HistoryColumn>(c);
+        if (!HasColumn(shownColumns_, c)) {
+            list_.SetColumnWidth(c, 0);
+            continue;
+        }
         int width = list_.TextWidth(std::wstring(HistoryColumnTitle(column, language_)));
         for (const KeyEventRecord& record : kWideRecords)
             width = std::max(width, list_.TextWidth(HistoryCellText(record, column, language_)));
@@ -69,6 +73,19 @@ void HistoryList::FitColumns() {
                                                               kWideDeviceName)));
         list_.SetColumnWidth(c, width + padding);
     }
+}
+
+void HistoryList::ShowColumn(int column, bool shown) {
+    if (column < 0 || column >= kHistoryColumnCount)
+        return;
+    const ColumnSet bit = ColumnSet{1} << column;
+    shownColumns_ = shown ? shownColumns_ | bit : shownColumns_ & ~bit;
+    FitColumns();
+}
+
+std::optional<size_t> HistoryList::SelectedRecord() const {
+    const std::optional<size_t> row = list_.FirstSelectedRow();
+    return row ? rows_.RecordOfShownRow(*row) : std::nullopt;
 }
 
 void HistoryList::Resize(int width, int height) {
@@ -144,7 +161,7 @@ LRESULT HistoryList::OnNotify(const NMHDR& header) {
 void HistoryList::CopySelection(HWND owner) const {
     const std::vector<size_t> rows = list_.SelectedRows(rows_.shownCount());
     if (!rows.empty())
-        win32::PutClipboardText(owner, rows_.CopyText(rows, language_));
+        win32::PutClipboardText(owner, rows_.CopyText(rows, language_, shownColumns_));
 }
 
 void HistoryList::SelectAll() {

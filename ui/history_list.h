@@ -5,6 +5,7 @@
 // date.
 #include <windows.h>
 
+#include "core/key_history_text.h"
 #include "core/key_event.h"
 #include "core/key_rows.h"
 #include "core/language.h"
@@ -23,8 +24,13 @@ class HistoryList {
 
     // Column titles and cell texts in the language, each column fitted to its texts.
     void SetLanguage(Language language);
-    // Takes the parent's new client size; every row is painted again.
+    // Takes its part of the parent's client area; every row is painted again.
     void Resize(int width, int height);
+
+    // Columns shown for the session; a hidden one has no width and no cells in a copy.
+    ColumnSet shownColumns() const { return shownColumns_; }
+    void ShowColumn(int column, bool shown);
+    HWND header() const { return list_.Header(); }
 
     // Every row anew, nothing selected, the newest in view.
     void ShowAllRows();
@@ -42,6 +48,9 @@ class HistoryList {
     // clipboard as it was.
     void CopySelection(HWND owner) const;
     void SelectAll();
+    // The record of the first selected row, if it still stands for one.
+    std::optional<size_t> SelectedRecord() const;
+    const KeyHistory& history() const { return history_; }
     void Clear();
 
   private:
@@ -51,6 +60,7 @@ class HistoryList {
     Language language_ = Language::English;
     win32::ListView list_;
     KeyRows& rows_;
+    ColumnSet shownColumns_ = kAllColumns;
 };
 
 } // namespace zintar

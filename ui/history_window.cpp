@@ -4,13 +4,15 @@
 
 #include "core/captions.h"
 #include "core/history_view.h"
+#include "core/key_details.h"
 #include "core/key_names.h"
+#include "platform/clipboard.h"
 #include "platform/common_controls.h"
 #include "platform/dpi.h"
 #include "platform/keyboard.h"
-#include "platform/scoped_handles.h"
 #include "platform/window_class.h"
 #include "platform/window_thunk.h"
+#include "ui/history_menus.h"
 #include "ui/layout.h"
 #include "ui/resource_ids.h"
 
@@ -42,16 +44,13 @@ constexpr int kPreferredHeightTwips = 6000;
 constexpr int kMinimumWidthTwips = 9000;
 constexpr int kMinimumHeightTwips = 2250;
 
-// The keys that the menu shows beside its commands; named alike in both languages.
-constexpr wchar_t kCopyKeys[] = L"\tCtrl+C";
-constexpr wchar_t kSelectAllKeys[] = L"\tCtrl+A";
-constexpr wchar_t kClearKeys[] = L"\tDel";
-
 constexpr LPARAM kFromKeyboard = -1; // WM_CONTEXTMENU's position when no pointer asked
 
 bool RegisterHistoryClass(HINSTANCE instance) {
-    return win32::EnsureWindowClass(win32::IconWindowClass(
-        instance, kHistoryWindowClass, &win32::WindowThunk<HistoryWindow>, IDI_ZINTAR));
+    WNDCLASSEXW wc = win32::IconWindowClass(instance, kHistoryWindowClass,
+                                            &win32::WindowThunk<HistoryWindow>, IDI_ZINTAR);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1); // between the pane's rows
+    return win32::EnsureWindowClass(wc);
 }
 
 PixelRect PixelRectOf(const RECT& r) {
@@ -83,6 +82,7 @@ bool HistoryWindow::Open(HINSTANCE instance, HWND owner) {
     // first paint.
     StopPendingUpdate();
     list_.ShowAllRows();
+    RefreshPane();
     ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
     return true;
 }
@@ -112,7 +112,9 @@ bool HistoryWindow::Create(HINSTANCE instance, HWND owner) {
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance,
                          this))
         return false;
-    if (!list_.Create(hwnd_, instance)) {
+    if (!list_.Create(hwnd_, instance) ||
+        !pane_.Create(hwnd_, instance,
+                      reinterpret_cast<HFONT>(SendMessageW(list_.hwnd(), WM_GETFONT, 0, 0)))) {
         DestroyWindow(hwnd_);
         return false;
     }
@@ -129,6 +131,7 @@ void HistoryWindow::SetLanguage(Language language) {
 void HistoryWindow::ApplyLanguage() {
     SetWindowTextW(hwnd_, std::wstring(CaptionsOf(language_).keyHistory).c_str());
     list_.SetLanguage(language_);
+    pane_.SetLanguage(language_);
 }
 
 void HistoryWindow::OnRecordsAdded() {
@@ -152,7 +155,10 @@ void HistoryWindow::BringUpToDate() {
     if (!IsOpen())
         return;
     const ULONGLONG start = GetTickCount64();
+    updatingRows_ = true;
     list_.ShowNewRows();
+    updatingRows_ = false;
+    RefreshPane();
     // Drawn now, so that the drawing counts in the time the update took.
     UpdateWindow(list_.hwnd());
     const ULONGLONG end = GetTickCount64();
@@ -165,8 +171,12 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         hwnd_ = hwnd;
         break;
     case WM_SIZE:
-        if (list_)
-            list_.Resize(LOWORD(lp), HIWORD(lp));
+        if (list_) {
+            // The pane keeps its width at the right; the list takes what is left.
+            const int paneLeft = std::max(0, LOWORD(lp) - pane_.Width());
+            list_.Resize(paneLeft, HIWORD(lp));
+            pane_.Place(paneLeft);
+        }
         return 0;
     case WM_SETFOCUS:
         // Activated by a click on its frame, the window hands the keyboard to its list.
@@ -177,13 +187,22 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         if (const auto& header = *reinterpret_cast<const NMHDR*>(lp); header.hwndFrom == list_.hwnd()) {
             if (header.code == LVN_KEYDOWN)
                 OnKeyDown(reinterpret_cast<const NMLVKEYDOWN*>(&header)->wVKey);
+            if ((header.code == LVN_ITEMCHANGED || header.code == LVN_ODSTATECHANGED) &&
+                !updatingRows_)
+                RefreshPane();
             return list_.OnNotify(header);
         }
         return 0;
     case WM_CONTEXTMENU: {
         const auto from = reinterpret_cast<HWND>(wp);
         if (list_ && (from == list_.hwnd() || IsChild(list_.hwnd(), from))) {
-            ShowMenu(lp);
+            RECT header{};
+            const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+            if (lp != kFromKeyboard && GetWindowRect(list_.header(), &header) &&
+                PtInRect(&header, at))
+                ShowColumnMenu(hwnd_, at, language_, list_.shownColumns());
+            else
+                ShowMenu(lp);
             return 0;
         }
         break;
@@ -191,6 +210,8 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     case WM_COMMAND:
         if (lp == 0) // a menu's, not a control's
             Run(LOWORD(wp));
+        else if (reinterpret_cast<HWND>(lp) == pane_.copyButton() && HIWORD(wp) == BN_CLICKED)
+            Run(kCopyAllCode);
         return 0;
     case WM_TIMER:
         if (wp == kUpdateTimerId)
@@ -205,6 +226,7 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     case WM_NCDESTROY:
         hwnd_ = nullptr;
         list_.Forget();
+        pane_.Forget();
         break;
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
@@ -226,24 +248,25 @@ void HistoryWindow::ShowMenu(LPARAM screenPoint) {
     POINT at{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
     if (screenPoint == kFromKeyboard)
         at = list_.MenuPoint();
-    const Captions& captions = CaptionsOf(language_);
-    const bool hasRows = list_.rowCount() > 0;
-    const bool hasSelection = list_.HasSelection();
-    win32::ScopedMenu menu;
-    if (!menu.get())
+    ShowListMenu(hwnd_, at, language_,
+                 {list_.rowCount() > 0, list_.HasSelection(), pane_.ShownKey().has_value()});
+}
+
+void HistoryWindow::RefreshPane() {
+    if (list_)
+        pane_.Show(list_.history(), DetailsRecord(list_.history(), list_.SelectedRecord()));
+}
+
+// The key the pane shows, which is the selected one or the newest.
+void HistoryWindow::CopyCode(UINT command) {
+    const std::optional<KeyCombination> key = pane_.ShownKey();
+    if (!key)
         return;
-    auto add = [&](UINT command, std::wstring_view text, const wchar_t* keys, bool enabled) {
-        const std::wstring item = std::wstring(text) + keys;
-        AppendMenuW(menu.get(), MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), command,
-                    item.c_str());
-    };
-    add(kCopy, captions.copy, kCopyKeys, hasSelection);
-    add(kSelectAll, captions.selectAll, kSelectAllKeys, hasRows);
-    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-    add(kClear, captions.clear, kClearKeys, hasRows);
-    // The chosen command comes back as WM_COMMAND, the way every other caller sends it.
-    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_,
-                   nullptr);
+    const std::wstring text =
+        command == kCopyAllCode
+            ? AllCodeLines(*key)
+            : CodeLine(static_cast<CodeLanguage>(command - kCopyCodeFirst), *key);
+    win32::PutClipboardText(hwnd_, text);
 }
 
 // A command acts on the rows as they stand, with every record so far among them.
@@ -261,8 +284,14 @@ void HistoryWindow::Run(UINT command) {
     case kClear:
         StopPendingUpdate();
         list_.Clear();
+        RefreshPane();
         break;
     default:
+        if (command >= kCopyCodeFirst && command <= kCopyAllCode)
+            CopyCode(command);
+        else if (const int c = static_cast<int>(command - kColumnFirst);
+                 command >= kColumnFirst && c < kHistoryColumnCount)
+            list_.ShowColumn(c, !HasColumn(list_.shownColumns(), c));
         break;
     }
 }

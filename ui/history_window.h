@@ -7,16 +7,27 @@
 
 #include <cstdint>
 
+#include "core/copy_as_code.h"
 #include "core/key_event.h"
 #include "core/language.h"
 #include "ui/history_list.h"
+#include "ui/key_details_pane.h"
 
 namespace zintar {
 
 class HistoryWindow {
   public:
     // Commands of the list's menu; the keys Ctrl+C, Ctrl+A and Delete run the same ones.
-    enum Command : UINT { kCopy = 1, kSelectAll = 2, kClear = 3 };
+    // Then copy as code, one per API in the order of CodeLanguage and one for all, and the
+    // header's menu, one per column.
+    enum Command : UINT {
+        kCopy = 1,
+        kSelectAll = 2,
+        kClear = 3,
+        kCopyCodeFirst = 10,
+        kCopyAllCode = kCopyCodeFirst + kCodeLanguageCount,
+        kColumnFirst = 100,
+    };
 
     HistoryWindow(KeyHistory& history, KeyRows& rows);
     ~HistoryWindow();
@@ -40,6 +51,7 @@ class HistoryWindow {
 
     HWND hwnd() const { return hwnd_; }
     HWND list() const { return list_.hwnd(); }
+    const KeyDetailsPane& pane() const { return pane_; }
 
     // Window-procedure entry point (see platform/window_thunk.h).
     LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -53,10 +65,15 @@ class HistoryWindow {
     void OnKeyDown(WORD key);
     void ShowMenu(LPARAM screenPoint);
     void Run(UINT command);
+    // The pane follows the selection, or the newest key row when none is selected.
+    void RefreshPane();
+    void CopyCode(UINT command);
 
     Language language_ = Language::English;
     HWND hwnd_ = nullptr;
     HistoryList list_; // a child, destroyed with the window
+    KeyDetailsPane pane_; // children too
+    bool updatingRows_ = false; // the list's selection notices come from the update itself
     bool updatePending_ = false; // the update timer runs
     ULONGLONG restUntil_ = 0;    // no update before this tick count
 };

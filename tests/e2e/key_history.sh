@@ -16,7 +16,9 @@ hist_read() { # [rows]
 # Cells of the last N rows, joined by "|" within a row and ";" between rows. Columns are
 # numbered as the list shows them, from 0: 0 elapsed, 1 message, 2 key code, 5 scan code,
 # 6 extended, 7 auto-repeat, 9 side, 10 side-specific code, 11 modifiers, 12 combination,
-# 13 character, 14 ANSI code, 15 ANSI hex, 16 Unicode, 17 UTF-8.
+# 13 character, 14 ANSI code, 15 ANSI hex, 16 Unicode, 17 UTF-8, 18 DOM code, 19 USB usage,
+# 20 Linux evdev, 21 macOS key code, 22 DOM key, 23 Delivered, 24 Injected, 25 Device,
+# 26 Seen by.
 hist_tail() { # rows column...
     local rows=$1
     shift
@@ -112,6 +114,14 @@ e2e_keys x
 e2e_inspect
 e2e_expect_field lblSpec X
 e2e_expect_field Tchar x
+
+# The README's picture of the key details pane: the newest key, Ctrl+Shift+F5.
+e2e_keys ctrl+shift+F5
+sleep 0.4
+shots=$(dirname "$e2e_prefix")/screenshots
+mkdir -p "$shots"
+# Without a window manager the windows are the screen's only content: both of them.
+import -window root "$shots/zintar-key-details.png" || true
 
 # A key held down: one first key-down, auto-repeated key-downs, one key-up.
 xdotool keydown b

@@ -365,3 +365,85 @@ TEST_F(KeyHistoryWindow, ClosedItKeepsRecordingAndOpensAgainBesideStoringNothing
 
 } // namespace
 } // namespace zintar::test
+
+namespace zintar::test {
+namespace {
+
+// The key details pane, the columns chosen in the header's menu and copy as code.
+class KeyDetails : public KeyHistoryWindow {
+  protected:
+    std::wstring PaneValue(DetailRow row) {
+        wchar_t text[256]{};
+        GetWindowTextW(history().pane().valueControl(row), text, 256);
+        return text;
+    }
+    void Command(UINT command) { SendMessageW(history().hwnd(), WM_COMMAND, command, 0); }
+    int ColumnWidth(HistoryColumn column) {
+        return static_cast<int>(
+            SendMessageW(List(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+    }
+};
+
+TEST_F(KeyDetails, PaneFollowsTheSelectionElseTheNewestKey) {
+    Open();
+    EXPECT_EQ(PaneValue(DetailRow::VirtualKey), L"") << "no key yet";
+    TypeKey(Control::CaptureBox, 'A', L'a');
+    KeyDown(Control::CaptureBox, VK_F5, kCtrl | kShift);
+    ASSERT_EQ(WaitForRows(3), 3);
+    EXPECT_EQ(PaneValue(DetailRow::VirtualKey), L"116 0x74 VK_F5");
+    EXPECT_EQ(PaneValue(DetailRow::WinFormsKeys), L"Keys.Control | Keys.Shift | Keys.F5");
+    EXPECT_FALSE(PaneValue(DetailRow::Layout).empty()) << "the layout read for a new key";
+    Select(1); // the character row: the key that typed it
+    EXPECT_EQ(PaneValue(DetailRow::VirtualKey), L"65 0x41 'A'");
+    EXPECT_EQ(PaneValue(DetailRow::LinuxEvdev), L"30 KEY_A");
+    EXPECT_EQ(PaneValue(DetailRow::Shortcut), L"free");
+    SendMessageW(form().hwnd(), WM_SYSCOMMAND, kMenuHungarian, 0);
+    EXPECT_EQ(PaneValue(DetailRow::Shortcut), L"szabad");
+    wchar_t caption[64]{};
+    GetWindowTextW(history().pane().copyButton(), caption, 64);
+    EXPECT_STREQ(caption, L"M\u00E1sol\u00E1s k\u00F3dk\u00E9nt");
+    Command(HistoryWindow::kClear);
+    EXPECT_EQ(PaneValue(DetailRow::VirtualKey), L"");
+}
+
+TEST_F(KeyDetails, AHiddenColumnHasNoWidthAndNoCellsInTheCopy) {
+    Open();
+    KeyDown(Control::CaptureBox, VK_F5);
+    ASSERT_EQ(WaitForRows(1), 1);
+    Command(HistoryWindow::kColumnFirst + static_cast<UINT>(HistoryColumn::Message));
+    EXPECT_EQ(ColumnWidth(HistoryColumn::Message), 0);
+    Select(0);
+    PressInList('C', kCtrl);
+    const std::wstring copied = ClipboardText();
+    EXPECT_EQ(copied.rfind(L"Elapsed (ms)\tKey code\tHex\tConstant", 0), 0u);
+    EXPECT_EQ(copied.find(L"key down"), std::wstring::npos);
+    EXPECT_NE(copied.find(L"\t116\t74\tVK_F5\t"), std::wstring::npos);
+    // Chosen again, it is back at a width that shows its title.
+    Command(HistoryWindow::kColumnFirst + static_cast<UINT>(HistoryColumn::Message));
+    EXPECT_GT(ColumnWidth(HistoryColumn::Message), 20);
+    PressInList('C', kCtrl);
+    EXPECT_NE(ClipboardText().find(L"\tkey down\t116\t"), std::wstring::npos);
+}
+
+TEST_F(KeyDetails, CopyAsCodePutsTheSelectedKeysLineOnTheClipboard) {
+    Open();
+    KeyDown(Control::CaptureBox, VK_F5, kCtrl | kShift);
+    KeyDown(Control::CaptureBox, VK_F6);
+    ASSERT_EQ(WaitForRows(2), 2);
+    Select(0);
+    SetClipboardText(L"before");
+    Command(HistoryWindow::kCopyCodeFirst + static_cast<UINT>(CodeLanguage::WinForms));
+    const std::wstring line = ClipboardText();
+    EXPECT_NE(line.find(L"Keys.Control | Keys.Shift | Keys.F5"), std::wstring::npos) << line.size();
+    EXPECT_EQ(line.find(L'\n'), std::wstring::npos) << "one line";
+    // The pane's button: every API's line.
+    SendMessageW(history().hwnd(), WM_COMMAND, MAKEWPARAM(299, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(history().pane().copyButton()));
+    const std::wstring all = ClipboardText();
+    EXPECT_NE(all.find(L"Keys.Control | Keys.Shift | Keys.F5"), std::wstring::npos);
+    EXPECT_NE(all.find(L"SDL_SCANCODE_F5"), std::wstring::npos);
+    EXPECT_NE(all.find(L"AutoHotkey"), std::wstring::npos);
+}
+
+} // namespace
+} // namespace zintar::test
