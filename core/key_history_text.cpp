@@ -168,26 +168,32 @@ std::wstring HistoryCellText(const KeyEventRecord& r, HistoryColumn column, Lang
     return IsCharacterMessage(r.message) ? CharacterCell(r, column) : KeyCell(r, column);
 }
 
+std::wstring TabbedLine(ColumnSet columns,
+                        const std::function<std::wstring(HistoryColumn)>& cellOf) {
+    std::wstring text;
+    bool first = true;
+    for (int c = 0; c < kHistoryColumnCount; ++c) {
+        if (!HasColumn(columns, c))
+            continue;
+        if (!first)
+            text += L'\t';
+        first = false;
+        text += cellOf(static_cast<HistoryColumn>(c));
+    }
+    return text;
+}
+
 std::wstring HistoryCopyText(const KeyHistory& history, const std::vector<size_t>& rows,
                              Language language, ColumnSet columns) {
-    std::wstring text;
-    auto line = [&](auto cellOf) {
-        bool first = true;
-        for (int c = 0; c < kHistoryColumnCount; ++c) {
-            if (!HasColumn(columns, c))
-                continue;
-            if (!first)
-                text += L'\t';
-            first = false;
-            text += cellOf(static_cast<HistoryColumn>(c));
-        }
-    };
-    line([&](HistoryColumn c) { return std::wstring(HistoryColumnTitle(c, language)); });
+    std::wstring text = TabbedLine(
+        columns, [&](HistoryColumn c) { return std::wstring(HistoryColumnTitle(c, language)); });
     for (size_t row : rows) {
         if (row >= history.size())
             continue;
         text += L"\r\n";
-        line([&](HistoryColumn c) { return HistoryCellText(history.at(row), c, language); });
+        text += TabbedLine(columns, [&](HistoryColumn c) {
+            return HistoryCellText(history.at(row), c, language);
+        });
     }
     return text;
 }

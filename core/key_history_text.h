@@ -3,6 +3,7 @@
 // tab-separated copy of selected rows. Texts are made only when a cell is shown or copied;
 // the history itself keeps numbers.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +13,6 @@
 #include "core/language.h"
 
 namespace zintar {
-
 
 // Key columns are empty on character rows and character columns on key rows.
 std::wstring HistoryCellText(const KeyEventRecord& record, HistoryColumn column, Language language);
@@ -29,6 +29,10 @@ constexpr bool HasColumn(ColumnSet set, int column) {
 // A header line of the column titles, then one line per row index in the order given, cells
 // separated by tabs and lines by "\r\n", without a line end after the last. Indexes outside
 // the history are left out, and so are the columns outside `columns`.
+// One copied line: the shown columns' texts separated by tabs.
+std::wstring TabbedLine(ColumnSet columns,
+                        const std::function<std::wstring(HistoryColumn)>& cellOf);
+
 std::wstring HistoryCopyText(const KeyHistory& history, const std::vector<size_t>& rows,
                              Language language, ColumnSet columns = kAllColumns);
 

@@ -137,21 +137,13 @@ std::wstring KeyRows::CellText(size_t shownRow, HistoryColumn column, Language l
 }
 
 std::wstring KeyRows::CopyText(const std::vector<size_t>& shownRows, Language language,
-                              ColumnSet columns) const {
+                               ColumnSet columns) const {
     std::wstring text = HistoryCopyText(history_, {}, language, columns); // the titles
     for (size_t shown : shownRows) {
         if (!ShownRow(shown))
             continue;
         text += L"\r\n";
-        bool first = true;
-        for (int c = 0; c < kHistoryColumnCount; ++c) {
-            if (!HasColumn(columns, c))
-                continue;
-            if (!first)
-                text += L'\t';
-            first = false;
-            text += CellText(shown, static_cast<HistoryColumn>(c), language);
-        }
+        text += TabbedLine(columns, [&](HistoryColumn c) { return CellText(shown, c, language); });
     }
     return text;
 }
