@@ -17,8 +17,11 @@ namespace zintar {
 
 class KeyboardHook {
   public:
-    // Events kept between two drains; a burst beyond it is counted, not kept.
-    static constexpr size_t kRingCapacity = 4096;
+    // Events kept between two drains; a burst beyond it is counted, not kept. The hook's
+    // calls are sent messages, which the thread takes before any posted key message, so a
+    // program's burst can reach the hook whole before the window drains once: the ring holds
+    // as many as the router keeps pending.
+    static constexpr size_t kRingCapacity = 16384;
 
     KeyboardHook() = default;
     ~KeyboardHook();
