@@ -9,12 +9,6 @@ namespace {
 
 class DpiChange : public FormFixture {
   protected:
-    RECT RectOf(Control id) {
-        RECT r{};
-        GetWindowRect(Window(id), &r);
-        MapWindowPoints(HWND_DESKTOP, form().hwnd(), reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    }
     LONG FontHeightOf(Control id) {
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Window(id), WM_GETFONT, 0, 0)),

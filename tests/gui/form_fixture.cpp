@@ -59,6 +59,13 @@ std::wstring FormFixture::Text(Control id) {
     return buffer;
 }
 
+RECT FormFixture::RectOf(Control id) {
+    RECT r{};
+    GetWindowRect(Window(id), &r);
+    MapWindowPoints(HWND_DESKTOP, form_->hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 void FormFixture::SetModifiers(short mask) {
     BYTE keys[256]{};
     GetKeyboardState(keys);

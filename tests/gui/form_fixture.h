@@ -40,6 +40,8 @@ class FormFixture : public ::testing::Test {
     MainWindow& form() { return *form_; }
     HWND Window(Control id) { return form_->control(id); }
     std::wstring Text(Control id);
+    // A control's rectangle in the window's client coordinates.
+    RECT RectOf(Control id);
     MainWindow::State State() const { return form_->state(); }
 
     // A key going down in a box, with the given modifiers held (1 Shift, 2 Ctrl, 4 Alt).

@@ -11,12 +11,6 @@ namespace {
 
 class Layout : public FormFixture {
   protected:
-    RECT RectOf(Control id) {
-        RECT r{};
-        GetWindowRect(Window(id), &r);
-        MapWindowPoints(HWND_DESKTOP, form().hwnd(), reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    }
     HFONT FontOf(Control id) {
         return reinterpret_cast<HFONT>(SendMessageW(Window(id), WM_GETFONT, 0, 0));
     }
