@@ -56,6 +56,10 @@ bool KeyDetailsPane::Create(HWND parent, HINSTANCE instance, HFONT font) {
     if (!rows_.Create(parent, instance))
         return false;
     parent = rows_.hwnd();
+    // The button first: Tab reaches it before the values, in the order they are seen.
+    button_ = Child(parent, instance, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, kButtonId, font);
+    if (!button_)
+        return false;
     for (int i = 0; i < kDetailRowCount; ++i) {
         captions_[i] = Child(parent, instance, L"STATIC", SS_LEFT | SS_NOPREFIX, -1, font);
         // Read-only edits: the values can be selected and copied, and readers call them text.
@@ -64,8 +68,7 @@ bool KeyDetailsPane::Create(HWND parent, HINSTANCE instance, HFONT font) {
         if (!captions_[i] || !values_[i])
             return false;
     }
-    button_ = Child(parent, instance, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, kButtonId, font);
-    return button_ != nullptr;
+    return true;
 }
 
 void KeyDetailsPane::SetFont(HFONT font) {

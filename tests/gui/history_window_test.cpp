@@ -517,11 +517,19 @@ TEST_F(HistoryGeometry, InALowWindowEveryRowOfThePaneCanBeScrolledIntoView) {
     SendMessageW(Rows(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
     EXPECT_EQ(InPane(last).top - before.top, static_cast<LONG>(lines) * (before.bottom - before.top));
 
-    // Scrolled to the top, a value that takes the focus comes into view with its caption.
+    // Scrolled to the top, Tab goes from the list to the button, and Shift+Tab from the list
+    // round to the last value, which comes into view with its text selected.
     SendMessageW(Rows(), WM_VSCROLL, SB_TOP, 0);
     ASSERT_FALSE(SeenWhole(last));
-    SetFocus(last);
+    PressInList(VK_TAB);
+    EXPECT_EQ(GetFocus(), history().pane().copyButton());
+    PressInList(VK_TAB, kShift);
+    EXPECT_EQ(GetFocus(), last);
     EXPECT_TRUE(SeenWhole(last));
+    DWORD from = 1, to = 0;
+    SendMessageW(last, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    EXPECT_EQ(from, 0u);
+    EXPECT_EQ(to, 4u) << "all of \"free\"";
 
     // Tall enough again: no scroll bar, every row in its place from the top.
     SetClientHeight(600);
