@@ -151,7 +151,8 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         LayOutHistory(hwnd, list_, pane_, dpi_);
         return 0;
     case WM_DPICHANGED:
-        OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+        if (lp) // the system always gives a rectangle; a stray message may not
+            OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
         return 0;
     case WM_SETFOCUS:
         // Activated by a click on its frame, the window hands the keyboard to its list.
