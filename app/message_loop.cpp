@@ -2,8 +2,24 @@
 
 namespace zintar {
 
+namespace {
+
+// Tab and Shift+Tab in a window the form owns (the key history) move between its controls.
+// Only those keys: Enter and Escape there stay the controls' own, with no default button.
+HWND TabNavigatedWindow(HWND form, const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || !msg.hwnd)
+        return nullptr;
+    const HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    return root && root != form && GetWindow(root, GW_OWNER) == form ? root : nullptr;
+}
+
+} // namespace
+
 void ProcessMessage(HWND form, MSG& msg) {
     if (form && IsDialogMessageW(form, &msg))
+        return;
+    if (const HWND owned = form ? TabNavigatedWindow(form, msg) : nullptr;
+        owned && IsDialogMessageW(owned, &msg))
         return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

@@ -3,8 +3,9 @@
 
 namespace zintar {
 
-// One message of the loop: dialog navigation (Tab and Shift+Tab between the text boxes)
-// first, then the usual translation and dispatch.
+// One message of the loop: dialog navigation (Tab and Shift+Tab between the text boxes, and
+// between the controls of the windows the form owns) first, then the usual translation and
+// dispatch.
 void ProcessMessage(HWND form, MSG& msg);
 
 // Runs until the form's window is destroyed; returns the program's exit code.

@@ -20,6 +20,7 @@ set(ZINTAR_CORE_SOURCES
     physical_key.cpp
     picture_scale.cpp
     reserved_shortcuts.cpp
+    scroll_span.cpp
     typed_by_layout.cpp
     typed_codes.cpp
     virtual_key_names.cpp

@@ -53,6 +53,10 @@ void ListView::SetColumnWidth(int column, int width) {
     SendMessageW(list_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0));
 }
 
+int ListView::ColumnWidth(int column) const {
+    return static_cast<int>(SendMessageW(list_, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+}
+
 int ListView::TextWidth(const std::wstring& text) const {
     return static_cast<int>(
         SendMessageW(list_, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str())));

@@ -25,6 +25,7 @@ class ListView {
     void AddColumns(int count);
     void SetColumnTitle(int column, const std::wstring& title);
     void SetColumnWidth(int column, int width);
+    int ColumnWidth(int column) const;
     // Width of a text in the list's font, in pixels.
     int TextWidth(const std::wstring& text) const;
 

@@ -44,6 +44,7 @@ bool HistoryList::Create(HWND parent, HINSTANCE instance) {
     if (!list_)
         return false;
     list_.AddColumns(kHistoryColumnCount);
+    dpi_ = win32::WindowDpi(list_.hwnd());
     return true;
 }
 
@@ -59,7 +60,7 @@ void HistoryList::SetLanguage(Language language) {
 // Each column as wide as its title or the widest sample text in the list's font, whichever
 // is wider.
 void HistoryList::FitColumns() {
-    const int padding = TwipsToPixels(kColumnPaddingTwips, win32::WindowDpi(list_.hwnd()));
+    const int padding = TwipsToPixels(kColumnPaddingTwips, dpi_);
     for (int c = 0; c < kHistoryColumnCount; ++c) {
         const auto column = static_cast<HistoryColumn>(c);
         if (!HasColumn(shownColumns_, c)) {
@@ -94,6 +95,18 @@ void HistoryList::Resize(int width, int height) {
     // growing shows older rows above): every row is painted again from its record, not only
     // the part the size uncovered.
     InvalidateRect(list_.hwnd(), nullptr, TRUE);
+}
+
+void HistoryList::Rescale(HFONT font, int dpi) {
+    if (!list_ || dpi <= 0)
+        return;
+    std::array<int, kHistoryColumnCount> widths{};
+    for (int c = 0; c < kHistoryColumnCount; ++c)
+        widths[static_cast<size_t>(c)] = MulDiv(list_.ColumnWidth(c), dpi, dpi_);
+    SendMessageW(list_.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    for (int c = 0; c < kHistoryColumnCount; ++c)
+        list_.SetColumnWidth(c, HasColumn(shownColumns_, c) ? widths[static_cast<size_t>(c)] : 0);
+    dpi_ = dpi;
 }
 
 void HistoryList::ShowAllRows() {

@@ -26,6 +26,9 @@ class HistoryList {
     void SetLanguage(Language language);
     // Takes its part of the parent's client area; every row is painted again.
     void Resize(int width, int height);
+    // At a new DPI: the font made for it, and each column as wide in proportion as the user
+    // left it (a hidden one stays hidden).
+    void Rescale(HFONT font, int dpi);
 
     // Columns shown for the session; a hidden one has no width and no cells in a copy.
     ColumnSet shownColumns() const { return shownColumns_; }
@@ -61,6 +64,7 @@ class HistoryList {
     win32::ListView list_;
     KeyRows& rows_;
     ColumnSet shownColumns_ = kAllColumns;
+    int dpi_ = 0; // the window's at creation, then each new one
 };
 
 } // namespace zintar

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/captions.h"
-#include "core/history_view.h"
 #include "core/key_details.h"
 #include "core/key_names.h"
 #include "platform/clipboard.h"
@@ -12,8 +11,8 @@
 #include "platform/keyboard.h"
 #include "platform/window_class.h"
 #include "platform/window_thunk.h"
+#include "ui/history_layout.h"
 #include "ui/history_menus.h"
-#include "ui/layout.h"
 #include "ui/resource_ids.h"
 
 namespace zintar {
@@ -37,13 +36,6 @@ constexpr UINT_PTR kUpdateTimerId = 1;
 constexpr ULONGLONG kUpdateDelayMs = 100;
 constexpr ULONGLONG kRestPerUpdate = 3;
 
-// Design sizes in twips, like the main window's. At least 600 pixels wide shows most of the
-// columns; below or above the main window a few rows still make a useful list.
-constexpr int kPreferredWidthTwips = 12000;
-constexpr int kPreferredHeightTwips = 6000;
-constexpr int kMinimumWidthTwips = 9000;
-constexpr int kMinimumHeightTwips = 2250;
-
 constexpr LPARAM kFromKeyboard = -1; // WM_CONTEXTMENU's position when no pointer asked
 
 bool RegisterHistoryClass(HINSTANCE instance) {
@@ -51,10 +43,6 @@ bool RegisterHistoryClass(HINSTANCE instance) {
                                             &win32::WindowThunk<HistoryWindow>, IDI_ZINTAR);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1); // between the pane's rows
     return win32::EnsureWindowClass(wc);
-}
-
-PixelRect PixelRectOf(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
 }
 
 } // namespace
@@ -77,7 +65,7 @@ bool HistoryWindow::Open(HINSTANCE instance, HWND owner) {
         SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         return true;
     }
-    PlaceBeside(owner);
+    PlaceHistoryBeside(hwnd_, owner, dpi_);
     // The rows recorded while the window was closed, then the newest in view, before the
     // first paint.
     StopPendingUpdate();
@@ -85,22 +73,6 @@ bool HistoryWindow::Open(HINSTANCE instance, HWND owner) {
     RefreshPane();
     ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
     return true;
-}
-
-void HistoryWindow::PlaceBeside(HWND owner) {
-    RECT ownerRect{};
-    GetWindowRect(owner, &ownerRect);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    if (!GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor))
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
-    const int dpi = win32::WindowDpi(hwnd_);
-    const PixelRect place = PlaceKeyHistory(
-        PixelRectOf(ownerRect), PixelRectOf(monitor.rcWork),
-        {TwipsToPixels(kPreferredWidthTwips, dpi), TwipsToPixels(kPreferredHeightTwips, dpi)},
-        {TwipsToPixels(kMinimumWidthTwips, dpi), TwipsToPixels(kMinimumHeightTwips, dpi)});
-    SetWindowPos(hwnd_, nullptr, place.left, place.top, place.width(), place.height(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool HistoryWindow::Create(HINSTANCE instance, HWND owner) {
@@ -112,9 +84,14 @@ bool HistoryWindow::Create(HINSTANCE instance, HWND owner) {
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance,
                          this))
         return false;
-    if (!list_.Create(hwnd_, instance) ||
-        !pane_.Create(hwnd_, instance,
-                      reinterpret_cast<HFONT>(SendMessageW(list_.hwnd(), WM_GETFONT, 0, 0)))) {
+    dpi_ = win32::WindowDpi(hwnd_);
+    if (!list_.Create(hwnd_, instance)) {
+        DestroyWindow(hwnd_);
+        return false;
+    }
+    const auto listFont = reinterpret_cast<HFONT>(SendMessageW(list_.hwnd(), WM_GETFONT, 0, 0));
+    font_.Remember(listFont, dpi_);
+    if (!pane_.Create(hwnd_, instance, listFont)) {
         DestroyWindow(hwnd_);
         return false;
     }
@@ -171,12 +148,11 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         hwnd_ = hwnd;
         break;
     case WM_SIZE:
-        if (list_) {
-            // The pane keeps its width at the right; the list takes what is left.
-            const int paneLeft = std::max(0, LOWORD(lp) - pane_.Width());
-            list_.Resize(paneLeft, HIWORD(lp));
-            pane_.Place(paneLeft);
-        }
+        LayOutHistory(hwnd, list_, pane_, dpi_);
+        return 0;
+    case WM_DPICHANGED:
+        if (lp) // the system always gives a rectangle; a stray message may not
+            OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
         return 0;
     case WM_SETFOCUS:
         // Activated by a click on its frame, the window hands the keyboard to its list.
@@ -230,6 +206,22 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         break;
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+// The suggested rectangle keeps the window where the user put it at the new scale; the rows,
+// the selection and the columns chosen stay, only their pixels change.
+void HistoryWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    if (dpi <= 0 || !list_)
+        return;
+    dpi_ = dpi;
+    if (const HFONT font = font_.MakeFor(dpi)) {
+        list_.Rescale(font, dpi);
+        pane_.SetFont(font);
+    }
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The same size at another DPI sends no WM_SIZE: laid out here in any case.
+    LayOutHistory(hwnd_, list_, pane_, dpi_);
 }
 
 void HistoryWindow::OnKeyDown(WORD key) {

@@ -10,6 +10,8 @@
 #include "core/copy_as_code.h"
 #include "core/key_event.h"
 #include "core/language.h"
+#include "platform/dpi.h"
+#include "ui/history_layout.h"
 #include "ui/history_list.h"
 #include "ui/key_details_pane.h"
 
@@ -58,7 +60,7 @@ class HistoryWindow {
 
   private:
     bool Create(HINSTANCE instance, HWND owner);
-    void PlaceBeside(HWND owner);
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void ApplyLanguage();
     void StopPendingUpdate();
 
@@ -73,6 +75,8 @@ class HistoryWindow {
     HWND hwnd_ = nullptr;
     HistoryList list_; // a child, destroyed with the window
     KeyDetailsPane pane_; // children too
+    HistoryFont font_; // theirs after a change of DPI; the window goes first, in the destructor
+    int dpi_ = win32::kDefaultDpi; // the window's, from its creation and each WM_DPICHANGED
     bool updatingRows_ = false; // the list's selection notices come from the update itself
     bool updatePending_ = false; // the update timer runs
     ULONGLONG restUntil_ = 0;    // no update before this tick count

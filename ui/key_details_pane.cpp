@@ -1,11 +1,12 @@
 #include "ui/key_details_pane.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
 #include "core/captions.h"
 #include "core/reserved_shortcuts.h"
-#include "platform/dpi.h"
+#include "core/scroll_span.h"
 #include "platform/hotkey_probe.h"
 #include "platform/keyboard_layout_reader.h"
 #include "ui/layout.h"
@@ -52,6 +53,13 @@ void WriteText(HWND control, const std::wstring& text) {
 
 bool KeyDetailsPane::Create(HWND parent, HINSTANCE instance, HFONT font) {
     parent_ = parent;
+    if (!rows_.Create(parent, instance))
+        return false;
+    parent = rows_.hwnd();
+    // The button first: Tab reaches it before the values, in the order they are seen.
+    button_ = Child(parent, instance, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, kButtonId, font);
+    if (!button_)
+        return false;
     for (int i = 0; i < kDetailRowCount; ++i) {
         captions_[i] = Child(parent, instance, L"STATIC", SS_LEFT | SS_NOPREFIX, -1, font);
         // Read-only edits: the values can be selected and copied, and readers call them text.
@@ -60,8 +68,18 @@ bool KeyDetailsPane::Create(HWND parent, HINSTANCE instance, HFONT font) {
         if (!captions_[i] || !values_[i])
             return false;
     }
-    button_ = Child(parent, instance, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, kButtonId, font);
-    return button_ != nullptr;
+    return true;
+}
+
+void KeyDetailsPane::SetFont(HFONT font) {
+    if (!button_)
+        return;
+    const auto wp = reinterpret_cast<WPARAM>(font);
+    SendMessageW(button_, WM_SETFONT, wp, TRUE);
+    for (int i = 0; i < kDetailRowCount; ++i) {
+        SendMessageW(captions_[i], WM_SETFONT, wp, TRUE);
+        SendMessageW(values_[i], WM_SETFONT, wp, TRUE);
+    }
 }
 
 void KeyDetailsPane::Forget() {
@@ -71,25 +89,32 @@ void KeyDetailsPane::Forget() {
     parent_ = nullptr;
 }
 
-int KeyDetailsPane::Width() const {
-    return TwipsToPixels(kPaneWidthTwips, win32::WindowDpi(parent_));
+int KeyDetailsPane::Width(int dpi) {
+    return TwipsToPixels(kPaneWidthTwips, dpi);
 }
 
-void KeyDetailsPane::Place(int left) {
+void KeyDetailsPane::Place(int left, int height, int dpi) {
     if (!button_)
         return;
-    const int margin = TwipsToPixels(kMarginTwips, win32::WindowDpi(parent_));
-    const int row = TwipsToPixels(kRowHeightTwips, win32::WindowDpi(parent_));
-    const int captionWidth = TwipsToPixels(kCaptionWidthTwips, win32::WindowDpi(parent_));
-    const int valueWidth = Width() - captionWidth - 3 * margin;
-    // The button first: in a low window the last rows are cut off, never the command.
-    MoveWindow(button_, left + margin, margin, TwipsToPixels(kButtonWidthTwips, win32::WindowDpi(parent_)),
-               TwipsToPixels(kButtonHeightTwips, win32::WindowDpi(parent_)), TRUE);
-    int top = 2 * margin + TwipsToPixels(kButtonHeightTwips, win32::WindowDpi(parent_));
-    for (int i = 0; i < kDetailRowCount; ++i, top += row) {
-        MoveWindow(captions_[i], left + margin, top, captionWidth, row, TRUE);
-        MoveWindow(values_[i], left + 2 * margin + captionWidth, top, valueWidth, row, TRUE);
+    const int margin = TwipsToPixels(kMarginTwips, dpi);
+    const int buttonHeight = TwipsToPixels(kButtonHeightTwips, dpi);
+    const RowColumn column{2 * margin + buttonHeight, TwipsToPixels(kRowHeightTwips, dpi),
+                           kDetailRowCount, margin};
+    rows_.SetFrame({left, 0, left + Width(dpi), height}, column.Height(), column.rowHeight);
+    // The values take what the scroll bar, when there is one, leaves of the width.
+    const int captionWidth = TwipsToPixels(kCaptionWidthTwips, dpi);
+    const int valueLeft = 2 * margin + captionWidth;
+    const int valueWidth = std::max(0, rows_.ClientWidth() - valueLeft - margin);
+    // The button first: scrolled to the top, the command is always there.
+    std::vector<ScrollPane::Placed> placed{
+        {button_, {margin, margin, margin + TwipsToPixels(kButtonWidthTwips, dpi),
+                   margin + buttonHeight}}};
+    for (int i = 0; i < kDetailRowCount; ++i) {
+        const int top = column.RowTop(i), bottom = top + column.rowHeight;
+        placed.push_back({captions_[i], {margin, top, margin + captionWidth, bottom}});
+        placed.push_back({values_[i], {valueLeft, top, valueLeft + valueWidth, bottom}});
     }
+    rows_.SetControls(std::move(placed));
 }
 
 void KeyDetailsPane::SetLanguage(Language language) {

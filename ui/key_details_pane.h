@@ -2,7 +2,8 @@
 // The key details pane: a column at the right of the key history window that names one key
 // row in every API, on the active layout and as a shortcut, with a button that copies the
 // key as code. Each caption and value is a child control of its own, so screen readers and
-// other programs read it with WM_GETTEXT.
+// other programs read it with WM_GETTEXT. In a window too low for every row the column
+// scrolls.
 #include <windows.h>
 
 #include <array>
@@ -12,6 +13,7 @@
 #include "core/copy_as_code.h"
 #include "core/key_details.h"
 #include "core/language.h"
+#include "ui/scroll_pane.h"
 
 namespace zintar {
 
@@ -26,9 +28,12 @@ class KeyDetailsPane {
     void Forget(); // the controls went with their parent
     explicit operator bool() const { return button_ != nullptr; }
 
-    // The pane's width in pixels at the window's size; the list takes the rest.
-    int Width() const; // at the parent window's DPI
-    void Place(int left);
+    // The pane's width in pixels at the DPI; the list takes the rest.
+    static int Width(int dpi);
+    // From `left` to the parent's right edge, `height` high, sized for the DPI.
+    void Place(int left, int height, int dpi);
+    // Every caption, value and the button in the font; the caller keeps it alive.
+    void SetFont(HFONT font);
     void SetLanguage(Language language);
 
     // Shows the history's record (none: an empty pane). A key not shown before has its
@@ -38,12 +43,14 @@ class KeyDetailsPane {
     std::optional<KeyCombination> ShownKey() const;
     HWND copyButton() const { return button_; }
     HWND valueControl(DetailRow row) const { return values_[static_cast<size_t>(row)]; }
+    const ScrollPane& rows() const { return rows_; }
 
   private:
     void ReadPlatformFacts(const KeyHistory& history);
     void Write();
 
     HWND parent_ = nullptr;
+    ScrollPane rows_; // holds the button, the captions and the values
     std::array<HWND, kDetailRowCount> captions_{};
     std::array<HWND, kDetailRowCount> values_{};
     HWND button_ = nullptr;

@@ -2,7 +2,8 @@
 # The key history window with real keys: opened by a double click on the pressed keys, it
 # shows left against right Shift, Numpad Enter against Enter, the Menu key followed by Alt,
 # auto-repeat, and a dead key of the Hungarian keyboard; its own keys, its language, closing
-# it, and that nothing of it is stored. The rows are read from outside by the inspector.
+# it, and that nothing of it is stored; the details pane in both languages and a right click
+# on the column titles. The rows and the pane are read from outside by the inspector.
 # Leaves English stored, as it found the prefix.
 source "$(dirname "$0")/lib.sh"
 e2e_start_x
@@ -122,6 +123,65 @@ shots=$(dirname "$e2e_prefix")/screenshots
 mkdir -p "$shots"
 # Without a window manager the windows are the screen's only content: both of them.
 import -window root "$shots/zintar-key-details.png" || true
+
+# The key details pane read from outside, as a screen reader reads it: each caption beside
+# its value, in both languages. Controls are listed in creation order: the pane's captions
+# and values alternate, so the n-th static control is the n-th edit's caption.
+pane_value() { # caption
+    e2e_wine "$e2e_inspector" --children --title "$hist_title" | tr -d '\r' |
+        awk -F'\t' -v want="$1" '
+            $1 == "child" && tolower($2) == "static" { c[++n] = $9 }
+            $1 == "child" && tolower($2) == "edit" { v[++m] = $9 }
+            END { for (i = 1; i <= n; i++) if (c[i] == want) print v[i] }'
+}
+hist_title="Key history"
+e2e_expect "pane: virtual key" "116 0x74 VK_F5" pane_value "Virtual-key code"
+e2e_expect "pane: DOM code" "F5" pane_value "DOM code"
+e2e_expect "pane: WinForms" "Keys.Control | Keys.Shift | Keys.F5" pane_value "WinForms Keys"
+e2e_expect "pane: the last row" "free" pane_value "Shortcut"
+e2e_pointer_to imgLangHUN 10 10
+xdotool click 1
+sleep 0.3
+hist_title="Billentyűnapló"
+e2e_expect "pane in Hungarian: virtual key" "116 0x74 VK_F5" pane_value "Virtuális billentyűkód"
+e2e_expect "pane in Hungarian: DOM code" "F5" pane_value "DOM-kód"
+e2e_expect "pane in Hungarian: the last row" "szabad" pane_value "Billentyűparancs"
+e2e_pointer_to imgLangEng 10 10
+xdotool click 1
+sleep 0.3
+hist_title="Key history"
+e2e_expect "pane in English again" "Keys.Control | Keys.Shift | Keys.F5" pane_value "WinForms Keys"
+
+# A real right click on the column titles opens the column chooser; Down Down Enter takes the
+# second column (Message) away, and the same again brings it back.
+hist_column_width() { # index
+    hist_read 0
+    awk -F'\t' -v i="$1" '$1 == "column" && $2 == i { print $4 }' "$e2e_tmp/list.txt"
+}
+hist_choose_second_column() {
+    local left top width height
+    hist_read 0
+    read -r left top width height < <(awk -F'\t' '$1 == "header" { print $2, $3, $4, $5 }' "$e2e_tmp/list.txt")
+    xdotool mousemove $((left + 30)) $((top + height / 2)) click 3
+    sleep 0.4
+    e2e_keys Down Down Return
+    sleep 0.3
+}
+message_width=$(hist_column_width 1)
+hist_choose_second_column
+e2e_expect "header menu hides the Message column" 0 hist_column_width 1
+hist_choose_second_column
+hist_shown() { [ "$(hist_column_width 1)" -gt 0 ] && echo shown || echo hidden; }
+e2e_expect "header menu shows it again" shown hist_shown
+e2e_check "Message column width before" yes "$([ "${message_width:-0}" -gt 0 ] && echo yes || echo no)"
+# The right click activated the history window: a click into the capture box takes the keys
+# back there.
+e2e_inspect
+e2e_pointer_to Tchar 10 5
+xdotool click 1
+sleep 0.3
+e2e_inspect
+e2e_expect "the capture box has the focus again" Tchar e2e_focus
 
 # A key held down: one first key-down, auto-repeated key-downs, one key-up.
 xdotool keydown b

@@ -5,6 +5,7 @@
 //
 //   inspector [--wait SECONDS]
 //   inspector --list [--pid PROCESS-ID] [--title TITLE] [--last ROWS] [--wait SECONDS]
+//   inspector --children [--title TITLE] [--wait SECONDS]
 //   inspector --msaa [--wait SECONDS]
 //   inspector --extents [--wait SECONDS]
 //
@@ -23,9 +24,15 @@
 // process, or else among the windows of the process that shows the Zintar window, topmost
 // first. Texts are escaped as in the control lines; the lines are
 //   list      TITLE-OF-ITS-WINDOW  CONTROL-ID  ROWS  COLUMNS
-//   column    INDEX  TITLE                      one per column
+//   header    LEFT  TOP  WIDTH  HEIGHT          the column titles' control, screen pixels
+//   column    INDEX  TITLE  WIDTH               one per column (width 0: hidden)
 //   row       INDEX  CELL-0  CELL-1 ...         one per row (the last ROWS only with --last)
 //   selected  [INDEX ...]                       the selected rows, ascending
+//
+// With --children it finds the window as --list does and prints each of its descendant
+// windows in creation order, depth first, so that controls inside a container (a pane that
+// scrolls) are read too; the rectangle in screen pixels:
+//   child  CLASS  CONTROL-ID  LEFT  TOP  WIDTH  HEIGHT  visible|hidden  TEXT
 //
 // Exit code 0 when the window was found, 2 when it did not appear in time, 3 when the list
 // could not be read (the reason on stderr; nothing on stdout).
@@ -103,6 +110,7 @@ void Print(const std::wstring& line) {
 struct Options {
     double waitSeconds = 0;
     bool list = false;
+    bool children = false;
     bool msaa = false;
     bool extents = false;
     DWORD processId = 0; // 0: the process of the Zintar window
@@ -124,6 +132,9 @@ Options OptionsOf(const std::vector<std::wstring>& arguments) {
             options.msaa = true;
         } else if (option == L"--list") {
             options.list = true;
+        } else if (option == L"--children") {
+            options.list = true;
+            options.children = true;
         } else if (option == L"--pid" && valueFollows) {
             options.list = true;
             options.processId = std::wcstoul(arguments[++i].c_str(), nullptr, 0);
@@ -206,6 +217,22 @@ BOOL CALLBACK VisitTopLevel(HWND window, LPARAM searchAddress) {
     return FALSE;
 }
 
+std::wstring RectText(const RECT& r) {
+    return std::to_wstring(r.left) + L"\t" + std::to_wstring(r.top) + L"\t" +
+           std::to_wstring(r.right - r.left) + L"\t" + std::to_wstring(r.bottom - r.top);
+}
+
+BOOL CALLBACK PrintChild(HWND child, LPARAM) {
+    wchar_t cls[64]{};
+    GetClassNameW(child, cls, 64);
+    RECT r{};
+    GetWindowRect(child, &r);
+    Print(L"child\t" + std::wstring(cls) + L"\t" + std::to_wstring(GetDlgCtrlID(child)) + L"\t" +
+          RectText(r) + L"\t" + (IsWindowVisible(child) ? L"visible" : L"hidden") + L"\t" +
+          Escaped(WindowText(child)));
+    return TRUE;
+}
+
 int PrintList(const Options& options) {
     ListSearch search{options, options.processId};
     const ULONGLONG deadline =
@@ -226,6 +253,10 @@ int PrintList(const Options& options) {
         Sleep(50);
     }
 
+    if (options.children) {
+        EnumChildWindows(search.window, PrintChild, 0);
+        return 0;
+    }
     inspector::ListViewContents contents;
     std::wstring error;
     if (!inspector::ListViewReader(search.list).Read(contents, error, options.lastRows)) {
@@ -235,8 +266,13 @@ int PrintList(const Options& options) {
     Print(L"list\t" + Escaped(WindowText(search.window)) + L"\t" +
           std::to_wstring(GetDlgCtrlID(search.list)) + L"\t" + std::to_wstring(contents.rowCount) +
           L"\t" + std::to_wstring(contents.columns.size()));
+    RECT header{};
+    if (const HWND control = inspector::ListViewReader(search.list).SendHeader();
+        control && GetWindowRect(control, &header))
+        Print(L"header\t" + RectText(header));
     for (size_t c = 0; c < contents.columns.size(); ++c)
-        Print(L"column\t" + std::to_wstring(c) + L"\t" + Escaped(contents.columns[c]));
+        Print(L"column\t" + std::to_wstring(c) + L"\t" + Escaped(contents.columns[c]) + L"\t" +
+              std::to_wstring(contents.widths[c]));
     for (size_t r = 0; r < contents.rows.size(); ++r) {
         std::wstring line = L"row\t" + std::to_wstring(contents.firstRow + static_cast<int>(r));
         for (const std::wstring& cell : contents.rows[r])

@@ -22,6 +22,7 @@ constexpr wchar_t kListViewClass[] = L"SysListView32";
 
 struct ListViewContents {
     std::vector<std::wstring> columns;
+    std::vector<int> widths; // per column in pixels; 0 for a hidden one
     int rowCount = 0;
     int firstRow = 0;                            // the index of rows[0]
     std::vector<std::vector<std::wstring>> rows; // every row has one cell per column
@@ -80,6 +81,11 @@ class ListViewReader {
             if (!HeaderText(header, c, title))
                 return Fail(error, L"column " + std::to_wstring(c) + L" unreadable");
             contents.columns.push_back(std::move(title));
+            // Answered by value: no memory of the other process is needed.
+            LRESULT width = 0;
+            if (!Send(list_, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(c), 0, width))
+                return Fail(error, L"column " + std::to_wstring(c) + L" has no width");
+            contents.widths.push_back(static_cast<int>(width));
         }
         // A list without a header (not report view) still has its items' own text.
         const int cells = columns > 0 ? static_cast<int>(columns) : 1;
@@ -119,11 +125,13 @@ class ListViewReader {
         return true;
     }
 
+  public:
     HWND SendHeader() const {
         LRESULT header = 0;
         return Send(list_, LVM_GETHEADER, 0, 0, header) ? reinterpret_cast<HWND>(header) : nullptr;
     }
 
+  private:
     bool EnsureBuffer(size_t size) {
         if (buffer_ && buffer_->size() >= size)
             return true;
