@@ -1,6 +1,7 @@
 #include "ico_writer.h"
 
 #include "le_writer.h"
+#include "png_writer.h"
 
 #include <stdexcept>
 
@@ -18,14 +19,17 @@ std::uint32_t pixelBytes(const IconImage& image) {
     return static_cast<std::uint32_t>(colourRows + maskRows);
 }
 
-std::uint32_t imageBytes(const IconImage& image) {
-    return kInfoHeaderBytes + pixelBytes(image);
+// The 256-pixel image goes in as a PNG, which Windows (Vista and later) reads inside an icon;
+// it would take a quarter of a megabyte as a bitmap. The smaller ones stay bitmaps, which
+// every system reads.
+bool storedAsPng(const IconImage& image) {
+    return image.size == kLargestIcon;
 }
 
 // The image inside the icon file is a bitmap of twice the height: the colour rows, then the
 // mask rows, both bottom-up. Systems that read the alpha ignore the mask; older ones show the
 // screen where a mask bit is set, XORed with the colour, so those pixels are written black.
-void writeImage(LittleEndianWriter& out, const IconImage& image) {
+void writeBitmap(LittleEndianWriter& out, const IconImage& image) {
     const int size = image.size;
     out.u32(kInfoHeaderBytes);
     out.i32(size);
@@ -77,6 +81,19 @@ std::vector<std::uint8_t> encodeIco32(std::span<const IconImage> images) {
         }
     }
 
+    std::vector<std::vector<std::uint8_t>> encoded;
+    for (const IconImage& image : images) {
+        LittleEndianWriter bytes;
+        if (storedAsPng(image)) {
+            for (const std::uint8_t b : encodePng(image)) {
+                bytes.u8(b);
+            }
+        } else {
+            writeBitmap(bytes, image);
+        }
+        encoded.push_back(bytes.take());
+    }
+
     LittleEndianWriter out;
     out.u16(0); // reserved
     out.u16(1); // icon, not cursor
@@ -84,23 +101,26 @@ std::vector<std::uint8_t> encodeIco32(std::span<const IconImage> images) {
 
     std::uint32_t offset =
         kDirectoryHeaderBytes + kDirectoryEntryBytes * static_cast<std::uint32_t>(images.size());
-    for (const IconImage& image : images) {
+    for (std::size_t i = 0; i < images.size(); ++i) {
         // A side of 256 does not fit the byte; the format writes it as 0.
-        const auto side = static_cast<std::uint8_t>(image.size == kLargestIcon ? 0 : image.size);
+        const int size = images[i].size;
+        const auto side = static_cast<std::uint8_t>(size == kLargestIcon ? 0 : size);
+        const auto bytes = static_cast<std::uint32_t>(encoded[i].size());
         out.u8(side);
         out.u8(side);
         out.u8(0);  // no palette
         out.u8(0);  // reserved
         out.u16(1); // planes
         out.u16(32);
-        out.u32(imageBytes(image));
+        out.u32(bytes);
         out.u32(offset);
-        offset += imageBytes(image);
+        offset += bytes;
     }
-    for (const IconImage& image : images) {
-        writeImage(out, image);
+    std::vector<std::uint8_t> file = out.take();
+    for (const std::vector<std::uint8_t>& image : encoded) {
+        file.insert(file.end(), image.begin(), image.end());
     }
-    return out.take();
+    return file;
 }
 
 } // namespace zintar::pictures

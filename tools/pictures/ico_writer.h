@@ -10,7 +10,7 @@
 namespace zintar::pictures {
 
 // Every image must be square, 1 to 256 pixels; the images are stored in the order given, each
-// as an uncompressed bitmap, which Windows takes at every size (Vista and later also at 256).
+// as an uncompressed bitmap but a 256-pixel one, which is stored as a PNG.
 std::vector<std::uint8_t> encodeIco32(std::span<const IconImage> images);
 
 } // namespace zintar::pictures
