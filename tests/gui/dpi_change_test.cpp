@@ -79,9 +79,11 @@ TEST_F(DpiChange, FlagsAreTheOnesDrawnForTheScaleAndIconsItsSize) {
     ASSERT_EQ(GetDIBits(dc, bitmap, 0, 30, pixels.data(), &request, DIB_RGB_COLORS), 30);
     DeleteDC(dc);
     const std::set<uint32_t> drawn = {0xFFFFFF, 0xFF0000, 0x840000, 0xC6C6C6, 0x00FF00, 0x008400};
-    for (size_t i = 0; i < pixels.size(); ++i)
-        if (pixels[i] >> 24 != 0)
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        if (pixels[i] >> 24 != 0) {
             EXPECT_TRUE(drawn.count(pixels[i] & 0xFFFFFF)) << i % 32 << "," << i / 32;
+        }
+    }
 
     // The task switcher's and the title bar's icons: 32 and 16 pixels at 96 dpi, 48 and 24 here.
     const auto iconSide = [&](WPARAM which) {
