@@ -12,4 +12,8 @@ constexpr int kDefaultDpi = 96;
 // that cannot be read.
 int WindowDpi(HWND window) noexcept;
 
+// A system metric (SM_CXICON, SM_CXSMICON, ...) at the DPI: GetSystemMetricsForDpi where the
+// system has it (Windows 10 1607), otherwise the metric of the system DPI scaled to it.
+int SystemMetricAt(int index, int dpi) noexcept;
+
 } // namespace win32

@@ -9,6 +9,7 @@
 #include "ui/colours.h"
 #include "ui/control_ids.h"
 #include "ui/main_window.h"
+#include "ui/resource_ids.h"
 #include "ui/window_scale.h"
 
 namespace zintar {
@@ -92,6 +93,7 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                      suggested.right - suggested.left, suggested.bottom - suggested.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         ScaleControls({instance_, controls_, fonts_, pictures_, labels_}, dpi_);
+        icons_.Apply(hwnd, instance_, IDI_ZINTAR, dpi_);
         InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
     }

@@ -87,6 +87,7 @@ bool MainWindow::Create(HINSTANCE instance, bool endsProgram) {
         return false;
     // The window's DPI is known once it exists; it is sized for it before anything shows.
     dpi_ = win32::WindowDpi(created);
+    icons_.Apply(created, instance, IDI_ZINTAR, dpi_);
     const SIZE client = ClientSizeAt(dpi_);
     RECT outer{0, 0, client.cx, client.cy};
     AdjustWindowRectEx(&outer, kMainWindowStyle, FALSE, kMainWindowExStyle);

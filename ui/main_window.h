@@ -17,6 +17,7 @@
 #include "core/language.h"
 #include "platform/ansi_code_page.h"
 #include "platform/scoped_handles.h"
+#include "platform/window_icons.h"
 #include "ui/accessible_names.h"
 #include "ui/capture_box.h"
 #include "ui/code_field.h"
@@ -104,6 +105,7 @@ class MainWindow : private ControlEvents {
     std::array<HWND, kControlCount> controls_{};
     FontSet fonts_;
     std::array<win32::ScopedBitmap, kControlCount> pictures_{};
+    win32::WindowIcons icons_; // sized for dpi_
     std::array<Label, kControlCount> labels_{}; // at the labels' places; the rest stay unused
     std::array<CodeField, kCodeBoxCount> codeFields_{}; // by CodeBox
     CaptureBox captureBox_;

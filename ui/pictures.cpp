@@ -2,7 +2,9 @@
 
 #include <cstring>
 
+#include "core/picture_dpi.h"
 #include "core/picture_scale.h"
+#include "ui/resource_ids.h"
 
 namespace zintar {
 
@@ -11,7 +13,16 @@ namespace {
 constexpr LONG kLargestPicture = 4096; // far beyond any picture of the window
 constexpr WORD kAlphaBits = 32;
 constexpr DWORD kBytesPerAlphaPixel = 4;
-constexpr int kPictureDpi = 96; // every picture resource is drawn for it
+
+// A picture's identifier at each embedded scale: its 96 dpi one plus a step per scale.
+constexpr int ScaledPictureId(int resourceId, size_t scale) {
+    return resourceId + static_cast<int>(scale) * IDB_SCALE_STEP;
+}
+static_assert(ScaledPictureId(IDB_IMGLANGENG, 2) == IDB_IMGLANGENG_144);
+static_assert(ScaledPictureId(IDB_IMGLANGHUN_HL, 1) == IDB_IMGLANGHUN_HL_120);
+static_assert(ScaledPictureId(IDB_IMAGE2, 3) == IDB_IMAGE2_192);
+static_assert(kEmbeddedPictureDpis[1] == 120 && kEmbeddedPictureDpis[2] == 144 &&
+              kEmbeddedPictureDpis[3] == 192);
 
 // The bitmap resource's header, if it is one the window draws with its alpha: 32 bits per
 // pixel, uncompressed, no colour table, and as many pixel bytes as the header promises.
@@ -101,12 +112,19 @@ win32::ScopedBitmap LoadResourceBitmap(HINSTANCE instance, int resourceId) {
 } // namespace
 
 win32::ScopedBitmap PictureLoader::Load(int resourceId, int dpi) const {
-    win32::ScopedBitmap bitmap = LoadResourceBitmap(instance_, resourceId);
+    PictureSource source = PictureSourceFor(dpi);
+    win32::ScopedBitmap bitmap =
+        LoadResourceBitmap(instance_, ScaledPictureId(resourceId, source.index));
+    if (!bitmap && source.index != 0) {
+        // A module without the larger pictures still has the design.
+        source = {0, kEmbeddedPictureDpis[0]};
+        bitmap = LoadResourceBitmap(instance_, resourceId);
+    }
     BITMAP info{};
-    if (dpi == kPictureDpi || !bitmap || !GetObjectW(bitmap.get(), sizeof(info), &info))
+    if (dpi == source.dpi || !bitmap || !GetObjectW(bitmap.get(), sizeof(info), &info))
         return bitmap;
-    return BitmapOf(ScalePicture(PixelsOf(bitmap.get()), MulDiv(info.bmWidth, dpi, kPictureDpi),
-                                 MulDiv(info.bmHeight, dpi, kPictureDpi)));
+    return BitmapOf(ScalePicture(PixelsOf(bitmap.get()), MulDiv(info.bmWidth, dpi, source.dpi),
+                                 MulDiv(info.bmHeight, dpi, source.dpi)));
 }
 
 } // namespace zintar

@@ -15,9 +15,10 @@ class PictureLoader {
     PictureLoader(const PictureLoader&) = delete;
     PictureLoader& operator=(const PictureLoader&) = delete;
 
-    // The picture for the window's DPI: the resource itself at 96 dpi, for which every picture
-    // is drawn, otherwise a 32-bit DIB section resampled from it to the DPI's size. An empty handle when the resource is missing or malformed; the image
-    // then shows its parent's surface only.
+    // The picture for the window's DPI: the one drawn for it where the module has one (96, 120,
+    // 144, 192 dpi; resourceId names the 96 dpi one), otherwise a 32-bit DIB section resampled
+    // to the DPI's size from the one that PictureSourceFor picks. An empty handle when the
+    // resource is missing or malformed; the image then shows its parent's surface only.
     win32::ScopedBitmap Load(int resourceId, int dpi) const;
 
   private:

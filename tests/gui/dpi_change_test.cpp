@@ -3,6 +3,9 @@
 // and what it shows stays.
 #include "tests/gui/form_fixture.h"
 
+#include <set>
+#include <vector>
+
 
 namespace zintar::test {
 namespace {
@@ -59,6 +62,47 @@ TEST_F(DpiChange, TheWindowTakesTheSuggestedRectangleAndScalesItsControls) {
     EXPECT_EQ(FontHeightOf(Control::CharCodeBox), -21);
     EXPECT_EQ(PictureSizeOf(Control::EnglishFlag).cx, 21);
     EXPECT_EQ(RectOf(Control::CharacterCaption).right, captionWidthAt96);
+}
+
+// At an embedded scale the window holds the flag drawn for it: its bands are pure colours,
+// where one resampled from 96 dpi has rows of blends between them. Between the scales the
+// flag is made from the next larger one, at the control's size.
+TEST_F(DpiChange, FlagsAreTheOnesDrawnForTheScaleAndIconsItsSize) {
+    MoveToDpi(144, {0, 0, 560, 620});
+    const auto bitmap =
+        reinterpret_cast<HBITMAP>(GetWindowLongPtrW(Window(Control::HungarianFlag), GWLP_USERDATA));
+    ASSERT_EQ(PictureSizeOf(Control::HungarianFlag).cx, 32);
+    BITMAPINFO request{};
+    request.bmiHeader = {sizeof(BITMAPINFOHEADER), 32, -30, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<uint32_t> pixels(32 * 30);
+    const HDC dc = CreateCompatibleDC(nullptr);
+    ASSERT_EQ(GetDIBits(dc, bitmap, 0, 30, pixels.data(), &request, DIB_RGB_COLORS), 30);
+    DeleteDC(dc);
+    const std::set<uint32_t> drawn = {0xFFFFFF, 0xFF0000, 0x840000, 0xC6C6C6, 0x00FF00, 0x008400};
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        if (pixels[i] >> 24 != 0) {
+            EXPECT_TRUE(drawn.count(pixels[i] & 0xFFFFFF)) << i % 32 << "," << i / 32;
+        }
+    }
+
+    // The task switcher's and the title bar's icons: 32 and 16 pixels at 96 dpi, 48 and 24 here.
+    const auto iconSide = [&](WPARAM which) {
+        ICONINFO info{};
+        const auto icon = reinterpret_cast<HICON>(SendMessageW(form().hwnd(), WM_GETICON, which, 0));
+        if (!icon || !GetIconInfo(icon, &info))
+            return 0;
+        BITMAP colour{};
+        GetObjectW(info.hbmColor, sizeof(colour), &colour);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        return static_cast<int>(colour.bmWidth);
+    };
+    EXPECT_EQ(iconSide(ICON_BIG), 48);
+    EXPECT_EQ(iconSide(ICON_SMALL), 24);
+
+    MoveToDpi(168, {0, 0, 650, 720});
+    EXPECT_EQ(PictureSizeOf(Control::HungarianFlag).cx, 37); // 315 twips at 168 dpi
+    EXPECT_EQ(PictureSizeOf(Control::HungarianFlag).cy, 35);
 }
 
 TEST_F(DpiChange, TextsAndStateStay) {

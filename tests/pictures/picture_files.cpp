@@ -79,6 +79,10 @@ Picture decodeBmp32(const Bytes& file) {
     return decodeBmp(file, 32);
 }
 
+Picture decodeBmp24(const Bytes& file) {
+    return decodeBmp(file, 24);
+}
+
 void GifCloser::operator()(GifFileType* gif) const {
     int ignored = 0;
     DGifCloseFile(gif, &ignored);

@@ -30,6 +30,8 @@ struct Picture {
 // Uncompressed 32 bits per pixel, bottom-up rows, pixels right after the two headers, file
 // size exact; pixels are 0xAARRGGBB.
 Picture decodeBmp32(const Bytes& file);
+// The same at 24 bits per pixel; pixels are 0xRRGGBB.
+Picture decodeBmp24(const Bytes& file);
 
 struct GifCloser {
     void operator()(GifFileType* gif) const;

@@ -12,23 +12,28 @@ namespace {
 constexpr int kSamples = 8;
 constexpr int kUnitsPerPixel = 2 * kSamples;
 
-constexpr int kCentre = kEmblemSize * kUnitsPerPixel / 2;
-constexpr int kRadius = 7 * kUnitsPerPixel;
-// Where the light falls; the shade darkens with the distance from it.
-constexpr int kLightX = 5 * kUnitsPerPixel;
-constexpr int kLightY = 5 * kUnitsPerPixel;
-// Distance from the light to the far rim of the ball: the darkest point.
-constexpr int kShadeSpan = kRadius + (kCentre - kLightX) * 1414 / 1000;
+// The ball in sub-units of a picture of `size` pixels; at 16 pixels the radius is 7 pixels
+// and the light falls 5 pixels from the top-left corner.
+struct Ball {
+    int centre;
+    int radius;
+    int light; // where the light falls, on both axes; the shade darkens away from it
+};
+
+constexpr Ball ballFor(int size) {
+    return {size * kUnitsPerPixel / 2, 7 * size * kUnitsPerPixel / kEmblemSize,
+            5 * size * kUnitsPerPixel / kEmblemSize};
+}
 
 struct Stop {
-    int at; // distance from the light, sub-units
+    int percent; // of the distance from the light to the far rim of the ball
     Rgb colour;
 };
 constexpr std::array<Stop, 4> kShades = {{
     {0, rgb(0xFFE4E4)},
-    {kShadeSpan * 30 / 100, rgb(0xF26A6A)},
-    {kShadeSpan * 65 / 100, rgb(0xC81818)},
-    {kShadeSpan, rgb(0x700000)},
+    {30, rgb(0xF26A6A)},
+    {65, rgb(0xC81818)},
+    {100, rgb(0x700000)},
 }};
 
 int isqrt(int n) {
@@ -43,16 +48,19 @@ int mix(int from, int to, int pos, int span) {
     return from + (to - from) * pos / span;
 }
 
-Rgb shadeAt(int u, int v) {
-    const int du = u - kLightX;
-    const int dv = v - kLightY;
+Rgb shadeAt(const Ball& ball, int u, int v) {
+    const int du = u - ball.light;
+    const int dv = v - ball.light;
     const int d = isqrt(du * du + dv * dv);
+    // The light to the far rim of the ball: the darkest point.
+    const int shadeSpan = ball.radius + (ball.centre - ball.light) * 1414 / 1000;
+    const auto at = [shadeSpan](const Stop& stop) { return shadeSpan * stop.percent / 100; };
     for (std::size_t i = 1; i < kShades.size(); ++i) {
-        if (d <= kShades[i].at) {
+        if (d <= at(kShades[i])) {
             const Stop& a = kShades[i - 1];
             const Stop& b = kShades[i];
-            const int pos = d - a.at;
-            const int span = b.at - a.at;
+            const int pos = d - at(a);
+            const int span = at(b) - at(a);
             return {static_cast<std::uint8_t>(mix(a.colour.r, b.colour.r, pos, span)),
                     static_cast<std::uint8_t>(mix(a.colour.g, b.colour.g, pos, span)),
                     static_cast<std::uint8_t>(mix(a.colour.b, b.colour.b, pos, span))};
@@ -63,11 +71,12 @@ Rgb shadeAt(int u, int v) {
 
 } // namespace
 
-RgbImage emblem() {
-    RgbImage picture(kEmblemSize, kEmblemSize, kWhite);
+RgbImage emblem(int size) {
+    const Ball ball = ballFor(size);
+    RgbImage picture(size, size, kWhite);
     constexpr int samples = kSamples * kSamples;
-    for (int y = 0; y < kEmblemSize; ++y) {
-        for (int x = 0; x < kEmblemSize; ++x) {
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
             int r = 0;
             int g = 0;
             int b = 0;
@@ -75,9 +84,10 @@ RgbImage emblem() {
                 for (int i = 0; i < kSamples; ++i) {
                     const int u = x * kUnitsPerPixel + 2 * i + 1;
                     const int v = y * kUnitsPerPixel + 2 * j + 1;
-                    const int du = u - kCentre;
-                    const int dv = v - kCentre;
-                    const Rgb c = du * du + dv * dv <= kRadius * kRadius ? shadeAt(u, v) : kWhite;
+                    const int du = u - ball.centre;
+                    const int dv = v - ball.centre;
+                    const Rgb c =
+                        du * du + dv * dv <= ball.radius * ball.radius ? shadeAt(ball, u, v) : kWhite;
                     r += c.r;
                     g += c.g;
                     b += c.b;

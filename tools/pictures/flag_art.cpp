@@ -1,5 +1,7 @@
 #include "flag_art.h"
 
+#include "flag_colours.h"
+
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -10,6 +12,8 @@
 
 namespace zintar::pictures {
 namespace {
+
+using namespace flag_colours;
 
 // Both flags fill columns 1..19 and rows 1..18 of the picture; the rest is the margin.
 constexpr int kLeft = 1;
@@ -100,12 +104,12 @@ Flag hungarianFlag() {
     Flag flag = makeFlag(
         {
             {rgb(0x000000), Lift::Field},   // Black, used by no pixel
-            {rgb(0x008400), Lift::Outline}, // DarkGreen
-            {rgb(0x00FF00), Lift::Field},   // Green
-            {rgb(0x840000), Lift::Outline}, // DarkRed
-            {rgb(0xC6C6C6), Lift::Outline}, // Grey
-            {rgb(0xFF0000), Lift::Field},   // Red
-            {rgb(0xFFFFFF), Lift::Field},   // White
+            {kHungarianDarkGreen, Lift::Outline},
+            {kHungarianGreen, Lift::Field},
+            {kDarkRed, Lift::Outline},
+            {kGrey, Lift::Outline},
+            {kRed, Lift::Field},
+            {kWhite, Lift::Field},
             {kClearColour, Lift::Transparent},
         },
         White, Clear);
@@ -242,15 +246,15 @@ Flag englishFlag() {
     Flag flag = makeFlag(
         {
             {rgb(0x000000), Lift::Field},   // Black, used by no pixel
-            {rgb(0x080818), Lift::Outline}, // DarkBlue
-            {rgb(0x292984), Lift::Field},   // Blue
-            {rgb(0x736BAD), Lift::Outline}, // MidBlue
-            {rgb(0x840000), Lift::Outline}, // DarkRed
-            {rgb(0xC6C6C6), Lift::Outline}, // Grey
-            {rgb(0xD6D6E7), Lift::Field},   // Pale
-            {rgb(0xFF0000), Lift::Field},   // Red
-            {rgb(0xFF5A5A), Lift::Field},   // LightRed
-            {rgb(0xFFFFFF), Lift::Field},   // White
+            {kUnionDarkBlue, Lift::Outline},
+            {kUnionBlue, Lift::Field},
+            {kUnionMidBlue, Lift::Outline},
+            {kDarkRed, Lift::Outline},
+            {kGrey, Lift::Outline},
+            {kUnionPale, Lift::Field},
+            {kRed, Lift::Field},
+            {kUnionLightRed, Lift::Field},
+            {kWhite, Lift::Field},
             {kClearColour, Lift::Transparent},
         },
         White, Clear);
@@ -274,6 +278,17 @@ Flag englishFlag() {
         }
     }
     return flag;
+}
+
+FlagImage pixelsOf(const Flag& flag) {
+    const IndexedImage& picture = flag.picture;
+    FlagImage image{RgbImage(picture.width, picture.height, kWhite),
+                    std::vector<Lift>(picture.pixels.size())};
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+        image.colours.pixels[i] = picture.palette[picture.pixels[i]];
+        image.lift[i] = flag.lift[picture.pixels[i]];
+    }
+    return image;
 }
 
 } // namespace zintar::pictures

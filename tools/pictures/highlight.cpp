@@ -23,16 +23,19 @@ Rgb lighten(Rgb colour, Lift lift) {
             lightenComponent(colour.b, 1, den)};
 }
 
-RgbImage highlightOf(const Flag& flag) {
-    const IndexedImage& picture = flag.picture;
+RgbImage highlightOf(const FlagImage& flag) {
+    const RgbImage& picture = flag.colours;
     RgbImage lit(picture.width, picture.height, kWhite);
     for (int y = 0; y < picture.height; ++y) {
         for (int x = 0; x < picture.width; ++x) {
-            const std::uint8_t index = picture.at(x, y);
-            lit.at(x, y) = lighten(picture.palette[index], flag.lift[index]);
+            lit.at(x, y) = lighten(picture.at(x, y), flag.liftAt(x, y));
         }
     }
     return lit;
+}
+
+RgbImage highlightOf(const Flag& flag) {
+    return highlightOf(pixelsOf(flag));
 }
 
 } // namespace zintar::pictures

@@ -11,6 +11,7 @@ namespace zintar::pictures {
 // f is 1/2 for Lift::Field, 1/4 for Lift::Outline; Lift::Transparent gives white.
 Rgb lighten(Rgb colour, Lift lift);
 
+RgbImage highlightOf(const FlagImage& flag);
 RgbImage highlightOf(const Flag& flag);
 
 } // namespace zintar::pictures

@@ -1,4 +1,4 @@
-// Windows icon files of 16-colour (4 bits per pixel) images with a one-bit mask.
+// Windows icon files of 32-bit images with alpha (and the one-bit mask older systems draw).
 #pragma once
 
 #include "raster.h"
@@ -9,8 +9,8 @@
 
 namespace zintar::pictures {
 
-// Every image must be square, at most 255 pixels, with a 16-entry palette; the images are
-// stored in the order given.
-std::vector<std::uint8_t> encodeIco4(std::span<const MaskedImage> images);
+// Every image must be square, 1 to 256 pixels; the images are stored in the order given, each
+// as an uncompressed bitmap but a 256-pixel one, which is stored as a PNG.
+std::vector<std::uint8_t> encodeIco32(std::span<const IconImage> images);
 
 } // namespace zintar::pictures

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "key_cap_geometry.h"
+
 namespace zintar::pictures {
 namespace {
 
@@ -90,8 +92,25 @@ MaskedImage keyCapIcon(int size) {
     case 32:
         return decode(kKey32);
     default:
-        throw std::invalid_argument("the key cap icon is drawn at 16 and 32 pixels only");
+        throw std::invalid_argument("the key cap is placed by hand at 16 and 32 pixels only");
     }
+}
+
+IconImage keyCapImage(int size) {
+    if (size == 16 || size == 32) {
+        const MaskedImage art = keyCapIcon(size);
+        IconImage image(size);
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                if (art.isOpaque(x, y)) {
+                    const Rgb c = art.colours.palette[art.colours.at(x, y)];
+                    image.at(x, y) = {c.r, c.g, c.b, 255};
+                }
+            }
+        }
+        return image;
+    }
+    return drawnKeyCap(size);
 }
 
 } // namespace zintar::pictures

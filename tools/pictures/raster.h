@@ -67,6 +67,26 @@ struct RgbaImage {
     const PremultipliedRgba& at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
 };
 
+// One pixel with straight (not premultiplied) alpha, as icon images keep it.
+struct Rgba {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    std::uint8_t a = 0;
+
+    friend bool operator==(const Rgba&, const Rgba&) = default;
+};
+
+// A square picture with straight alpha.
+struct IconImage {
+    int size = 0;
+    std::vector<Rgba> pixels;
+
+    explicit IconImage(int side) : size(side), pixels(std::size_t(side) * side) {}
+    Rgba& at(int x, int y) { return pixels[std::size_t(y) * size + x]; }
+    const Rgba& at(int x, int y) const { return pixels[std::size_t(y) * size + x]; }
+};
+
 // A palette picture with a one-bit mask: pixels where `opaque` is false are see-through.
 struct MaskedImage {
     IndexedImage colours;

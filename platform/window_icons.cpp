@@ -1,0 +1,29 @@
+#include "platform/window_icons.h"
+
+#include "platform/dpi.h"
+
+namespace win32 {
+
+namespace {
+
+ScopedIcon LoadIconAt(HINSTANCE instance, int iconId, int side) noexcept {
+    // Not shared: a shared icon is cached at the first size asked for.
+    return ScopedIcon(static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON, side, side, 0)));
+}
+
+} // namespace
+
+bool WindowIcons::Apply(HWND window, HINSTANCE instance, int iconId, int dpi) noexcept {
+    ScopedIcon large = LoadIconAt(instance, iconId, SystemMetricAt(SM_CXICON, dpi));
+    ScopedIcon small = LoadIconAt(instance, iconId, SystemMetricAt(SM_CXSMICON, dpi));
+    if (!large || !small)
+        return false;
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large.get()));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    large_ = std::move(large);
+    small_ = std::move(small);
+    return true;
+}
+
+} // namespace win32
