@@ -87,6 +87,9 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         break;
     case WM_DPICHANGED: {
         // The suggested rectangle keeps the window where the user put it at the new scale.
+        // The system always gives one; a stray message without it changes nothing.
+        if (!lp)
+            return 0;
         dpi_ = HIWORD(wp) ? HIWORD(wp) : dpi_;
         const RECT& suggested = *reinterpret_cast<const RECT*>(lp);
         SetWindowPos(hwnd, nullptr, suggested.left, suggested.top,

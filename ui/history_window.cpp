@@ -85,6 +85,7 @@ bool HistoryWindow::Create(HINSTANCE instance, HWND owner) {
                          this))
         return false;
     dpi_ = win32::WindowDpi(hwnd_);
+    icons_.Apply(hwnd_, instance, IDI_ZINTAR, dpi_); // else the class's, at the system DPI
     if (!list_.Create(hwnd_, instance)) {
         DestroyWindow(hwnd_);
         return false;
@@ -214,6 +215,8 @@ void HistoryWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     if (dpi <= 0 || !list_)
         return;
     dpi_ = dpi;
+    icons_.Apply(hwnd_, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)),
+                 IDI_ZINTAR, dpi_);
     if (const HFONT font = font_.MakeFor(dpi)) {
         list_.Rescale(font, dpi);
         pane_.SetFont(font);

@@ -11,6 +11,7 @@
 #include "core/key_event.h"
 #include "core/language.h"
 #include "platform/dpi.h"
+#include "platform/window_icons.h"
 #include "ui/history_layout.h"
 #include "ui/history_list.h"
 #include "ui/key_details_pane.h"
@@ -76,6 +77,7 @@ class HistoryWindow {
     HistoryList list_; // a child, destroyed with the window
     KeyDetailsPane pane_; // children too
     HistoryFont font_; // theirs after a change of DPI; the window goes first, in the destructor
+    win32::WindowIcons icons_; // sized for dpi_
     int dpi_ = win32::kDefaultDpi; // the window's, from its creation and each WM_DPICHANGED
     bool updatingRows_ = false; // the list's selection notices come from the update itself
     bool updatePending_ = false; // the update timer runs

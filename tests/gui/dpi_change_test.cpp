@@ -105,6 +105,20 @@ TEST_F(DpiChange, FlagsAreTheOnesDrawnForTheScaleAndIconsItsSize) {
     EXPECT_EQ(PictureSizeOf(Control::HungarianFlag).cy, 35);
 }
 
+// Another program may send the message with no rectangle: nothing moves and nothing breaks.
+TEST_F(DpiChange, AMessageWithoutItsRectangleChangesNothing) {
+    RECT before{};
+    GetWindowRect(form().hwnd(), &before);
+    const RECT box = RectOf(Control::CharCodeBox);
+    SendMessageW(form().hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), 0);
+    RECT after{};
+    GetWindowRect(form().hwnd(), &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    const RECT boxAfter = RectOf(Control::CharCodeBox);
+    EXPECT_TRUE(EqualRect(&box, &boxAfter));
+    EXPECT_EQ(FontHeightOf(Control::CharCodeBox), -21);
+}
+
 TEST_F(DpiChange, TextsAndStateStay) {
     TypeKey(Control::CaptureBox, 'A', L'A', kShift);
     SendMessageW(Window(Control::HungarianFlagLit), WM_LBUTTONDOWN, 0, MAKELPARAM(2, 2));
