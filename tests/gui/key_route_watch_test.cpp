@@ -16,7 +16,8 @@
 namespace zintar::test {
 namespace {
 
-constexpr uint8_t kTab = 0x09, kAlt = 0x12, kA = 0x41, kB = 0x42, kF13 = 0x7C;
+constexpr uint8_t kTab = 0x09, kCtrl = 0x11, kAlt = 0x12, kA = 0x41, kB = 0x42, kF9 = 0x78,
+                  kF13 = 0x7C;
 constexpr uint64_t kKeyboard = 0x1234;
 
 class RouteWatch : public ::testing::Test {
@@ -130,6 +131,26 @@ TEST_F(RouteWatch, KeysWaitingWhenZintarLosesTheFrontBecomeRowsAtOnce) {
     rows_.Update();
     ASSERT_EQ(rows_.shownCount(), 2u) << "no wait for views that will not come";
     EXPECT_EQ(Row(1), L"no (system shortcut)||hook");
+}
+
+// A combination that another window holds: its key-down reached no view but the hook. The
+// probe asks once the keys are up, though Zintar is no longer in front.
+TEST_F(RouteWatch, AKeyThatWentElsewhereAsZintarLostTheFrontIsStillProbed) {
+    const HWND holder = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                        nullptr, nullptr);
+    ASSERT_TRUE(RegisterHotKey(holder, 1, MOD_CONTROL | MOD_ALT, kF9));
+    for (const uint8_t vk : {kCtrl, kAlt}) {
+        Hook(vk, vk == kCtrl ? 0x1D : 0x38, false, 0);
+        Raw(vk, vk == kCtrl ? 0x1D : 0x38, false, 0);
+        Message(vk, vk == kCtrl ? 0x1D : 0x38, false, 0);
+    }
+    Hook(kF9, 0x43, false, 30);
+    watch_.OnForeground(false);
+    rows_.Update();
+    UnregisterHotKey(holder, 1);
+    DestroyWindow(holder);
+    ASSERT_EQ(rows_.shownCount(), 3u);
+    EXPECT_EQ(Row(2), L"no (hotkey of another program)||hook");
 }
 
 } // namespace
