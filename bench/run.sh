@@ -32,7 +32,7 @@ fi
 cmake --build "$build" -j2 --target zintar_bench_startup zintar_bench_minimal_window \
     zintar_bench_phases zintar_bench_minimal_phases zintar_bench_minimal_controls \
     zintar_bench_dll_loads zintar_bench_keypress zintar_bench_idle zintar_bench_outside_text \
-    Varnick_Zintar >/dev/null
+    zintar_bench_route_burst Varnick_Zintar >/dev/null
 
 exe_of() { # target name
     local found
@@ -115,6 +115,11 @@ echo
 echo "== Text from outside (in-process, null graphics driver)"
 "$root/scripts/wine-run" "$build/wine/null" null "$outside_text_exe" | tr -d '\r'
 echo "Load:    $(load_now) after the text-from-outside benchmark"
+echo
+
+echo "== A burst of sent keys matched to their messages (the core's router)"
+"$root/scripts/wine-run" "$build/wine/null" null "$(exe_of zintar_bench_route_burst bench)" | tr -d '\r'
+echo "Load:    $(load_now) after the burst benchmark"
 echo
 
 echo "== Start-up (real exe, Xvfb, X11 driver without window manager)"

@@ -1,5 +1,7 @@
 #include "core/key_route.h"
 
+#include <algorithm>
+
 #include "core/reserved_shortcuts.h"
 
 namespace zintar {
@@ -41,6 +43,18 @@ bool SameKey(const SeenKey& a, const SeenKey& b) {
     if (va != 0 && va == vb)
         return true;
     return a.scanCode != 0 && (a.scanCode & kScanByte) == (b.scanCode & kScanByte);
+}
+
+size_t SourceIndex(KeySource source) {
+    switch (source) {
+    case KeySource::Window:
+        return 0;
+    case KeySource::Hook:
+        return 1;
+    case KeySource::RawInput:
+        break;
+    }
+    return 2;
 }
 
 bool WithinWait(uint32_t from, uint32_t to) {
@@ -103,29 +117,39 @@ void KeyRouter::SetKeysDown(const std::array<bool, 256>& down) {
         down_[GenericVirtualKey(static_cast<uint8_t>(i))] |= down[i];
 }
 
-KeyRoute& KeyRouter::Join(const SeenKey& key, KeySource source) {
-    // The oldest route that the key may join. The routes are in the order of their first
-    // view, so the search runs back from the newest and stops at the first one too old to
-    // join: a burst of keys costs no scan of every pending route.
-    KeyRoute* oldest = nullptr;
-    for (auto it = pending_.rbegin(); it != pending_.rend(); ++it) {
-        KeyRoute& route = *it;
-        const uint32_t age = key.timeMs - route.key.timeMs;
-        if (age > kDeliveryWaitMs && age < kAheadOfNow)
+// The oldest pending route that the key may join: one of the same key and direction, from
+// another view, within the wait. The views see the keys in the same order, so the search
+// starts at the view's oldest unseen route and ends at the first route too far ahead.
+KeyRoute* KeyRouter::Match(const SeenKey& key, KeySource source) {
+    const KeySourceMask bit = Bit(source);
+    uint64_t& unseen = unseen_[SourceIndex(source)];
+    unseen = std::max(unseen, taken_);
+    // A route that no view saw stands for a key-down that never came: nothing joins it.
+    while (unseen - taken_ < pending_.size() &&
+           (pending_[unseen - taken_].seenBy & bit || pending_[unseen - taken_].seenBy == 0))
+        ++unseen;
+    for (size_t i = unseen - taken_; i < pending_.size(); ++i) {
+        KeyRoute& route = pending_[i];
+        const uint32_t ahead = route.key.timeMs - key.timeMs;
+        if (ahead > kDeliveryWaitMs && ahead < kAheadOfNow)
             break;
-        // A route that no view saw stands for a key-down that never came: nothing joins it.
-        if (route.seenBy != 0 && (route.seenBy & Bit(source)) == 0 && SameKey(route.key, key) &&
+        if (route.seenBy != 0 && (route.seenBy & bit) == 0 && SameKey(route.key, key) &&
             WithinWait(route.key.timeMs, key.timeMs))
-            oldest = &route;
+            return &route;
     }
-    if (oldest) {
-        oldest->seenBy |= Bit(source);
-        return *oldest;
+    return nullptr;
+}
+
+KeyRoute& KeyRouter::Join(const SeenKey& key, KeySource source) {
+    if (KeyRoute* match = Match(key, source)) {
+        match->seenBy |= Bit(source);
+        return *match;
     }
     const uint8_t generic = GenericVirtualKey(key.virtualKey);
     const uint8_t held = Held(down_);
     if (pending_.size() + 2 > kPendingCapacity) {
         pending_.pop_front();
+        ++taken_;
         ++dropped_;
     }
     // A key-up whose key-down no view saw: the down went elsewhere before any view. Only a
@@ -176,6 +200,10 @@ void KeyRouter::Add(const RawKeyEvent& event) {
     KeyRoute& route = Join(event.key, KeySource::RawInput);
     route.hasDevice = true;
     route.device = event.device;
+    // Input that no device sent was sent by a program: what the hook would have said, had
+    // the system not passed it by (it does so for a hook that keeps it waiting).
+    if (event.device == 0 && (route.seenBy & Bit(KeySource::Hook)) == 0)
+        route.injected = true;
 }
 
 void KeyRouter::Add(const WindowKeyEvent& event) {
@@ -184,11 +212,18 @@ void KeyRouter::Add(const WindowKeyEvent& event) {
     route.record = event.record;
     ++windowKeys_;
     recordsEnd_ = event.record + 1;
+    windowTimeKnown_ = true;
+    windowTimeMs_ = event.key.timeMs;
 }
 
-bool KeyRouter::Settled(const KeyRoute& route, uint32_t nowMs) const {
+bool KeyRouter::Settled(const KeyRoute& route, uint32_t nowMs, bool windowBehind) const {
     if (route.seenBy == 0 || (route.seenBy & sources_) == sources_)
         return true;
+    if (windowBehind) {
+        if (!windowTimeKnown_)
+            return false;
+        nowMs = windowTimeMs_;
+    }
     const uint32_t waited = nowMs - route.key.timeMs;
     return waited >= kDeliveryWaitMs && waited < kAheadOfNow;
 }
@@ -209,11 +244,12 @@ uint64_t KeyRouter::RecordAfter() const {
     return recordsEnd_;
 }
 
-std::vector<KeyRoute> KeyRouter::Take(uint32_t nowMs) {
+std::vector<KeyRoute> KeyRouter::Take(uint32_t nowMs, bool windowBehind) {
     std::vector<KeyRoute> settled;
-    while (!pending_.empty() && Settled(pending_.front(), nowMs)) {
+    while (!pending_.empty() && Settled(pending_.front(), nowMs, windowBehind)) {
         KeyRoute route = pending_.front();
         pending_.pop_front();
+        ++taken_;
         if (!route.delivered)
             route.recordsBefore = RecordAfter();
         if (!route.delivered && route.seenBy != 0 && route.reason == NotDeliveredReason::None)
@@ -224,8 +260,14 @@ std::vector<KeyRoute> KeyRouter::Take(uint32_t nowMs) {
     return settled;
 }
 
-void KeyRouter::Clear() {
+void KeyRouter::Forget() {
+    taken_ += pending_.size();
     pending_.clear();
+    windowTimeKnown_ = false;
+}
+
+void KeyRouter::Clear() {
+    Forget();
     down_.fill(false);
     releasing_ = false;
 }

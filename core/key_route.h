@@ -111,9 +111,15 @@ class KeyRouter {
 
     // The routes settled by nowMs, oldest first: a route is settled when every view has seen
     // it or its wait is over. Later routes wait behind an unsettled older one, so the order
-    // is always that of the keys.
-    std::vector<KeyRoute> Take(uint32_t nowMs);
+    // is always that of the keys. windowBehind: key messages still wait in the window's queue.
+    // Their keys reached the hook long ago under a burst or a loaded machine, so the wait is
+    // then counted on the window's clock (the time of the newest key message it received),
+    // not on nowMs: a key is not taken for one that went elsewhere while its message waits.
+    std::vector<KeyRoute> Take(uint32_t nowMs, bool windowBehind = false);
 
+    // Forgets every unsettled route, keeping the keys held (the history started again: no key
+    // from before may land in a row of the new one).
+    void Forget();
     // Forgets every unsettled route and the keys held (Zintar lost the foreground).
     void Clear();
 
@@ -122,10 +128,19 @@ class KeyRouter {
 
   private:
     KeyRoute& Join(const SeenKey& key, KeySource source);
-    bool Settled(const KeyRoute& route, uint32_t nowMs) const;
+    KeyRoute* Match(const SeenKey& key, KeySource source);
+    bool Settled(const KeyRoute& route, uint32_t nowMs, bool windowBehind) const;
     uint64_t RecordAfter() const;
 
     std::deque<KeyRoute> pending_;
+    // Routes are numbered in the order they were made; taken_ is the number of the oldest
+    // pending one. Each view's cursor is the number of its oldest pending route that it has
+    // not seen, so that a view's event looks at the routes it may join, not at every pending
+    // one: under a burst the hook runs thousands of routes ahead of the window's messages.
+    uint64_t taken_ = 0;
+    std::array<uint64_t, 3> unseen_{};
+    bool windowTimeKnown_ = false;
+    uint32_t windowTimeMs_ = 0; // the newest key message's time
     std::array<bool, 256> down_{};
     KeySourceMask sources_ = Bit(KeySource::Window);
     uint64_t windowKeys_ = 0;

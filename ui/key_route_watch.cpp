@@ -47,7 +47,7 @@ void KeyRouteWatch::OnForeground(bool zintarInFront) {
     if (zintarInFront)
         Gather();
     else
-        StopGathering();
+        StopGathering(true);
 }
 
 void KeyRouteWatch::Gather() {
@@ -62,21 +62,47 @@ void KeyRouteWatch::Gather() {
         for (size_t i = 0; i < state.size(); ++i)
             down[i] = (state[i] & 0x80) != 0;
     router_.SetKeysDown(down);
-    timer_ = SetTimer(window_, kTimerId, kSettleIntervalMs, nullptr) != 0;
+    timer_ = timer_ || SetTimer(window_, kTimerId, kSettleIntervalMs, nullptr) != 0;
 }
 
-void KeyRouteWatch::StopGathering() {
+void KeyRouteWatch::StopGathering(bool settle) {
     if (!gathering_)
         return;
+    if (settle) {
+        // The keys seen so far wait no longer for views that will not come: the key that took
+        // the front away (Alt+Tab's Tab) is a row now, not a route forgotten.
+        DrainHook();
+        Settle(GetTickCount() + KeyRouter::kDeliveryWaitMs, false);
+    }
     gathering_ = false;
     hook_.Remove();
     if (rawInput_)
         UnregisterRawKeyboard();
     rawInput_ = false;
-    if (timer_)
+    // Keys that went elsewhere while keys were held are probed once every key is up, also
+    // with another program in front: the timer runs on until then.
+    if (timer_ && (!settle || toProbe_.empty())) {
         KillTimer(window_, kTimerId);
-    timer_ = false;
+        timer_ = false;
+    }
     router_.Clear();
+}
+
+// A cleared history numbers its records from the start again: a route pending from before
+// would fill a cell of the new one, and a key row waiting for its probe would name a new row.
+// The hook's records not yet drained are of keys after the clear (their messages, still
+// queued, come after the command that cleared), so they stay.
+void KeyRouteWatch::ForgetIfCleared() {
+    if (history_.clearCount() == clears_)
+        return;
+    clears_ = history_.clearCount();
+    router_.Forget();
+    toProbe_.clear();
+    probeShortcuts_.clear();
+}
+
+bool KeyRouteWatch::WindowBehind() {
+    return (HIWORD(GetQueueStatus(QS_KEY)) & QS_KEY) != 0;
 }
 
 // Keys count only while they go to the capture box: keys typed into a code box or the key
@@ -86,11 +112,24 @@ bool KeyRouteWatch::Typing() const {
 }
 
 void KeyRouteWatch::DrainHook() {
+    ForgetIfCleared();
     const bool typing = Typing();
     hook_.Drain([&](const HookKeyEvent& event) {
         if (typing)
             router_.Add(event);
     });
+}
+
+void KeyRouteWatch::OnHookEvent(const HookKeyEvent& event) {
+    DrainHook(); // the ring's events are older
+    if (Typing())
+        router_.Add(event);
+}
+
+void KeyRouteWatch::OnRawEvent(const RawKeyEvent& event) {
+    DrainHook(); // the hook saw the key first: its view joins before Raw Input's
+    if (Typing())
+        router_.Add(event);
 }
 
 std::optional<LRESULT> KeyRouteWatch::Message(UINT msg, WPARAM wp, LPARAM lp) {
@@ -99,17 +138,20 @@ std::optional<LRESULT> KeyRouteWatch::Message(UINT msg, WPARAM wp, LPARAM lp) {
         DrainHook();
         return 0;
     case WM_INPUT:
-        DrainHook(); // the hook saw the key first: its view joins before Raw Input's
         if (Typing())
             if (const auto event = DecodeRawKeyboard(reinterpret_cast<HRAWINPUT>(lp),
                                                      static_cast<uint32_t>(GetMessageTime())))
-                router_.Add(*event);
+                OnRawEvent(*event);
         return std::nullopt;
     case WM_TIMER:
         if (wp != kTimerId)
             return std::nullopt;
         DrainHook();
-        Settle(GetTickCount());
+        Settle(GetTickCount(), WindowBehind());
+        if (!gathering_ && toProbe_.empty() && timer_) {
+            KillTimer(window_, kTimerId);
+            timer_ = false;
+        }
         return 0;
     default:
         return std::nullopt;
@@ -128,11 +170,12 @@ void KeyRouteWatch::OnKeyMessage(const KeyMessageInput& message, bool added) {
     event.key.timeMs = message.timeMs;
     event.record = history_.addedCount() - 1;
     router_.Add(event);
-    Settle(message.timeMs);
+    Settle(message.timeMs, WindowBehind());
 }
 
-void KeyRouteWatch::Settle(uint32_t nowMs) {
-    const std::vector<KeyRoute> routes = router_.Take(nowMs);
+void KeyRouteWatch::Settle(uint32_t nowMs, bool windowBehind) {
+    ForgetIfCleared();
+    const std::vector<KeyRoute> routes = router_.Take(nowMs, windowBehind);
     for (const KeyRoute& route : routes) {
         std::wstring name;
         if (route.hasDevice) {

@@ -28,7 +28,7 @@ class KeyRouteWatch {
 
     KeyRouteWatch(const KeyHistory& history, KeyRows& rows, HistoryWindow& historyWindow)
         : history_(history), rows_(rows), historyWindow_(historyWindow) {}
-    ~KeyRouteWatch() { StopGathering(); }
+    ~KeyRouteWatch() { StopGathering(false); }
     KeyRouteWatch(const KeyRouteWatch&) = delete;
     KeyRouteWatch& operator=(const KeyRouteWatch&) = delete;
 
@@ -47,16 +47,25 @@ class KeyRouteWatch {
     std::optional<LRESULT> Message(UINT msg, WPARAM wp, LPARAM lp);
     // Each key message of the capture box, after the history took it (added: it made a record).
     void OnKeyMessage(const KeyMessageInput& message, bool added);
+    // A key as the hook and as Raw Input saw it; the hook's ring and WM_INPUT come this way,
+    // and window tests feed their own. They count only while the capture box has the keys.
+    void OnHookEvent(const HookKeyEvent& event);
+    void OnRawEvent(const RawKeyEvent& event);
 
     bool gathering() const { return gathering_; }
     uint64_t lostCount() const { return hook_.lostCount() + router_.droppedCount(); }
 
   private:
     void Gather();
-    void StopGathering();
+    // settle: the routes gathered so far become rows first (not while the window goes away).
+    void StopGathering(bool settle);
     bool Typing() const;
+    void ForgetIfCleared();
+    // Whether key messages wait in the thread's queue: their keys may have reached the hook
+    // long ago, so the wait for them is not over by the clock.
+    static bool WindowBehind();
     void DrainHook();
-    void Settle(uint32_t nowMs);
+    void Settle(uint32_t nowMs, bool windowBehind);
     void ProbeWaiting();
 
     const KeyHistory& history_;
@@ -67,6 +76,7 @@ class KeyRouteWatch {
     RawDeviceCache devices_;
     HWND window_ = nullptr, captureBox_ = nullptr;
     bool started_ = false, gathering_ = false, rawInput_ = false, timer_ = false;
+    uint64_t clears_ = 0; // the history's clears seen
     // Key rows of keys that went elsewhere for no known reason, probed once no key is down:
     // registering a combination while its keys are held could take the press from its owner.
     std::vector<KeyRows::Place> toProbe_;

@@ -249,6 +249,84 @@ TEST(KeyRouter, RawInputsFakeKeysAreNoKeys) {
     EXPECT_TRUE(router.Take(5 + kWait).empty());
 }
 
+// A burst of sent keys as a loaded machine delivers it: the hook sees every key long before
+// the window's messages, which come in order with the keys' own times, while the wall clock
+// runs far past every wait. Each message must take its own key's view, and no key may be
+// taken for one that went elsewhere while its message still waits in the queue.
+TEST(KeyRouter, ABurstWhoseMessagesLagFarBehindTheHookIsDeliveredKeyByKey) {
+    constexpr uint8_t kF13 = 0x7C;
+    constexpr uint32_t kKeys = 4000, kStart = 5000;
+    KeyRouter router;
+    router.SetSources(Bit(KeySource::Window) | Bit(KeySource::Hook));
+    for (uint32_t i = 0; i < kKeys; ++i)
+        router.Add(Hook(kF13, 0x64, i % 2 == 1, kStart + i / 8, true));
+    const uint32_t wallClock = kStart + kKeys + 10 * kWait;
+    EXPECT_TRUE(router.Take(wallClock, true).empty()) << "every message still waits";
+    std::vector<KeyRoute> routes;
+    for (uint32_t i = 0; i < kKeys; ++i) {
+        router.Add(Window(kF13, 0x64, i % 2 == 1, kStart + i / 8, i));
+        const bool behind = i + 1 < kKeys;
+        for (const KeyRoute& route : router.Take(i % 100 == 0 ? wallClock : kStart + i / 8, behind))
+            routes.push_back(route);
+    }
+    ASSERT_EQ(routes.size(), kKeys);
+    for (uint32_t i = 0; i < kKeys; ++i) {
+        ASSERT_TRUE(routes[i].delivered && routes[i].injected) << "key " << i;
+        ASSERT_EQ(routes[i].record, i) << "key " << i << " took another key's message";
+    }
+}
+
+TEST(KeyRouter, WhileTheWindowIsBehindAKeyThatWentElsewhereWaitsOnTheWindowsClock) {
+    KeyRouter router;
+    router.SetSources(Bit(KeySource::Window) | Bit(KeySource::Hook));
+    router.Add(Hook(kF9, 0x43, false, 100));
+    EXPECT_TRUE(router.Take(100 + kWait, true).empty()) << "no message yet: no clock to count on";
+    router.Add(Hook(kA, 0x1E, false, 120));
+    router.Add(Window(kA, 0x1E, false, 120, 0));
+    EXPECT_TRUE(router.Take(100 + 5 * kWait, true).empty()) << "F9's wait is not over at 120";
+    router.Add(Hook(kB, 0x30, false, 100 + kWait));
+    router.Add(Window(kB, 0x30, false, 100 + kWait, 1));
+    const auto routes = router.Take(100 + 5 * kWait, true);
+    ASSERT_EQ(routes.size(), 3u);
+    EXPECT_FALSE(routes[0].delivered);
+    EXPECT_EQ(routes[0].recordsBefore, 0u) << "its row goes before A's";
+    EXPECT_TRUE(routes[1].delivered && routes[2].delivered);
+}
+
+// The history started again: a key seen before may not join, nor land beside, a key of the
+// new history, but keys held stay held.
+TEST(KeyRouter, AfterForgetNoKeyFromBeforeComesOutOrJoinsANewOne) {
+    KeyRouter router;
+    router.SetSources(Bit(KeySource::Window) | Bit(KeySource::Hook));
+    router.Add(Hook(kShift, 0x2A, false, 10));
+    router.Add(Window(kShift, 0x2A, false, 10, 0));
+    router.Add(Hook(kA, 0x1E, false, 20, true));
+    router.Forget();
+    router.Add(Window(kA, 0x1E, false, 21, 0));
+    router.Add(Hook(kShift, 0x2A, true, 30));
+    router.Add(Window(kShift, 0x2A, true, 30, 1));
+    const auto routes = router.Take(30 + kWait);
+    ASSERT_EQ(routes.size(), 2u) << "neither Shift's nor A's view from before, no lone key-down";
+    EXPECT_EQ(routes[0].seenBy, Bit(KeySource::Window));
+    EXPECT_FALSE(routes[0].injected) << "A's message took the hook's view from before";
+    EXPECT_EQ(routes[0].record, 0u);
+    EXPECT_EQ(routes[1].heldModifiers, kHotkeyShift);
+    EXPECT_EQ(routes[1].record, 1u);
+}
+
+TEST(KeyRouter, RawInputFromNoDeviceMarksAKeyTheHookMissedAsInjected) {
+    KeyRouter router;
+    router.SetSources(kAll);
+    router.Add(Raw(kA, 0x1E, false, 5, 0));
+    router.Add(Window(kA, 0x1E, false, 5, 0));
+    router.Add(Raw(kB, 0x30, false, 6));
+    router.Add(Window(kB, 0x30, false, 6, 1));
+    const auto routes = router.Take(6 + kWait);
+    ASSERT_EQ(routes.size(), 2u);
+    EXPECT_TRUE(routes[0].injected);
+    EXPECT_FALSE(routes[1].injected) << "a keyboard's key";
+}
+
 TEST(KeyRouter, AFloodThatNobodyTakesKeepsItsSizeAndStaysInOrder) {
     KeyRouter router;
     router.SetSources(kAll);

@@ -3,7 +3,10 @@
 // so that the receiving side can tell them.
 //   zintar_key_sender keys VK [VK...]   a press of each key (decimal codes)
 //   zintar_key_sender burst COUNT       COUNT events (presses of F13 in one SendInput call)
-// Prints how many events the system accepted; exit code 1 when it took fewer.
+// Prints how many events the system accepted; exit code 1 when it took fewer. During a burst,
+// and for a while after it, Zintar's window (when one runs) is asked every kPingEveryMs
+// whether it answers within kAnswerMs; a "pings" line gives how many answered, how many did
+// not in time, and the longest answer, in milliseconds.
 #include <windows.h>
 
 #include <cstdio>
@@ -17,6 +20,41 @@ namespace {
 constexpr ULONG_PTR kMarker = 0x5A17;
 constexpr WORD kBurstKey = VK_F13; // a key no program acts on
 constexpr unsigned long kMaxBurst = 1000000;
+constexpr UINT kAnswerMs = 100;
+constexpr DWORD kPingEveryMs = 15;
+// The window still takes the burst's queued messages after SendInput returned.
+constexpr ULONGLONG kPingAfterMs = 3000;
+
+struct Pings {
+    HWND window = nullptr;
+    volatile LONG sending = 1;
+    unsigned answered = 0, late = 0;
+    ULONGLONG longestMs = 0;
+};
+
+DWORD WINAPI Ping(void* parameter) {
+    Pings& pings = *static_cast<Pings*>(parameter);
+    ULONGLONG stopAt = 0;
+    for (;;) {
+        const ULONGLONG start = GetTickCount64();
+        if (!InterlockedCompareExchange(&pings.sending, 0, 0)) {
+            if (stopAt == 0)
+                stopAt = start + kPingAfterMs;
+            else if (start >= stopAt)
+                return 0;
+        }
+        DWORD_PTR result = 0;
+        const bool answered = SendMessageTimeoutW(pings.window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
+                                                  kAnswerMs, &result) != 0;
+        const ULONGLONG took = GetTickCount64() - start;
+        if (answered)
+            ++pings.answered;
+        else
+            ++pings.late;
+        pings.longestMs = took > pings.longestMs ? took : pings.longestMs;
+        Sleep(kPingEveryMs);
+    }
+}
 
 INPUT KeyInput(WORD vk, bool up) {
     INPUT input{};
@@ -61,7 +99,21 @@ int main(int argc, char** argv) {
         std::fputs("out of memory\n", stderr);
         return 2;
     }
+    Pings pings;
+    HANDLE pinger = nullptr;
+    if (std::strcmp(argv[1], "burst") == 0) {
+        pings.window = FindWindowW(L"Zintar.frmZintar", nullptr);
+        if (pings.window)
+            pinger = CreateThread(nullptr, 0, &Ping, &pings, 0, nullptr);
+    }
     const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     std::printf("sent %u of %zu\n", sent, inputs.size());
+    if (pinger) {
+        InterlockedExchange(&pings.sending, 0);
+        WaitForSingleObject(pinger, INFINITE);
+        CloseHandle(pinger);
+        std::printf("pings answered=%u late=%u longest=%llu\n", pings.answered, pings.late,
+                    pings.longestMs);
+    }
     return sent == inputs.size() ? 0 : 1;
 }
