@@ -15,8 +15,16 @@ ScopedIcon LoadIconAt(HINSTANCE instance, int iconId, int side) noexcept {
 } // namespace
 
 bool WindowIcons::Apply(HWND window, HINSTANCE instance, int iconId, int dpi) noexcept {
-    ScopedIcon large = LoadIconAt(instance, iconId, SystemMetricAt(SM_CXICON, dpi));
-    ScopedIcon small = LoadIconAt(instance, iconId, SystemMetricAt(SM_CXSMICON, dpi));
+    // At the system's DPI the class icons already have these sizes: loading the same again
+    // would only slow the start. Once the window holds icons of another DPI, they are
+    // replaced whatever the sizes.
+    const int largeSide = SystemMetricAt(SM_CXICON, dpi);
+    const int smallSide = SystemMetricAt(SM_CXSMICON, dpi);
+    if (!large_ && !small_ && largeSide == GetSystemMetrics(SM_CXICON) &&
+        smallSide == GetSystemMetrics(SM_CXSMICON))
+        return true;
+    ScopedIcon large = LoadIconAt(instance, iconId, largeSide);
+    ScopedIcon small = LoadIconAt(instance, iconId, smallSide);
     if (!large || !small)
         return false;
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large.get()));

@@ -21,7 +21,9 @@ class WindowIcons {
     // Loads the icon resource at the sizes SM_CXICON and SM_CXSMICON have at the DPI (the
     // system picks the image of each size in the resource, or the nearest) and gives them to
     // the window. The previous icons are released only after the window holds the new ones.
-    // False, with the window's icons unchanged, when the resource cannot be loaded.
+    // Nothing is loaded while the window still has its class icons and they are already of
+    // those sizes. False, with the window's icons unchanged, when the resource cannot be
+    // loaded.
     bool Apply(HWND window, HINSTANCE instance, int iconId, int dpi) noexcept;
 
   private:

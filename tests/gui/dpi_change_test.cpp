@@ -103,6 +103,10 @@ TEST_F(DpiChange, FlagsAreTheOnesDrawnForTheScaleAndIconsItsSize) {
     MoveToDpi(168, {0, 0, 650, 720});
     EXPECT_EQ(PictureSizeOf(Control::HungarianFlag).cx, 37); // 315 twips at 168 dpi
     EXPECT_EQ(PictureSizeOf(Control::HungarianFlag).cy, 35);
+    // Back at the system's DPI the icons held for another one are replaced, not kept.
+    MoveToDpi(96, {0, 0, 380, 280});
+    EXPECT_EQ(iconSide(ICON_BIG), 32);
+    EXPECT_EQ(iconSide(ICON_SMALL), 16);
 }
 
 // Another program may send the message with no rectangle: nothing moves and nothing breaks.
