@@ -77,25 +77,15 @@ RgbImage emblem(int size) {
     constexpr int samples = kSamples * kSamples;
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            int r = 0;
-            int g = 0;
-            int b = 0;
-            for (int j = 0; j < kSamples; ++j) {
-                for (int i = 0; i < kSamples; ++i) {
-                    const int u = x * kUnitsPerPixel + 2 * i + 1;
-                    const int v = y * kUnitsPerPixel + 2 * j + 1;
-                    const int du = u - ball.centre;
-                    const int dv = v - ball.centre;
-                    const Rgb c =
-                        du * du + dv * dv <= ball.radius * ball.radius ? shadeAt(ball, u, v) : kWhite;
-                    r += c.r;
-                    g += c.g;
-                    b += c.b;
-                }
-            }
-            picture.at(x, y) = {static_cast<std::uint8_t>((r + samples / 2) / samples),
-                                static_cast<std::uint8_t>((g + samples / 2) / samples),
-                                static_cast<std::uint8_t>((b + samples / 2) / samples)};
+            const SampleSum sum = sumSamples<kSamples>(x, y, [&](int u, int v, Rgb& c) {
+                const int du = u - ball.centre;
+                const int dv = v - ball.centre;
+                c = du * du + dv * dv <= ball.radius * ball.radius ? shadeAt(ball, u, v) : kWhite;
+                return true;
+            });
+            picture.at(x, y) = {static_cast<std::uint8_t>((sum.r + samples / 2) / samples),
+                                static_cast<std::uint8_t>((sum.g + samples / 2) / samples),
+                                static_cast<std::uint8_t>((sum.b + samples / 2) / samples)};
         }
     }
     return picture;

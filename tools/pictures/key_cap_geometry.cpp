@@ -156,27 +156,14 @@ IconImage drawnKeyCap(int size) {
     constexpr int samples = kSamples * kSamples;
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            int r = 0;
-            int g = 0;
-            int b = 0;
-            int covered = 0;
-            for (int j = 0; j < kSamples; ++j) {
-                for (int i = 0; i < kSamples; ++i) {
-                    const Point p{Canvas::kUnits * x + 2 * i + 1, Canvas::kUnits * y + 2 * j + 1};
-                    Rgb c;
-                    if (colourAt(canvas, p, c)) {
-                        r += c.r;
-                        g += c.g;
-                        b += c.b;
-                        ++covered;
-                    }
-                }
-            }
+            const SampleSum sum = sumSamples<kSamples>(
+                x, y, [&](int u, int v, Rgb& c) { return colourAt(canvas, Point{u, v}, c); });
+            const int covered = sum.covered;
             if (covered > 0) {
                 // Straight alpha: the colour of what covers the pixel, the share it covers.
-                image.at(x, y) = {static_cast<std::uint8_t>((r + covered / 2) / covered),
-                                  static_cast<std::uint8_t>((g + covered / 2) / covered),
-                                  static_cast<std::uint8_t>((b + covered / 2) / covered),
+                image.at(x, y) = {static_cast<std::uint8_t>((sum.r + covered / 2) / covered),
+                                  static_cast<std::uint8_t>((sum.g + covered / 2) / covered),
+                                  static_cast<std::uint8_t>((sum.b + covered / 2) / covered),
                                   static_cast<std::uint8_t>((255 * covered + samples / 2) / samples)};
             }
         }

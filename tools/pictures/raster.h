@@ -95,4 +95,31 @@ struct MaskedImage {
     bool isOpaque(int x, int y) const { return opaque[std::size_t(y) * colours.width + x]; }
 };
 
+// The colours at Samples x Samples points spread evenly over pixel (x, y), summed: the pixel
+// is 2 * Samples sub-units wide, so every point lies at an odd sub-unit. colourAt(u, v, colour)
+// says whether something covers the point (u, v) and with which colour.
+struct SampleSum {
+    int r = 0;
+    int g = 0;
+    int b = 0;
+    int covered = 0;
+};
+
+template <int Samples, class ColourAt>
+SampleSum sumSamples(int x, int y, ColourAt&& colourAt) {
+    SampleSum sum;
+    for (int j = 0; j < Samples; ++j) {
+        for (int i = 0; i < Samples; ++i) {
+            Rgb c;
+            if (colourAt(2 * Samples * x + 2 * i + 1, 2 * Samples * y + 2 * j + 1, c)) {
+                sum.r += c.r;
+                sum.g += c.g;
+                sum.b += c.b;
+                ++sum.covered;
+            }
+        }
+    }
+    return sum;
+}
+
 } // namespace zintar::pictures
