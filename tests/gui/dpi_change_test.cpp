@@ -33,12 +33,7 @@ class DpiChange : public FormFixture {
 TEST_F(DpiChange, TheWindowTakesTheSuggestedRectangleAndScalesItsControls) {
     const LONG captionWidthAt96 = RectOf(Control::CharacterCaption).right;
     MoveToDpi(144, {40, 50, 40 + 560, 50 + 620});
-    RECT outer{};
-    GetWindowRect(form().hwnd(), &outer);
-    EXPECT_EQ(outer.left, 40);
-    EXPECT_EQ(outer.top, 50);
-    EXPECT_EQ(outer.right - outer.left, 560);
-    EXPECT_EQ(outer.bottom - outer.top, 620);
+    ExpectScreenRect(form().hwnd(), {40, 50, 40 + 560, 50 + 620});
 
     // 2520, 1560, 1455 and 405 twips at 144 dpi, halves rounded up.
     const RECT box = RectOf(Control::CharCodeBox);

@@ -59,6 +59,15 @@ std::wstring FormFixture::Text(Control id) {
     return buffer;
 }
 
+void FormFixture::ExpectScreenRect(HWND window, const RECT& expected) {
+    RECT outer{};
+    ASSERT_TRUE(GetWindowRect(window, &outer));
+    EXPECT_EQ(outer.left, expected.left);
+    EXPECT_EQ(outer.top, expected.top);
+    EXPECT_EQ(outer.right - outer.left, expected.right - expected.left);
+    EXPECT_EQ(outer.bottom - outer.top, expected.bottom - expected.top);
+}
+
 RECT FormFixture::RectOf(Control id) {
     RECT r{};
     GetWindowRect(Window(id), &r);

@@ -42,6 +42,8 @@ class FormFixture : public ::testing::Test {
     std::wstring Text(Control id);
     // A control's rectangle in the window's client coordinates.
     RECT RectOf(Control id);
+    // A window's rectangle on the screen is exactly `expected`.
+    static void ExpectScreenRect(HWND window, const RECT& expected);
     MainWindow::State State() const { return form_->state(); }
 
     // A key going down in a box, with the given modifiers held (1 Shift, 2 Ctrl, 4 Alt).

@@ -554,12 +554,7 @@ TEST_F(HistoryGeometry, ANewDpiScalesTheWindowAndKeepsRowsSelectionAndColumns) {
     const LONG paneFont = FontHeight(Value(DetailRow::VirtualKey));
 
     MoveToDpi(144, {30, 40, 30 + 1000, 40 + 600});
-    RECT outer{};
-    GetWindowRect(history().hwnd(), &outer);
-    EXPECT_EQ(outer.left, 30);
-    EXPECT_EQ(outer.top, 40);
-    EXPECT_EQ(outer.right - outer.left, 1000);
-    EXPECT_EQ(outer.bottom - outer.top, 600);
+    ExpectScreenRect(history().hwnd(), {30, 40, 30 + 1000, 40 + 600});
     // 5400 twips of pane and 255 of row at 144 dpi.
     RECT pane{};
     GetWindowRect(Rows(), &pane);
