@@ -3,7 +3,7 @@
 // a window first needs one (the tooltip, the key history).
 #include <windows.h>
 
-#include "ui/main_window.h"
+#include "ui/main_window/main_window.h"
 #include "app/message_loop.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/message_loop.h"
-#include "ui/main_window.h"
+#include "ui/main_window/main_window.h"
 
 namespace zintar::bench {
 
@@ -30,7 +30,7 @@ inline LSTATUS WINAPI NoSetValue(HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD)
 inline LSTATUS WINAPI NoCloseKey(HKEY) {
     return ERROR_FILE_NOT_FOUND;
 }
-inline const RegistryApi kNoRegistry{&NoOpenKey, &NoQueryValue, &NoCreateKey, &NoSetValue,
+inline const win32::RegistryApi kNoRegistry{&NoOpenKey, &NoQueryValue, &NoCreateKey, &NoSetValue,
                                      &NoCloseKey};
 
 inline void Pump(HWND form) {

@@ -28,8 +28,8 @@
 #include <vector>
 
 #include "bench/form_bench.h"
-#include "core/history_columns.h"
-#include "core/key_route.h"
+#include "core/key_history/history_columns.h"
+#include "core/key_history/key_route.h"
 
 namespace {
 

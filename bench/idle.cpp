@@ -18,7 +18,7 @@
 #include <utility>
 
 #include "bench/form_bench.h"
-#include "ui/control_ids.h"
+#include "ui/main_window/control_ids.h"
 
 namespace {
 

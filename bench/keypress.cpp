@@ -29,7 +29,7 @@
 #include <vector>
 
 #include "bench/form_bench.h"
-#include "platform/keyboard.h"
+#include "platform/input/keyboard.h"
 
 namespace {
 
@@ -475,7 +475,7 @@ int main(int argc, char** argv) {
         BareControls bare(*form);
         bareControl = PerCall(askLength);
     }
-    const double keyState = PerCall([] { zintar::ModifiersOfKeyMessage(); });
+    const double keyState = PerCall([] { zintar::win32::ModifiersOfKeyMessage(); });
     const double invalidate = PerCall([&] { InvalidateRect(label, nullptr, FALSE); });
     Pump(form->hwnd());
     SetShiftHeld(false);

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "core/key_route.h"
+#include "core/key_history/key_route.h"
 
 namespace {
 

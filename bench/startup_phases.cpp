@@ -13,7 +13,7 @@
 
 #include "app/message_loop.h"
 #include "bench/probe_report.h"
-#include "ui/main_window.h"
+#include "ui/main_window/main_window.h"
 
 namespace {
 
@@ -103,7 +103,7 @@ BOOL WINAPI MarkedSetForegroundWindow(HWND hwnd) {
 
 // --- The registry seam: the real registry, the read marked. ---
 
-const zintar::RegistryApi& real = zintar::RealRegistry();
+const zintar::win32::RegistryApi& real = zintar::win32::RealRegistry();
 
 LSTATUS WINAPI MarkedOpenKey(HKEY key, LPCSTR name, DWORD options, REGSAM access, PHKEY out) {
     report.Mark("registry read");
@@ -131,7 +131,7 @@ LSTATUS WINAPI MarkedCloseKey(HKEY key) {
     return status;
 }
 
-const zintar::RegistryApi kMarkedRegistry{&MarkedOpenKey, &MarkedQueryValue, &MarkedCreateKey,
+const zintar::win32::RegistryApi kMarkedRegistry{&MarkedOpenKey, &MarkedQueryValue, &MarkedCreateKey,
                                           &MarkedSetValue, &MarkedCloseKey};
 
 template <typename Function>

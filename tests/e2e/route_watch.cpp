@@ -9,11 +9,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/input_device_name.h"
-#include "core/key_route.h"
-#include "platform/hotkey_probe.h"
-#include "platform/keyboard_hook.h"
-#include "platform/raw_keyboard.h"
+#include "core/key_history/input_device_name.h"
+#include "core/key_history/key_route.h"
+#include "platform/input/hotkey_probe.h"
+#include "platform/input/keyboard_hook.h"
+#include "platform/input/raw_keyboard.h"
 
 namespace {
 
@@ -24,8 +24,8 @@ constexpr UINT_PTR kTickTimer = 1, kEndTimer = 2;
 constexpr UINT kTickMs = 50;
 
 struct Watch {
-    KeyboardHook hook;
-    RawDeviceCache devices;
+    zintar::win32::KeyboardHook hook;
+    zintar::win32::RawDeviceCache devices;
     KeyRouter router;
     uint64_t windowKeys = 0;
     unsigned hookEvents = 0, rawEvents = 0, routes = 0, notDelivered = 0, injected = 0;
@@ -94,10 +94,10 @@ LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         }
         return 0;
     case WM_INPUT: {
-        if (auto e = DecodeRawKeyboard(reinterpret_cast<HRAWINPUT>(lParam),
+        if (auto e = zintar::win32::DecodeRawKeyboard(reinterpret_cast<HRAWINPUT>(lParam),
                                        static_cast<uint32_t>(GetMessageTime()))) {
             ++w->rawEvents;
-            const RawDevice& device = w->devices.Find(e->device);
+            const zintar::win32::RawDevice& device = w->devices.Find(e->device);
             if (w->rawEvents <= 40)
                 std::printf("raw vk=%u make=%02X e0=%d %s device=%s short=%s product=%s\n",
                             e->key.virtualKey, e->key.scanCode, e->key.extended,
@@ -132,7 +132,7 @@ LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     }
     case WM_DESTROY:
         w->hook.Remove();
-        UnregisterRawKeyboard();
+        zintar::win32::UnregisterRawKeyboard();
         PostQuitMessage(0);
         return 0;
     default:
@@ -168,7 +168,7 @@ int main(int argc, char** argv) {
         const Shortcut s{static_cast<uint8_t>(std::strtoul(argv[2], nullptr, 10)),
                          static_cast<uint8_t>(std::strtoul(argv[3], nullptr, 10))};
         std::printf("probe vk=%u mods=%u keysDown=%d: %s\n", s.virtualKey, s.modifiers,
-                    AnyKeyDown(), AnswerName(ProbeHotkey(hwnd, s)));
+                    zintar::win32::AnyKeyDown(), AnswerName(zintar::win32::ProbeHotkey(hwnd, s)));
     }
     KeySourceMask sources = Bit(KeySource::Window);
     if (watch.hook.Install(hwnd, kDrain)) {
@@ -177,7 +177,7 @@ int main(int argc, char** argv) {
     } else {
         std::printf("hook failed %lu\n", GetLastError());
     }
-    if (RegisterRawKeyboard(hwnd)) {
+    if (zintar::win32::RegisterRawKeyboard(hwnd)) {
         sources |= Bit(KeySource::RawInput);
         std::printf("raw registered\n");
     } else {

@@ -1,7 +1,7 @@
 // What a code box holds for any text that reaches it: text that typing could produce, no
 // longer than the box, read again to the same text and code; a code within 255; and a
 // paste of any clipboard text into any box text read no further than the limit.
-#include "core/code_box.h"
+#include "core/converter/code_box.h"
 #include "fuzz_support.h"
 
 namespace {

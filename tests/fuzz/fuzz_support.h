@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/typed_codes.h"
+#include "core/converter/typed_codes.h"
 
 // A broken invariant stops the run; libFuzzer then saves the input as a crash artifact.
 #define FUZZ_CHECK(condition)                                                                      \

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/main_window.h"
+#include "ui/main_window/main_window.h"
 #include "app/message_loop.h"
 #include "tests/support/registry_seam.h"
 

@@ -15,7 +15,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "ui/control_ids.h"
+#include "ui/main_window/control_ids.h"
 
 namespace {
 

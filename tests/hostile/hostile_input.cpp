@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "core/hex_text.h"
+#include "core/common/hex_text.h"
 #include "tests/hostile/hostile_texts.h"
 #include "tests/hostile/read_out_checks.h"
 #include "tests/hostile/remote_zintar.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/hex_text.h"
-#include "core/key_names.h"
+#include "core/common/hex_text.h"
+#include "core/key_identity/key_names.h"
 #include "tests/hostile/hostile_texts.h"
 
 namespace zintar::hostile {

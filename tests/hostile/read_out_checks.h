@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/box_table.h"
-#include "core/code_box.h"
+#include "core/converter/box_table.h"
+#include "core/converter/code_box.h"
 
 namespace zintar::hostile {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdio>
 
-#include "ui/control_ids.h"
+#include "ui/main_window/control_ids.h"
 
 namespace zintar::hostile {
 

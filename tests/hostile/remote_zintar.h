@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/scoped_handles.h"
+#include "platform/window/scoped_handles.h"
 #include "tests/hostile/read_out_checks.h"
-#include "ui/layout.h"
+#include "ui/main_window/layout.h"
 
 namespace zintar::hostile {
 

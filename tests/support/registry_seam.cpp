@@ -61,7 +61,7 @@ LSTATUS WINAPI Close(HKEY key) {
     return fail ? error : status;
 }
 
-const RegistryApi kSeamApi{&Open, &Query, &Create, &Set, &Close};
+const win32::RegistryApi kSeamApi{&Open, &Query, &Create, &Set, &Close};
 
 } // namespace
 
@@ -73,7 +73,7 @@ RegistrySeam::~RegistrySeam() {
     live = nullptr;
 }
 
-const RegistryApi& RegistrySeam::api() const {
+const win32::RegistryApi& RegistrySeam::api() const {
     return kSeamApi;
 }
 

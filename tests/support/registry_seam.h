@@ -17,7 +17,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "platform/registry_api.h"
+#include "platform/settings/registry_api.h"
 
 namespace zintar {
 
@@ -33,7 +33,7 @@ class RegistrySeam {
     RegistrySeam(const RegistrySeam&) = delete;
     RegistrySeam& operator=(const RegistrySeam&) = delete;
 
-    const RegistryApi& api() const;
+    const win32::RegistryApi& api() const;
 
     // Call n from now (1 is the next, of any function) returns error, or throws.
     void FailAt(int n, LONG error) { faults_[calls_ + n] = error; }

@@ -1,8 +1,8 @@
 // A control's accessible facts as a screen reader gets them through MSAA: set facts replace
 // the standard proxy's answers, unset ones stay the proxy's, a reader that keeps the object
 // sees later changes, and oleacc is loaded only by the first question.
-#include "platform/accessible.h"
-#include "platform/subclass.h"
+#include "platform/controls/accessible.h"
+#include "platform/window/subclass.h"
 
 #include <windows.h>
 #include <oleacc.h>
@@ -17,17 +17,17 @@ constexpr IID kIidAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0
 
 // An EDIT whose owner passes its WM_GETOBJECT to its facts, as the window's controls do.
 struct NamedEdit {
-    win32::AccessibleControl accessible;
+    zintar::win32::AccessibleControl accessible;
     HWND hwnd = CreateWindowExW(0, L"EDIT", L"41", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
-    NamedEdit() { win32::Subclass(hwnd, this, 0); }
+    NamedEdit() { zintar::win32::Subclass(hwnd, this, 0); }
     ~NamedEdit() { DestroyWindow(hwnd); }
 
     LRESULT SubclassMessage(HWND control, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR) {
         if (msg == WM_GETOBJECT)
             if (auto answer = accessible.AnswerGetObject(control, wp, lp))
                 return *answer;
-        return win32::CallControlProc(control, msg, wp, lp);
+        return zintar::win32::CallControlProc(control, msg, wp, lp);
     }
 };
 
@@ -84,7 +84,7 @@ TEST(Accessible, SetFactsReplaceTheProxysAndUnsetOnesStayItsOwn) {
     EXPECT_EQ(first.value, L"41") << "the edit proxy's own value: the text";
 
     // The same object, kept by the reader, answers with the facts as they are now.
-    edit.accessible.SetRole(win32::AccessibleRole::PushButton);
+    edit.accessible.SetRole(zintar::win32::AccessibleRole::PushButton);
     ASSERT_TRUE(edit.accessible.SetValue(L"Ctrl+A"));
     ASSERT_TRUE(edit.accessible.SetName(L"hexa"));
     Reading later = Read(object);
@@ -115,7 +115,7 @@ TEST(Accessible, ValueChangeReachesAReadersHook) {
                         OnValueChange, 0, 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_TRUE(hook);
     g_changed = nullptr;
-    win32::RaiseValueChanged(edit.hwnd);
+    zintar::win32::RaiseValueChanged(edit.hwnd);
     MSG msg;
     for (int i = 0; i < 50 && g_changed != edit.hwnd; ++i) {
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))

@@ -1,8 +1,8 @@
 // The registry helpers and the stored language against the real per-user registry of the test
 // prefix, behind a seam that fails any one call: what is stored and read, the fallback at every
 // failure point, and that every key opened is closed.
-#include "platform/language_setting.h"
-#include "platform/registry_values.h"
+#include "platform/settings/language_setting.h"
+#include "platform/settings/registry_values.h"
 #include "tests/support/registry_seam.h"
 #include "tests/support/stored_registry.h"
 

@@ -1,7 +1,7 @@
 // Subclassing by window-procedure replacement: every message of the control reaches its
 // owner with the control's tag, the control's own handling stays one call away, and the
 // record of the control survives handlers that make and destroy other subclassed controls.
-#include "platform/subclass.h"
+#include "platform/window/subclass.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -43,14 +43,14 @@ struct Owner {
                 return FALSE;
             for (int i = 0; i < controlsToMakeOnText; ++i) {
                 HWND extra = MakeEdit();
-                win32::Subclass(extra, this, 100 + i);
+                zintar::win32::Subclass(extra, this, 100 + i);
                 made.push_back(extra);
             }
             for (HWND extra : made)
                 DestroyWindow(extra);
             made.clear();
         }
-        return win32::CallControlProc(hwnd, msg, wp, lp);
+        return zintar::win32::CallControlProc(hwnd, msg, wp, lp);
     }
 };
 
@@ -72,8 +72,8 @@ private:
 TEST_F(SubclassTest, MessagesReachTheOwnerWithTheControlsTagAndTheControlStillHandlesThem) {
     Owner owner;
     HWND first = Edit(), second = Edit();
-    ASSERT_TRUE(win32::Subclass(first, &owner, 7));
-    ASSERT_TRUE(win32::Subclass(second, &owner, 9));
+    ASSERT_TRUE(zintar::win32::Subclass(first, &owner, 7));
+    ASSERT_TRUE(zintar::win32::Subclass(second, &owner, 9));
     SetWindowTextW(second, L"two");
     SetWindowTextW(first, L"one");
     EXPECT_EQ(owner.setTextTags, (std::vector<UINT_PTR>{9, 7}));
@@ -86,7 +86,7 @@ TEST_F(SubclassTest, AMessageTheOwnerKeepsNeverReachesTheControl) {
     owner.refuseTexts = true;
     HWND edit = Edit();
     SetWindowTextW(edit, L"before");
-    ASSERT_TRUE(win32::Subclass(edit, &owner, 1));
+    ASSERT_TRUE(zintar::win32::Subclass(edit, &owner, 1));
     EXPECT_FALSE(SetWindowTextW(edit, L"after"));
     EXPECT_EQ(TextOf(edit), L"before");
 }
@@ -94,9 +94,9 @@ TEST_F(SubclassTest, AMessageTheOwnerKeepsNeverReachesTheControl) {
 TEST_F(SubclassTest, ASecondSubclassOfTheSameControlOrOfNoControlIsRefused) {
     Owner first, second;
     HWND edit = Edit();
-    ASSERT_TRUE(win32::Subclass(edit, &first, 1));
-    EXPECT_FALSE(win32::Subclass(edit, &second, 2));
-    EXPECT_FALSE(win32::Subclass<Owner>(nullptr, &first, 3));
+    ASSERT_TRUE(zintar::win32::Subclass(edit, &first, 1));
+    EXPECT_FALSE(zintar::win32::Subclass(edit, &second, 2));
+    EXPECT_FALSE(zintar::win32::Subclass<Owner>(nullptr, &first, 3));
     SetWindowTextW(edit, L"x");
     EXPECT_EQ(first.setTextTags.size(), 1u);
     EXPECT_TRUE(second.setTextTags.empty());
@@ -108,7 +108,7 @@ TEST_F(SubclassTest, HandlersThatMakeAndDestroySubclassedControlsLeaveTheRecords
     Owner owner;
     owner.controlsToMakeOnText = 40;
     HWND edit = Edit();
-    ASSERT_TRUE(win32::Subclass(edit, &owner, 5));
+    ASSERT_TRUE(zintar::win32::Subclass(edit, &owner, 5));
     EXPECT_TRUE(SetWindowTextW(edit, L"kept"));
     EXPECT_EQ(TextOf(edit), L"kept");
     owner.controlsToMakeOnText = 0;
@@ -122,7 +122,7 @@ TEST_F(SubclassTest, AHandlerThatThrowsFallsBackToTheControlsOwnHandling) {
     Owner owner;
     owner.throwOnText = true;
     HWND edit = Edit();
-    ASSERT_TRUE(win32::Subclass(edit, &owner, 1));
+    ASSERT_TRUE(zintar::win32::Subclass(edit, &owner, 1));
     EXPECT_TRUE(SetWindowTextW(edit, L"plain"));
     EXPECT_EQ(TextOf(edit), L"plain");
 }
@@ -140,7 +140,7 @@ TEST_F(SubclassTest, ACommonControlsSubclassOnTopChainsToThisOne) {
     Owner owner;
     int layerCount = 0;
     HWND edit = Edit();
-    ASSERT_TRUE(win32::Subclass(edit, &owner, 3));
+    ASSERT_TRUE(zintar::win32::Subclass(edit, &owner, 3));
     ASSERT_TRUE(SetWindowSubclass(edit, &CountingLayer, 1, reinterpret_cast<DWORD_PTR>(&layerCount)));
     SetWindowTextW(edit, L"both");
     ASSERT_TRUE(RemoveWindowSubclass(edit, &CountingLayer, 1));

@@ -50,8 +50,8 @@
 #include "list_view_reader.h"
 #include "msaa_reader.h"
 
-#include "ui/control_ids.h"
-#include "ui/layout.h"
+#include "ui/main_window/control_ids.h"
+#include "ui/main_window/layout.h"
 
 namespace {
 

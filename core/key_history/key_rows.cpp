@@ -1,0 +1,161 @@
+#include "core/key_history/key_rows.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "core/key_history/key_history_text.h"
+#include "core/key_history/key_route_text.h"
+
+namespace zintar {
+
+namespace {
+
+bool IsRouteColumn(HistoryColumn column) {
+    return column >= HistoryColumn::Delivered;
+}
+
+} // namespace
+
+void KeyRows::Follow() {
+    if (history_.clearCount() != clears_ || history_.addedCount() < followed_) {
+        rows_.clear();
+        clears_ = history_.clearCount();
+        followed_ = history_.addedCount() - history_.size();
+    }
+    // Records beyond what the history keeps never become rows.
+    followed_ = std::max(followed_, history_.addedCount() - history_.size());
+    for (; followed_ < history_.addedCount(); ++followed_)
+        rows_.push_back({{followed_, kRecordRow}, std::nullopt, {}});
+    DropGone();
+}
+
+// Rows are dropped from the top: those of records the history no longer keeps, and key rows
+// before them; then the oldest beyond the capacity.
+void KeyRows::DropGone() {
+    const uint64_t first = history_.addedCount() - history_.size();
+    while (!rows_.empty() && (rows_.front().place.record < first || rows_.size() > kCapacity))
+        rows_.pop_front();
+}
+
+std::optional<size_t> KeyRows::IndexOf(Place place) const {
+    const auto it = std::lower_bound(rows_.begin(), rows_.end(), place,
+                                     [](const Row& row, const Place& p) { return row.place < p; });
+    if (it == rows_.end() || it->place != place)
+        return std::nullopt;
+    return static_cast<size_t>(it - rows_.begin());
+}
+
+std::optional<KeyRows::Place> KeyRows::AddRoute(const KeyRoute& route, std::wstring deviceName) {
+    Follow();
+    if (route.delivered) {
+        const std::optional<size_t> index = IndexOf({route.record, kRecordRow});
+        if (!index)
+            return std::nullopt;
+        rows_[*index].route = route;
+        rows_[*index].deviceName = std::move(deviceName);
+        ++revision_;
+        return rows_[*index].place;
+    }
+    // After the key rows already before the same record: the routes come in the order of
+    // their keys.
+    const Place recordPlace{route.recordsBefore, kRecordRow};
+    const auto at = std::lower_bound(rows_.begin(), rows_.end(), recordPlace,
+                                     [](const Row& row, const Place& p) { return row.place < p; });
+    if (route.recordsBefore < history_.addedCount() - history_.size() ||
+        route.recordsBefore > history_.addedCount())
+        return std::nullopt; // its place has dropped out, or belongs to a cleared history
+    uint32_t before = 0;
+    if (at != rows_.begin()) {
+        const Place& previous = std::prev(at)->place;
+        if (previous.record == route.recordsBefore && previous.before != kRecordRow)
+            before = previous.before + 1;
+    }
+    const Place place{route.recordsBefore, before};
+    rows_.insert(at, Row{place, route, std::move(deviceName)});
+    DropGone();
+    ++revision_;
+    return IndexOf(place) ? std::optional<Place>(place) : std::nullopt;
+}
+
+void KeyRows::SetReason(Place place, NotDeliveredReason reason) {
+    const std::optional<size_t> index = IndexOf(place);
+    if (!index || !rows_[*index].route || rows_[*index].route->reason == reason)
+        return;
+    rows_[*index].route->reason = reason;
+    ++revision_;
+}
+
+std::optional<size_t> KeyRows::IndexNow(size_t shownRow) const {
+    if (shownRow >= shown_.size())
+        return std::nullopt;
+    return IndexOf(shown_[shownRow]);
+}
+
+KeyRows::Change KeyRows::Update() {
+    Follow();
+    Change change;
+    change.size = rows_.size();
+    for (size_t i = 0; i < shown_.size() && !change.moved; ++i)
+        change.moved = IndexNow(i) != i;
+    change.changed = revision_ != shownRevision_;
+    Reset();
+    return change;
+}
+
+void KeyRows::Reset() {
+    Follow();
+    shown_.clear();
+    for (const Row& row : rows_)
+        shown_.push_back(row.place);
+    shownRevision_ = revision_;
+}
+
+const KeyRows::Row* KeyRows::ShownRow(size_t shownRow) const {
+    const std::optional<size_t> index = IndexNow(shownRow);
+    if (!index)
+        return nullptr;
+    const Row& row = rows_[*index];
+    const uint64_t first = history_.addedCount() - history_.size();
+    if (history_.clearCount() != clears_ || row.place.record < first ||
+        (row.IsRecord() && row.place.record >= history_.addedCount()))
+        return nullptr;
+    return &row;
+}
+
+std::wstring KeyRows::CellText(size_t shownRow, HistoryColumn column, Language language) const {
+    const Row* row = ShownRow(shownRow);
+    if (!row)
+        return {};
+    if (IsRouteColumn(column))
+        return RouteCellText(row->route ? &*row->route : nullptr, column, language,
+                             row->deviceName);
+    if (!row->IsRecord())
+        return HistoryCellText(RecordOfRoute(*row->route), column, language);
+    const uint64_t first = history_.addedCount() - history_.size();
+    return HistoryCellText(history_.at(static_cast<size_t>(row->place.record - first)), column,
+                           language);
+}
+
+std::wstring KeyRows::CopyText(const std::vector<size_t>& shownRows, Language language,
+                               ColumnSet columns) const {
+    std::wstring text = HistoryCopyText(history_, {}, language, columns); // the titles
+    for (size_t shown : shownRows) {
+        if (!ShownRow(shown))
+            continue;
+        text += L"\r\n";
+        text += TabbedLine(columns, [&](HistoryColumn c) { return CellText(shown, c, language); });
+    }
+    return text;
+}
+
+std::optional<size_t> KeyRows::RecordOfShownRow(size_t shownRow) const {
+    const Row* row = ShownRow(shownRow);
+    if (!row || !row->IsRecord())
+        return std::nullopt;
+    const uint64_t first = history_.addedCount() - history_.size();
+    if (row->place.record < first || row->place.record - first >= history_.size())
+        return std::nullopt;
+    return static_cast<size_t>(row->place.record - first);
+}
+
+} // namespace zintar

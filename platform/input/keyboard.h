@@ -1,0 +1,25 @@
+#pragma once
+// The modifier keys held while a key message is handled.
+#include <windows.h>
+
+#include "core/key_identity/key_names.h"
+
+namespace zintar::win32 {
+
+// 1 Shift, 2 Ctrl, 4 Alt, summed, as the keyboard state stood when the message was posted.
+// One read of the whole state: under Wine each read is a trip to the server.
+inline int ModifiersOfKeyMessage() {
+    BYTE keys[256]{};
+    if (!GetKeyboardState(keys))
+        return 0;
+    int mask = 0;
+    if (keys[VK_SHIFT] & 0x80)
+        mask |= kModifierShift;
+    if (keys[VK_CONTROL] & 0x80)
+        mask |= kModifierCtrl;
+    if (keys[VK_MENU] & 0x80)
+        mask |= kModifierAlt;
+    return mask;
+}
+
+} // namespace zintar::win32

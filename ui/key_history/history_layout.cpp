@@ -1,0 +1,71 @@
+#include "ui/key_history/history_layout.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/key_history/history_view.h"
+#include "ui/main_window/layout.h"
+
+namespace zintar {
+
+namespace {
+
+// Design sizes in twips, like the main window's. At least 600 pixels wide shows most of the
+// columns; below or above the main window a few rows still make a useful list.
+constexpr int kPreferredWidthTwips = 12000;
+constexpr int kPreferredHeightTwips = 6000;
+constexpr int kMinimumWidthTwips = 9000;
+constexpr int kMinimumHeightTwips = 2250;
+
+PixelRect PixelRectOf(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+} // namespace
+
+void PlaceHistoryBeside(HWND window, HWND owner, int dpi) {
+    RECT ownerRect{};
+    GetWindowRect(owner, &ownerRect);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor))
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
+    const PixelRect place = PlaceKeyHistory(
+        PixelRectOf(ownerRect), PixelRectOf(monitor.rcWork),
+        {TwipsToPixels(kPreferredWidthTwips, dpi), TwipsToPixels(kPreferredHeightTwips, dpi)},
+        {TwipsToPixels(kMinimumWidthTwips, dpi), TwipsToPixels(kMinimumHeightTwips, dpi)});
+    SetWindowPos(window, nullptr, place.left, place.top, place.width(), place.height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void LayOutHistory(HWND window, HistoryList& list, KeyDetailsPane& pane, int dpi) {
+    RECT client{};
+    if (!list || !GetClientRect(window, &client))
+        return;
+    const int paneLeft = std::max(0, static_cast<int>(client.right) - KeyDetailsPane::Width(dpi));
+    list.Resize(paneLeft, client.bottom);
+    pane.Place(paneLeft, client.bottom, dpi);
+}
+
+void HistoryFont::Remember(HFONT listFont, int dpi) {
+    baseDpi_ = 0;
+    if (listFont && dpi > 0 && GetObjectW(listFont, sizeof(base_), &base_) == sizeof(base_))
+        baseDpi_ = dpi;
+}
+
+HFONT HistoryFont::MakeFor(int dpi) {
+    if (baseDpi_ <= 0 || dpi <= 0)
+        return nullptr;
+    // Always from the first font, so that moving back and forth does not add up rounding.
+    LOGFONTW scaled = base_;
+    scaled.lfHeight = MulDiv(base_.lfHeight, dpi, baseDpi_);
+    scaled.lfWidth = MulDiv(base_.lfWidth, dpi, baseDpi_);
+    win32::ScopedFont made(CreateFontIndirectW(&scaled));
+    if (!made)
+        return nullptr;
+    previous_ = std::move(current_);
+    current_ = std::move(made);
+    return current_.get();
+}
+
+} // namespace zintar

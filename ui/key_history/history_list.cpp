@@ -1,0 +1,190 @@
+#include "ui/key_history/history_list.h"
+
+#include <algorithm>
+#include <array>
+#include <cwchar>
+
+#include "core/converter/captions.h"
+#include "core/key_history/key_history_text.h"
+#include "core/key_identity/key_names.h"
+#include "core/key_history/key_route_text.h"
+#include "platform/controls/clipboard.h"
+#include "platform/window/dpi.h"
+#include "ui/main_window/layout.h"
+
+namespace zintar {
+
+namespace {
+
+constexpr int kListId = 100;
+constexpr int kColumnPaddingTwips = 270; // the list's own margins around a cell's text
+
+// Records whose texts are as wide as the widest that a column usually shows (system key
+// messages of an extended key with every modifier held, a dead character beyond the first
+// plane), so that each column starts wide enough for its rows in either language.
+constexpr std::array<KeyEventRecord, 3> kWideRecords{{
+    {99999, 0, KeyMessage::SysKeyDown, VK_DELETE, 0x53, true, true, 65535, KeySide::Right, VK_RMENU,
+     kModifierShift | kModifierCtrl | kModifierAlt, kNoAnsiCode},
+    {99999, 0, KeyMessage::SysKeyUp, VK_DELETE, 0x53, true, true, 65535, KeySide::Right, VK_RMENU,
+     kModifierShift | kModifierCtrl | kModifierAlt, kNoAnsiCode},
+    {99999, 0x1F600, KeyMessage::DeadChar, 0, 0x53, true, true, 65535, KeySide::None, 0,
+     kModifierShift | kModifierCtrl | kModifierAlt, 255},
+}};
+
+// The widest route cells: a key that went elsewhere for the longest reason, seen by every
+// view, from a device named with a vendor and a product.
+constexpr KeyRoute kWideRoute{{VK_F9, 0x43, false, false, 0}, 0, kAllKeySources, true, false, 0,
+                              true, 1, false, 0, 0, 0, NotDeliveredReason::KeyUpOnly};
+constexpr std::wstring_view kWideDeviceName = L"\\\\?\\HID#VID_FFFF&PID_FFFF#0";
+
+} // namespace
+
+bool HistoryList::Create(HWND parent, HINSTANCE instance) {
+    list_ = win32::ListView(win32::ListView::Create(parent, instance, kListId));
+    if (!list_)
+        return false;
+    list_.AddColumns(kHistoryColumnCount);
+    dpi_ = win32::WindowDpi(list_.hwnd());
+    return true;
+}
+
+void HistoryList::SetLanguage(Language language) {
+    language_ = language;
+    for (int c = 0; c < kHistoryColumnCount; ++c)
+        list_.SetColumnTitle(
+            c, std::wstring(HistoryColumnTitle(static_cast<HistoryColumn>(c), language_)));
+    FitColumns();
+    InvalidateRect(list_.hwnd(), nullptr, TRUE); // the message names and yes / no follow too
+}
+
+// Each column as wide as its title or the widest sample text in the list's font, whichever
+// is wider.
+void HistoryList::FitColumns() {
+    const int padding = TwipsToPixels(kColumnPaddingTwips, dpi_);
+    for (int c = 0; c < kHistoryColumnCount; ++c) {
+        const auto column = static_cast<HistoryColumn>(c);
+        if (!HasColumn(shownColumns_, c)) {
+            list_.SetColumnWidth(c, 0);
+            continue;
+        }
+        int width = list_.TextWidth(std::wstring(HistoryColumnTitle(column, language_)));
+        for (const KeyEventRecord& record : kWideRecords)
+            width = std::max(width, list_.TextWidth(HistoryCellText(record, column, language_)));
+        width = std::max(width, list_.TextWidth(RouteCellText(&kWideRoute, column, language_,
+                                                              kWideDeviceName)));
+        list_.SetColumnWidth(c, width + padding);
+    }
+}
+
+void HistoryList::ShowColumn(int column, bool shown) {
+    if (column < 0 || column >= kHistoryColumnCount)
+        return;
+    const ColumnSet bit = ColumnSet{1} << column;
+    shownColumns_ = shown ? shownColumns_ | bit : shownColumns_ & ~bit;
+    FitColumns();
+}
+
+std::optional<size_t> HistoryList::SelectedRecord() const {
+    const std::optional<size_t> row = list_.FirstSelectedRow();
+    return row ? rows_.RecordOfShownRow(*row) : std::nullopt;
+}
+
+void HistoryList::Resize(int width, int height) {
+    MoveWindow(list_.hwnd(), 0, 0, width, height, TRUE);
+    // A new size can scroll the rows under the list's own pixels (at the end of the list,
+    // growing shows older rows above): every row is painted again from its record, not only
+    // the part the size uncovered.
+    InvalidateRect(list_.hwnd(), nullptr, TRUE);
+}
+
+void HistoryList::Rescale(HFONT font, int dpi) {
+    if (!list_ || dpi <= 0)
+        return;
+    std::array<int, kHistoryColumnCount> widths{};
+    for (int c = 0; c < kHistoryColumnCount; ++c)
+        widths[static_cast<size_t>(c)] = MulDiv(list_.ColumnWidth(c), dpi, dpi_);
+    SendMessageW(list_.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    for (int c = 0; c < kHistoryColumnCount; ++c)
+        list_.SetColumnWidth(c, HasColumn(shownColumns_, c) ? widths[static_cast<size_t>(c)] : 0);
+    dpi_ = dpi;
+}
+
+void HistoryList::ShowAllRows() {
+    list_.ClearSelectionAndFocus();
+    rows_.Reset();
+    list_.SetRowCount(rows_.shownCount(), false);
+    if (rows_.shownCount() > 0)
+        list_.ScrollIntoView(rows_.shownCount() - 1);
+}
+
+// Rows that dropped off the top or had rows come in above them stand at other indexes now;
+// the selection and the focus move with their rows, and leave with those that dropped.
+void HistoryList::ShowNewRows() {
+    rows_.Follow(); // where the shown rows stand now, before they are taken as the new ones
+    const size_t before = rows_.shownCount();
+    const std::optional<size_t> focused = list_.FocusedRow();
+    const std::optional<size_t> mark = list_.SelectionMark();
+    const std::vector<size_t> selected = list_.SelectedRows(SIZE_MAX);
+    const auto now = [this](std::optional<size_t> row) {
+        return row ? rows_.IndexNow(*row) : std::nullopt;
+    };
+    std::vector<size_t> selectedNow;
+    for (size_t row : selected)
+        if (const std::optional<size_t> index = rows_.IndexNow(row))
+            selectedNow.push_back(*index);
+    const std::optional<size_t> focusedNow = now(focused), markNow = now(mark);
+
+    const KeyRows::Change change = rows_.Update();
+    if (change.size != before)
+        list_.SetRowCount(change.size, true);
+    if (change.moved && (!selected.empty() || focused)) {
+        list_.ClearSelectionAndFocus();
+        for (size_t row : selectedNow)
+            list_.Select(row, true);
+        if (focusedNow)
+            list_.Focus(*focusedNow);
+        list_.SetSelectionMark(markNow);
+    }
+    if (change.size > 0)
+        list_.ScrollIntoView(change.size - 1);
+    // Every row shown now may hold another row than it painted, or new route cells.
+    if (change.moved || change.changed)
+        if (const auto rows = list_.RowsInView(change.size))
+            list_.RepaintRows(rows->first, rows->second);
+}
+
+LRESULT HistoryList::OnNotify(const NMHDR& header) {
+    if (header.code == LVN_ODFINDITEMW)
+        return -1; // typing in the list looks for no row: the rows are records, not names
+    if (header.code != LVN_GETDISPINFOW)
+        return 0;
+    LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item;
+    if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0)
+        return 0;
+    std::wstring text;
+    if (item.iItem >= 0 && item.iSubItem >= 0 && item.iSubItem < kHistoryColumnCount)
+        text = rows_.CellText(static_cast<size_t>(item.iItem),
+                              static_cast<HistoryColumn>(item.iSubItem), language_);
+    const size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax) - 1);
+    std::wmemcpy(item.pszText, text.data(), length);
+    item.pszText[length] = L'\0';
+    return 0;
+}
+
+void HistoryList::CopySelection(HWND owner) const {
+    const std::vector<size_t> rows = list_.SelectedRows(rows_.shownCount());
+    if (!rows.empty())
+        win32::PutClipboardText(owner, rows_.CopyText(rows, language_, shownColumns_));
+}
+
+void HistoryList::SelectAll() {
+    if (rows_.shownCount() > 0)
+        list_.Select(std::nullopt, true);
+}
+
+void HistoryList::Clear() {
+    history_.Clear();
+    ShowAllRows();
+}
+
+} // namespace zintar

@@ -1,0 +1,68 @@
+#include "ui/key_history/history_menus.h"
+
+#include <string>
+
+#include "core/converter/captions.h"
+#include "core/key_identity/copy_as_code.h"
+#include "platform/window/scoped_handles.h"
+#include "ui/key_history/history_window.h"
+
+namespace zintar {
+
+namespace {
+
+// The keys that the menu shows beside its commands; named alike in both languages.
+constexpr wchar_t kCopyKeys[] = L"\tCtrl+C";
+constexpr wchar_t kSelectAllKeys[] = L"\tCtrl+A";
+constexpr wchar_t kClearKeys[] = L"\tDel";
+
+void Add(HMENU menu, UINT command, std::wstring_view text, const wchar_t* keys, bool enabled) {
+    const std::wstring item = std::wstring(text) + keys;
+    AppendMenuW(menu, MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), command, item.c_str());
+}
+
+void Track(HMENU menu, HWND owner, POINT at) {
+    // The chosen command comes back as WM_COMMAND, the way every other caller sends it.
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner,
+                   nullptr);
+}
+
+} // namespace
+
+void ShowListMenu(HWND owner, POINT at, Language language, ListMenuState state) {
+    const Captions& captions = CaptionsOf(language);
+    win32::ScopedMenu menu;
+    win32::ScopedMenu code;
+    if (!menu.get() || !code.get())
+        return;
+    for (int i = 0; i < kCodeLanguageCount; ++i)
+        Add(code.get(), HistoryWindow::kCopyCodeFirst + i,
+            CodeLanguageName(static_cast<CodeLanguage>(i)), L"", true);
+    AppendMenuW(code.get(), MF_SEPARATOR, 0, nullptr);
+    Add(code.get(), HistoryWindow::kCopyAllCode, captions.everyApi, L"", true);
+
+    Add(menu.get(), HistoryWindow::kCopy, captions.copy, kCopyKeys, state.hasSelection);
+    const std::wstring codeTitle(captions.copyAsCode);
+    // The menu owns its submenu from here on and destroys it with itself.
+    if (AppendMenuW(menu.get(), MF_POPUP | (state.hasKey ? MF_ENABLED : MF_GRAYED),
+                    reinterpret_cast<UINT_PTR>(code.get()), codeTitle.c_str()))
+        code.release();
+    Add(menu.get(), HistoryWindow::kSelectAll, captions.selectAll, kSelectAllKeys, state.hasRows);
+    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    Add(menu.get(), HistoryWindow::kClear, captions.clear, kClearKeys, state.hasRows);
+    Track(menu.get(), owner, at);
+}
+
+void ShowColumnMenu(HWND owner, POINT at, Language language, ColumnSet shown) {
+    win32::ScopedMenu menu;
+    if (!menu.get())
+        return;
+    for (int c = 0; c < kHistoryColumnCount; ++c) {
+        const std::wstring title(HistoryColumnTitle(static_cast<HistoryColumn>(c), language));
+        AppendMenuW(menu.get(), MF_STRING | (HasColumn(shown, c) ? MF_CHECKED : MF_UNCHECKED),
+                    HistoryWindow::kColumnFirst + c, title.c_str());
+    }
+    Track(menu.get(), owner, at);
+}
+
+} // namespace zintar

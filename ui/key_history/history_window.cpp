@@ -1,0 +1,294 @@
+#include "ui/key_history/history_window.h"
+
+#include <algorithm>
+
+#include "core/converter/captions.h"
+#include "core/key_history/key_details.h"
+#include "core/key_identity/key_names.h"
+#include "platform/controls/clipboard.h"
+#include "platform/controls/common_controls.h"
+#include "platform/window/dpi.h"
+#include "platform/input/keyboard.h"
+#include "platform/window/window_class.h"
+#include "platform/window/window_thunk.h"
+#include "ui/key_history/history_layout.h"
+#include "ui/key_history/history_menus.h"
+#include "ui/common/resource_ids.h"
+
+namespace zintar {
+
+namespace {
+
+constexpr wchar_t kHistoryWindowClass[] = L"Zintar.KeyHistory";
+// A frame the user can size and maximise; minimised, an owned window would only sit in a
+// corner of the desktop.
+constexpr DWORD kHistoryWindowStyle = WS_OVERLAPPEDWINDOW & ~WS_MINIMIZEBOX;
+
+// Under Wine every change of the list's row count redraws its scroll bars four times, some
+// tens of milliseconds on a busy machine, and a key press brings up to three records.
+// Waiting this long for more changes the list once for several presses of a stream of keys
+// (auto-repeat sends about 30 a second), while a row still appears within a tenth of a
+// second of its key. After an update the list also rests three times as long as that update
+// took, so that it never takes more than a quarter of the time of a stream of keys: a key
+// press then costs at most a third more than with the window closed, however slowly the
+// machine draws.
+constexpr UINT_PTR kUpdateTimerId = 1;
+constexpr ULONGLONG kUpdateDelayMs = 100;
+constexpr ULONGLONG kRestPerUpdate = 3;
+
+constexpr LPARAM kFromKeyboard = -1; // WM_CONTEXTMENU's position when no pointer asked
+
+bool RegisterHistoryClass(HINSTANCE instance) {
+    WNDCLASSEXW wc = win32::IconWindowClass(instance, kHistoryWindowClass,
+                                            &win32::WindowThunk<HistoryWindow>, IDI_ZINTAR);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1); // between the pane's rows
+    return win32::EnsureWindowClass(wc);
+}
+
+} // namespace
+
+HistoryWindow::HistoryWindow(KeyHistory& history, KeyRows& rows) : list_(history, rows) {}
+
+HistoryWindow::~HistoryWindow() {
+    if (hwnd_)
+        DestroyWindow(hwnd_);
+}
+
+bool HistoryWindow::IsOpen() const {
+    return hwnd_ && IsWindowVisible(hwnd_);
+}
+
+bool HistoryWindow::Open(HINSTANCE instance, HWND owner) {
+    if (!hwnd_ && !Create(instance, owner))
+        return false;
+    if (IsOpen()) {
+        SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return true;
+    }
+    PlaceHistoryBeside(hwnd_, owner, dpi_);
+    // The rows recorded while the window was closed, then the newest in view, before the
+    // first paint.
+    StopPendingUpdate();
+    list_.ShowAllRows();
+    RefreshPane();
+    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    return true;
+}
+
+bool HistoryWindow::Create(HINSTANCE instance, HWND owner) {
+    if (!win32::EnsureCommonControls() || !RegisterHistoryClass(instance))
+        return false;
+    // Owned by the main window: above it, gone with it, and not a window of its own on the
+    // taskbar.
+    if (!CreateWindowExW(0, kHistoryWindowClass, L"", kHistoryWindowStyle, CW_USEDEFAULT,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance,
+                         this))
+        return false;
+    dpi_ = win32::WindowDpi(hwnd_);
+    icons_.Apply(hwnd_, instance, IDI_ZINTAR, dpi_); // else the class's, at the system DPI
+    if (!list_.Create(hwnd_, instance)) {
+        DestroyWindow(hwnd_);
+        return false;
+    }
+    const auto listFont = reinterpret_cast<HFONT>(SendMessageW(list_.hwnd(), WM_GETFONT, 0, 0));
+    font_.Remember(listFont, dpi_);
+    if (!pane_.Create(hwnd_, instance, listFont)) {
+        DestroyWindow(hwnd_);
+        return false;
+    }
+    ApplyLanguage();
+    return true;
+}
+
+void HistoryWindow::SetLanguage(Language language) {
+    language_ = language;
+    if (hwnd_)
+        ApplyLanguage();
+}
+
+void HistoryWindow::ApplyLanguage() {
+    SetWindowTextW(hwnd_, std::wstring(CaptionsOf(language_).keyHistory).c_str());
+    list_.SetLanguage(language_);
+    pane_.SetLanguage(language_);
+}
+
+void HistoryWindow::OnRecordsAdded() {
+    if (!IsOpen() || updatePending_)
+        return;
+    const ULONGLONG now = GetTickCount64();
+    const ULONGLONG delay = std::max(kUpdateDelayMs, restUntil_ > now ? restUntil_ - now : 0);
+    updatePending_ = SetTimer(hwnd_, kUpdateTimerId, static_cast<UINT>(delay), nullptr) != 0;
+    if (!updatePending_)
+        BringUpToDate(); // no timer to wait for: at once
+}
+
+void HistoryWindow::StopPendingUpdate() {
+    if (updatePending_ && hwnd_)
+        KillTimer(hwnd_, kUpdateTimerId);
+    updatePending_ = false;
+}
+
+void HistoryWindow::BringUpToDate() {
+    StopPendingUpdate();
+    if (!IsOpen())
+        return;
+    const ULONGLONG start = GetTickCount64();
+    updatingRows_ = true;
+    list_.ShowNewRows();
+    updatingRows_ = false;
+    RefreshPane();
+    // Drawn now, so that the drawing counts in the time the update took.
+    UpdateWindow(list_.hwnd());
+    const ULONGLONG end = GetTickCount64();
+    restUntil_ = end + kRestPerUpdate * (end - start);
+}
+
+LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_NCCREATE:
+        hwnd_ = hwnd;
+        break;
+    case WM_SIZE:
+        LayOutHistory(hwnd, list_, pane_, dpi_);
+        return 0;
+    case WM_DPICHANGED:
+        if (lp) // the system always gives a rectangle; a stray message may not
+            OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+        return 0;
+    case WM_SETFOCUS:
+        // Activated by a click on its frame, the window hands the keyboard to its list.
+        if (list_)
+            SetFocus(list_.hwnd());
+        return 0;
+    case WM_NOTIFY:
+        if (const auto& header = *reinterpret_cast<const NMHDR*>(lp); header.hwndFrom == list_.hwnd()) {
+            if (header.code == LVN_KEYDOWN)
+                OnKeyDown(reinterpret_cast<const NMLVKEYDOWN*>(&header)->wVKey);
+            if ((header.code == LVN_ITEMCHANGED || header.code == LVN_ODSTATECHANGED) &&
+                !updatingRows_)
+                RefreshPane();
+            return list_.OnNotify(header);
+        }
+        return 0;
+    case WM_CONTEXTMENU: {
+        const auto from = reinterpret_cast<HWND>(wp);
+        if (list_ && (from == list_.hwnd() || IsChild(list_.hwnd(), from))) {
+            RECT header{};
+            const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+            if (lp != kFromKeyboard && GetWindowRect(list_.header(), &header) &&
+                PtInRect(&header, at))
+                ShowColumnMenu(hwnd_, at, language_, list_.shownColumns());
+            else
+                ShowMenu(lp);
+            return 0;
+        }
+        break;
+    }
+    case WM_COMMAND:
+        if (lp == 0) // a menu's, not a control's
+            Run(LOWORD(wp));
+        else if (reinterpret_cast<HWND>(lp) == pane_.copyButton() && HIWORD(wp) == BN_CLICKED)
+            Run(kCopyAllCode);
+        return 0;
+    case WM_TIMER:
+        if (wp == kUpdateTimerId)
+            BringUpToDate();
+        return 0;
+    case WM_CLOSE:
+        // Closed, the window only hides: the main window and the history go on, and the next
+        // opening is quick.
+        StopPendingUpdate();
+        ShowWindow(hwnd, SW_HIDE);
+        return 0;
+    case WM_NCDESTROY:
+        hwnd_ = nullptr;
+        list_.Forget();
+        pane_.Forget();
+        break;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+// The suggested rectangle keeps the window where the user put it at the new scale; the rows,
+// the selection and the columns chosen stay, only their pixels change.
+void HistoryWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    if (dpi <= 0 || !list_)
+        return;
+    dpi_ = dpi;
+    icons_.Apply(hwnd_, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)),
+                 IDI_ZINTAR, dpi_);
+    if (const HFONT font = font_.MakeFor(dpi)) {
+        list_.Rescale(font, dpi);
+        pane_.SetFont(font);
+    }
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The same size at another DPI sends no WM_SIZE: laid out here in any case.
+    LayOutHistory(hwnd_, list_, pane_, dpi_);
+}
+
+void HistoryWindow::OnKeyDown(WORD key) {
+    const int modifiers = win32::ModifiersOfKeyMessage();
+    if (modifiers == kModifierCtrl && (key == 'C' || key == VK_INSERT))
+        Run(kCopy);
+    else if (modifiers == kModifierCtrl && key == 'A')
+        Run(kSelectAll);
+    else if (modifiers == 0 && key == VK_DELETE)
+        Run(kClear);
+}
+
+// At the pointer, or under the focused row (or the list's corner) when a key asked.
+void HistoryWindow::ShowMenu(LPARAM screenPoint) {
+    BringUpToDate();
+    POINT at{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
+    if (screenPoint == kFromKeyboard)
+        at = list_.MenuPoint();
+    ShowListMenu(hwnd_, at, language_,
+                 {list_.rowCount() > 0, list_.HasSelection(), pane_.ShownKey().has_value()});
+}
+
+void HistoryWindow::RefreshPane() {
+    if (list_)
+        pane_.Show(list_.history(), DetailsRecord(list_.history(), list_.SelectedRecord()));
+}
+
+// The key the pane shows, which is the selected one or the newest.
+void HistoryWindow::CopyCode(UINT command) {
+    const std::optional<KeyCombination> key = pane_.ShownKey();
+    if (!key)
+        return;
+    const std::wstring text =
+        command == kCopyAllCode
+            ? AllCodeLines(*key)
+            : CodeLine(static_cast<CodeLanguage>(command - kCopyCodeFirst), *key);
+    win32::PutClipboardText(hwnd_, text);
+}
+
+// A command acts on the rows as they stand, with every record so far among them.
+void HistoryWindow::Run(UINT command) {
+    if (!list_)
+        return;
+    BringUpToDate();
+    switch (command) {
+    case kCopy:
+        list_.CopySelection(hwnd_);
+        break;
+    case kSelectAll:
+        list_.SelectAll();
+        break;
+    case kClear:
+        StopPendingUpdate();
+        list_.Clear();
+        RefreshPane();
+        break;
+    default:
+        if (command >= kCopyCodeFirst && command <= kCopyAllCode)
+            CopyCode(command);
+        else if (const int c = static_cast<int>(command - kColumnFirst);
+                 command >= kColumnFirst && c < kHistoryColumnCount)
+            list_.ShowColumn(c, !HasColumn(list_.shownColumns(), c));
+        break;
+    }
+}
+
+} // namespace zintar

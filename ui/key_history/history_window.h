@@ -1,0 +1,87 @@
+#pragma once
+// The key history window: every key message of the capture box, one row each, the newest at
+// the bottom. It stands beside the main window, which owns it and the history it shows, and
+// takes the keyboard only when the user clicks into it, so keys pressed in the capture box
+// show up here as they arrive.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "core/key_identity/copy_as_code.h"
+#include "core/key_history/key_event.h"
+#include "core/common/language.h"
+#include "platform/window/dpi.h"
+#include "platform/window/window_icons.h"
+#include "ui/key_history/history_layout.h"
+#include "ui/key_history/history_list.h"
+#include "ui/key_history/key_details_pane.h"
+
+namespace zintar {
+
+class HistoryWindow {
+  public:
+    // Commands of the list's menu; the keys Ctrl+C, Ctrl+A and Delete run the same ones.
+    // Then copy as code, one per API in the order of CodeLanguage and one for all, and the
+    // header's menu, one per column.
+    enum Command : UINT {
+        kCopy = 1,
+        kSelectAll = 2,
+        kClear = 3,
+        kCopyCodeFirst = 10,
+        kCopyAllCode = kCopyCodeFirst + kCodeLanguageCount,
+        kColumnFirst = 100,
+    };
+
+    HistoryWindow(KeyHistory& history, KeyRows& rows);
+    ~HistoryWindow();
+    HistoryWindow(const HistoryWindow&) = delete;
+    HistoryWindow& operator=(const HistoryWindow&) = delete;
+
+    // Creates the window on the first call. A hidden window is placed beside the owner and
+    // shown without taking the activation, scrolled to the newest row; a shown one stays.
+    bool Open(HINSTANCE instance, HWND owner);
+    bool IsOpen() const;
+    // Title, column titles and cell texts; kept for a window not yet created.
+    void SetLanguage(Language language);
+    // The history took one or more records. The list shows them a moment later, together
+    // with any that follow within that moment: under a stream of keys it then changes once
+    // for many records instead of once for each. Nothing is done while the window is closed:
+    // it catches up when it opens.
+    void OnRecordsAdded();
+    // Shows every record taken so far at once, without waiting for that moment; for tests and
+    // measurements.
+    void BringUpToDate();
+
+    HWND hwnd() const { return hwnd_; }
+    HWND list() const { return list_.hwnd(); }
+    const KeyDetailsPane& pane() const { return pane_; }
+
+    // Window-procedure entry point (see platform/window/window_thunk.h).
+    LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+  private:
+    bool Create(HINSTANCE instance, HWND owner);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    void ApplyLanguage();
+    void StopPendingUpdate();
+
+    void OnKeyDown(WORD key);
+    void ShowMenu(LPARAM screenPoint);
+    void Run(UINT command);
+    // The pane follows the selection, or the newest key row when none is selected.
+    void RefreshPane();
+    void CopyCode(UINT command);
+
+    Language language_ = Language::English;
+    HWND hwnd_ = nullptr;
+    HistoryList list_; // a child, destroyed with the window
+    KeyDetailsPane pane_; // children too
+    HistoryFont font_; // theirs after a change of DPI; the window goes first, in the destructor
+    win32::WindowIcons icons_; // sized for dpi_
+    int dpi_ = win32::kDefaultDpi; // the window's, from its creation and each WM_DPICHANGED
+    bool updatingRows_ = false; // the list's selection notices come from the update itself
+    bool updatePending_ = false; // the update timer runs
+    ULONGLONG restUntil_ = 0;    // no update before this tick count
+};
+
+} // namespace zintar

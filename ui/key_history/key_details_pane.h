@@ -1,0 +1,82 @@
+#pragma once
+// The key details pane: a column at the right of the key history window that names one key
+// row in every API, on the active layout and as a shortcut, with a button that copies the
+// key as code. Each caption and value is a child control of its own, so screen readers and
+// other programs read it with WM_GETTEXT. In a window too low for every row the column
+// scrolls.
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "core/key_identity/copy_as_code.h"
+#include "core/key_history/key_details.h"
+#include "core/common/language.h"
+#include "ui/common/scroll_pane.h"
+
+namespace zintar {
+
+class KeyDetailsPane {
+  public:
+    KeyDetailsPane() = default;
+    KeyDetailsPane(const KeyDetailsPane&) = delete;
+    KeyDetailsPane& operator=(const KeyDetailsPane&) = delete;
+
+    // The children of `parent`, which destroys them; in the list's font.
+    bool Create(HWND parent, HINSTANCE instance, HFONT font);
+    void Forget(); // the controls went with their parent
+    explicit operator bool() const { return button_ != nullptr; }
+
+    // The pane's width in pixels at the DPI; the list takes the rest.
+    static int Width(int dpi);
+    // From `left` to the parent's right edge, `height` high, sized for the DPI.
+    void Place(int left, int height, int dpi);
+    // Every caption, value and the button in the font; the caller keeps it alive.
+    void SetFont(HFONT font);
+    void SetLanguage(Language language);
+
+    // Shows the history's record (none: an empty pane). A key not shown before has its
+    // layout read; the shortcut is probed once no key is down, so a later call finishes it.
+    void Show(const KeyHistory& history, std::optional<size_t> record);
+
+    std::optional<KeyCombination> ShownKey() const;
+    HWND copyButton() const { return button_; }
+    HWND valueControl(DetailRow row) const { return values_[static_cast<size_t>(row)]; }
+    const ScrollPane& rows() const { return rows_; }
+
+  private:
+    void ReadPlatformFacts(const KeyHistory& history);
+    void Write();
+
+    HWND parent_ = nullptr;
+    ScrollPane rows_; // holds the button, the captions and the values
+    std::array<HWND, kDetailRowCount> captions_{};
+    std::array<HWND, kDetailRowCount> values_{};
+    HWND button_ = nullptr;
+    Language language_ = Language::English;
+    std::optional<KeyDetailsFacts> facts_;
+    bool layoutRead_ = false;
+    // The last layout read and the key it was for: a stream of one key (auto-repeat, a key
+    // pressed again) reads the layout once. What a key types depends on nothing else.
+    struct LayoutRead {
+        HKL layout;
+        uint8_t virtualKey, scanCode;
+        LayoutFacts facts;
+        TypedFacts typed;
+    };
+    std::optional<LayoutRead> lastRead_;
+    // The last probe: the same combination again (a stream of one key) is not probed again,
+    // which would cost a look at every key's state and two registrations each time.
+    struct Probe {
+        Shortcut shortcut;
+        HotkeyAnswer answer;
+        std::wstring_view reservedBecause;
+    };
+    std::optional<Probe> lastProbe_;
+    // Which record is shown, as the history counts its records: it moves in the ring.
+    uint64_t shownNumber_ = 0;
+    uint64_t shownClears_ = 0;
+};
+
+} // namespace zintar

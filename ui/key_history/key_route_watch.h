@@ -1,0 +1,86 @@
+#pragma once
+// Where the capture box's keys go: the low-level hook, Raw Input and the capture box's own
+// key messages matched by the core's router, the settled routes handed to the key history's
+// rows, and a hotkey probe for each key that went elsewhere for no known reason. Nothing is
+// installed before the key history window first opens, and then only while a Zintar window
+// is in front: the hook would see other programs' keys, and Zintar records none of them.
+#include <windows.h>
+
+#include <optional>
+#include <vector>
+
+#include "core/key_history/key_event.h"
+#include "core/key_history/key_route.h"
+#include "core/key_history/key_rows.h"
+#include "platform/input/keyboard_hook.h"
+#include "platform/input/raw_keyboard.h"
+
+namespace zintar {
+
+class HistoryWindow;
+
+class KeyRouteWatch {
+  public:
+    // The hook's notice that events wait, and the timer that settles routes whose views
+    // did not all come.
+    static constexpr UINT kHookMessage = WM_APP + 0x20;
+    static constexpr UINT_PTR kTimerId = 0x20;
+
+    KeyRouteWatch(const KeyHistory& history, KeyRows& rows, HistoryWindow& historyWindow)
+        : history_(history), rows_(rows), historyWindow_(historyWindow) {}
+    ~KeyRouteWatch() { StopGathering(false); }
+    KeyRouteWatch(const KeyRouteWatch&) = delete;
+    KeyRouteWatch& operator=(const KeyRouteWatch&) = delete;
+
+    // The key history window opened: from now on the views gather while Zintar is in front.
+    // window receives the hook's notices, WM_INPUT and the timer; captureBox is the control
+    // whose key messages are the window's view.
+    void Start(HWND window, HWND captureBox);
+    // Whether a Zintar window is the foreground window now.
+    void OnForeground(bool zintarInFront);
+    // From WM_ACTIVATE: whether Zintar stays in front, given the window that takes or gives
+    // the activation.
+    static bool ZintarInFront(bool active, HWND other);
+
+    // WM_INPUT, the hook's notice and the timer; none for other messages. WM_INPUT still goes
+    // on to DefWindowProc, which frees the system's copy of the input.
+    std::optional<LRESULT> Message(UINT msg, WPARAM wp, LPARAM lp);
+    // Each key message of the capture box, after the history took it (added: it made a record).
+    void OnKeyMessage(const KeyMessageInput& message, bool added);
+    // A key as the hook and as Raw Input saw it; the hook's ring and WM_INPUT come this way,
+    // and window tests feed their own. They count only while the capture box has the keys.
+    void OnHookEvent(const HookKeyEvent& event);
+    void OnRawEvent(const RawKeyEvent& event);
+
+    bool gathering() const { return gathering_; }
+    uint64_t lostCount() const { return hook_.lostCount() + router_.droppedCount(); }
+
+  private:
+    void Gather();
+    // settle: the routes gathered so far become rows first (not while the window goes away).
+    void StopGathering(bool settle);
+    bool Typing() const;
+    void ForgetIfCleared();
+    // Whether key messages wait in the thread's queue: their keys may have reached the hook
+    // long ago, so the wait for them is not over by the clock.
+    static bool WindowBehind();
+    void DrainHook();
+    void Settle(uint32_t nowMs, bool windowBehind);
+    void ProbeWaiting();
+
+    const KeyHistory& history_;
+    KeyRows& rows_;
+    HistoryWindow& historyWindow_;
+    KeyRouter router_;
+    win32::KeyboardHook hook_;
+    win32::RawDeviceCache devices_;
+    HWND window_ = nullptr, captureBox_ = nullptr;
+    bool started_ = false, gathering_ = false, rawInput_ = false, timer_ = false;
+    uint64_t clears_ = 0; // the history's clears seen
+    // Key rows of keys that went elsewhere for no known reason, probed once no key is down:
+    // registering a combination while its keys are held could take the press from its owner.
+    std::vector<KeyRows::Place> toProbe_;
+    std::vector<Shortcut> probeShortcuts_;
+};
+
+} // namespace zintar

@@ -1,0 +1,26 @@
+#pragma once
+// The capture box: every key-down becomes a key code and modifier mask, every typed
+// character a character code; the box keeps nothing the user types. Every key message it
+// gets is also reported for the key history.
+#include "ui/main_window/control_events.h"
+#include "ui/common/text_box.h"
+
+namespace zintar {
+
+class CaptureBox : public TextBox {
+  public:
+    void Attach(HWND hwnd, ControlEvents& events, std::wstring text);
+
+    // Every message of the control.
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+    // The control's change notice (EN_CHANGE): only its own editing (an undo from its menu)
+    // changes it without a write; the box then holds what the control shows.
+    void OnChanged();
+    // The character read-out: the character, with the caret behind it.
+    void ShowCharacter(const std::wstring& text);
+
+  private:
+    ControlEvents* events_ = nullptr;
+};
+
+} // namespace zintar
