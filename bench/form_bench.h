@@ -31,7 +31,7 @@ inline LSTATUS WINAPI NoCloseKey(HKEY) {
     return ERROR_FILE_NOT_FOUND;
 }
 inline const win32::RegistryApi kNoRegistry{&NoOpenKey, &NoQueryValue, &NoCreateKey, &NoSetValue,
-                                     &NoCloseKey};
+                                            &NoCloseKey};
 
 inline void Pump(HWND form) {
     MSG msg;

@@ -59,7 +59,8 @@ Figures Route(uint32_t events, bool hookFarAhead) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const uint32_t events = argc > 1 ? static_cast<uint32_t>(std::strtoul(argv[1], nullptr, 10)) : 10000;
+    const uint32_t events =
+        argc > 1 ? static_cast<uint32_t>(std::strtoul(argv[1], nullptr, 10)) : 10000;
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 5;
     if (events == 0 || events > KeyRouter::kPendingCapacity || rounds <= 0) {
         std::fputs("usage: zintar_bench_route_burst [EVENTS (1..16384) [ROUNDS]]\n", stderr);
@@ -76,7 +77,8 @@ int main(int argc, char** argv) {
                 best = f;
         }
         std::printf("  %-40s%12.2f%16.1f%12zu\n",
-                    ahead ? "hook far ahead of the messages" : "baseline: each message after its hook",
+                    ahead ? "hook far ahead of the messages"
+                          : "baseline: each message after its hook",
                     best.totalMs, best.longestUs, best.delivered);
     }
     return 0;

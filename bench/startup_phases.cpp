@@ -131,8 +131,8 @@ LSTATUS WINAPI MarkedCloseKey(HKEY key) {
     return status;
 }
 
-const zintar::win32::RegistryApi kMarkedRegistry{&MarkedOpenKey, &MarkedQueryValue, &MarkedCreateKey,
-                                          &MarkedSetValue, &MarkedCloseKey};
+const zintar::win32::RegistryApi kMarkedRegistry{
+    &MarkedOpenKey, &MarkedQueryValue, &MarkedCreateKey, &MarkedSetValue, &MarkedCloseKey};
 
 template <typename Function>
 bool Patch(const char* dll, const char* name, Function replacement, Function& real) {

@@ -24,7 +24,7 @@ struct ScrollSpan {
 
 // The rows of a pane: a head (the buttons above them) and then rows of one height.
 struct RowColumn {
-    int32_t rowsTop = 0;  // the first row's top
+    int32_t rowsTop = 0; // the first row's top
     int32_t rowHeight = 0;
     int32_t rowCount = 0;
     int32_t bottomMargin = 0; // below the last row

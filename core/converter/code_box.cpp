@@ -22,8 +22,9 @@ bool IsTypeable(CodeBox box, std::wstring_view text) {
     if (text.size() > static_cast<size_t>(MaxLength(box)))
         return false;
     const bool decimal = IsDecimalBox(box);
-    return std::all_of(text.begin(), text.end(),
-                       [decimal](wchar_t c) { return decimal ? IsDecimalDigit(c) : IsHexDigit(c); });
+    return std::all_of(text.begin(), text.end(), [decimal](wchar_t c) {
+        return decimal ? IsDecimalDigit(c) : IsHexDigit(c);
+    });
 }
 
 bool StartsWithNumber(std::wstring_view text) {

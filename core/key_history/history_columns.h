@@ -31,7 +31,8 @@ enum class HistoryColumn : uint8_t {
     MacKeyCode,  // key rows: "0x00 kVK_ANSI_A", or "none"
     DomKey,      // KeyboardEvent.key: named keys on key rows, the character or "Dead" on
                  // character rows
-    // The key's route (core/key_history/key_route_text.h writes these cells; the record alone has none).
+    // The key's route (core/key_history/key_route_text.h writes these cells; the record alone has
+    // none).
     Delivered, // yes, or no with the likely reason
     Injected,  // yes for a key that a program sent, else empty
     Device,    // the keyboard that sent it, "HID VID_845E PID_0002"

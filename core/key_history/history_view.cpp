@@ -25,8 +25,7 @@ PixelRect PlaceKeyHistory(const PixelRect& owner, const PixelRect& work, PixelSi
     const int32_t wide = std::clamp(preferred.cx, 0, workWidth);
 
     // Beside: the owner's top, at least the owner's height.
-    const int32_t besideHeight =
-        std::clamp(std::max(preferred.cy, owner.height()), 0, workHeight);
+    const int32_t besideHeight = std::clamp(std::max(preferred.cy, owner.height()), 0, workHeight);
     const int32_t besideTop = Inside(owner.top, besideHeight, work.top, work.bottom);
     if (roomRight >= minimum.cx || roomLeft >= minimum.cx) {
         const bool right = roomRight >= minimum.cx;

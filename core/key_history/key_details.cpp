@@ -43,7 +43,8 @@ std::wstring TypedValue(const TypedText& typed, Language language) {
     case TypedText::Kind::Text:
         return ShownText(typed.text);
     case TypedText::Kind::Dead:
-        return ShownText(typed.text) + L" " + std::wstring(DetailValueText(DetailValue::Dead, language));
+        return ShownText(typed.text) + L" " +
+               std::wstring(DetailValueText(DetailValue::Dead, language));
     case TypedText::Kind::Nothing:
         break;
     }
@@ -112,9 +113,11 @@ DetailLines KeyDetailLines(const KeyDetailsFacts& facts, Language language) {
     set(DetailRow::DomKey, Cell(r, HistoryColumn::DomKey, language));
     if (facts.layout) {
         const LayoutFacts& layout = *facts.layout;
-        set(DetailRow::Layout, layout.name.empty() ? layout.klid : layout.klid + L" " + layout.name);
+        set(DetailRow::Layout,
+            layout.name.empty() ? layout.klid : layout.klid + L" " + layout.name);
         set(DetailRow::CodePages, L"ANSI " + DecimalText(static_cast<int>(layout.ansiCodePage)) +
-                                      L", OEM " + DecimalText(static_cast<int>(layout.oemCodePage)));
+                                      L", OEM " +
+                                      DecimalText(static_cast<int>(layout.oemCodePage)));
     }
     if (facts.typed) {
         for (int s = 0; s < kShiftStateCount; ++s)
@@ -132,8 +135,8 @@ std::optional<size_t> DetailsRecord(const KeyHistory& history, std::optional<siz
     const bool chosen = selected && *selected < history.size();
     // Unselected, the newest key-down: its key-up comes after the modifiers are let go.
     auto fits = [&](const KeyEventRecord& r) {
-        return chosen ? !IsCharacterMessage(r.message) : r.message == KeyMessage::KeyDown ||
-                                                             r.message == KeyMessage::SysKeyDown;
+        return chosen ? !IsCharacterMessage(r.message)
+                      : r.message == KeyMessage::KeyDown || r.message == KeyMessage::SysKeyDown;
     };
     for (size_t i = chosen ? *selected : history.size() - 1;; --i) {
         if (fits(history.at(i)))

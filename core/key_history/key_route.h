@@ -39,8 +39,8 @@ struct HookKeyEvent {
 };
 
 struct RawKeyEvent {
-    SeenKey key; // virtualKey is the driver's VKey
-    bool e1;     // E1 prefix (Pause)
+    SeenKey key;     // virtualKey is the driver's VKey
+    bool e1;         // E1 prefix (Pause)
     uint64_t device; // the device handle's value; 0 for input that no device sent
 };
 
@@ -57,19 +57,19 @@ enum class NotDeliveredReason : uint8_t {
 };
 
 struct KeyRoute {
-    SeenKey key;                // as the first view that saw it told
-    uint8_t heldModifiers;      // kHotkey bits held as the key went down or up
-    KeySourceMask seenBy;       // 0 for a key-down that only its lone key-up betrayed
-    bool injected;              // the hook said a program sent it
+    SeenKey key;           // as the first view that saw it told
+    uint8_t heldModifiers; // kHotkey bits held as the key went down or up
+    KeySourceMask seenBy;  // 0 for a key-down that only its lone key-up betrayed
+    bool injected;         // the hook said a program sent it
     bool injectedFromLowerIntegrity;
     uint64_t extraInfo;
     bool hasDevice;
-    uint64_t device;            // Raw Input's device handle value
-    bool delivered;             // the window received its key message
-    uint64_t record;            // delivered: the window's KeyHistory record
-    uint64_t windowKeysBefore;  // window key messages fed before it
-    uint64_t recordsBefore;     // not delivered: a row of its own goes before the record of
-                                // this number, the next key the window received
+    uint64_t device;           // Raw Input's device handle value
+    bool delivered;            // the window received its key message
+    uint64_t record;           // delivered: the window's KeyHistory record
+    uint64_t windowKeysBefore; // window key messages fed before it
+    uint64_t recordsBefore;    // not delivered: a row of its own goes before the record of
+                               // this number, the next key the window received
     NotDeliveredReason reason;
 };
 

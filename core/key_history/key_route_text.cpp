@@ -32,8 +32,7 @@ constexpr std::array<Bilingual, 4> kReasons{{
     {L"", L""},
     {L"hotkey of another program", L"m\u00E1sik program gyorsbillenty\u0171je"},
     {L"system shortcut", L"rendszer-billenty\u0171parancs"},
-    {L"Windows delivers only its key-up",
-     L"a Windows csak a felenged\u00E9s\u00E9t k\u00FCldi"},
+    {L"Windows delivers only its key-up", L"a Windows csak a felenged\u00E9s\u00E9t k\u00FCldi"},
 }};
 
 constexpr uint8_t kMenu = 18, kF10 = 0x79;
@@ -95,8 +94,8 @@ KeyEventRecord RecordOfRoute(const KeyRoute& route) {
     const uint8_t key = GenericVirtualKey(specific);
     const uint8_t held = route.heldModifiers;
     // Alt without Ctrl, Alt itself and F10 make the system variants of the key messages.
-    const bool system = ((held & kHotkeyAlt) && !(held & kHotkeyCtrl)) || key == kMenu ||
-                        key == kF10;
+    const bool system =
+        ((held & kHotkeyAlt) && !(held & kHotkeyCtrl)) || key == kMenu || key == kF10;
     if (route.key.up)
         record.message = system ? KeyMessage::SysKeyUp : KeyMessage::KeyUp;
     else

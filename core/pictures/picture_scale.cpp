@@ -46,7 +46,8 @@ PixelImage ScalePicture(const PixelImage& source, int width, int height) {
             const uint32_t p01 = at(sx.low, sy.high), p11 = at(sx.high, sy.high);
             uint32_t result = 0;
             for (int shift = 0; shift < 32; shift += 8) {
-                const double top = Channel(p00, shift) * (1 - sx.weight) + Channel(p10, shift) * sx.weight;
+                const double top =
+                    Channel(p00, shift) * (1 - sx.weight) + Channel(p10, shift) * sx.weight;
                 const double bottom =
                     Channel(p01, shift) * (1 - sx.weight) + Channel(p11, shift) * sx.weight;
                 const double value = top * (1 - sy.weight) + bottom * sy.weight;

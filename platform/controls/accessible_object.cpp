@@ -15,7 +15,8 @@ namespace {
 // and mingw's oleacc import library gives an IID_IAccessible that the marshaller refuses.
 constexpr IID kIidUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 constexpr IID kIidDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-constexpr IID kIidAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+constexpr IID kIidAccessible = {
+    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
 // The functions of oleacc, ole32 and oleaut32 that the answer needs, loaded with the first
 // question. The DLLs stay loaded until the program ends.
@@ -44,9 +45,8 @@ const ComFunctions* LoadComFunctions() noexcept {
             SystemFunction<decltype(&CoInitializeEx)>(ole32, "CoInitializeEx");
         functions.sysAllocStringLen =
             SystemFunction<decltype(&SysAllocStringLen)>(oleaut32, "SysAllocStringLen");
-        functions.createStdAccessibleObject =
-            SystemFunction<decltype(&CreateStdAccessibleObject)>(
-                oleacc, "CreateStdAccessibleObject");
+        functions.createStdAccessibleObject = SystemFunction<decltype(&CreateStdAccessibleObject)>(
+            oleacc, "CreateStdAccessibleObject");
         functions.lresultFromObject =
             SystemFunction<decltype(&LresultFromObject)>(oleacc, "LresultFromObject");
         // Marshalling the object for another process needs COM on this thread. An
@@ -207,8 +207,9 @@ class FactsAccessible final : public IAccessible {
 
 } // namespace
 
-std::optional<LRESULT> AccessibleObjectAnswer(
-    HWND control, WPARAM wp, const std::shared_ptr<const AccessibleFacts>& facts) noexcept {
+std::optional<LRESULT>
+AccessibleObjectAnswer(HWND control, WPARAM wp,
+                       const std::shared_ptr<const AccessibleFacts>& facts) noexcept {
     const ComFunctions* com = LoadComFunctions();
     if (!com || !facts)
         return std::nullopt;
@@ -216,7 +217,8 @@ std::optional<LRESULT> AccessibleObjectAnswer(
     if (FAILED(com->createStdAccessibleObject(control, OBJID_CLIENT, kIidAccessible, &proxy)) ||
         !proxy)
         return std::nullopt;
-    auto* object = new (std::nothrow) FactsAccessible(static_cast<IAccessible*>(proxy), facts, *com);
+    auto* object =
+        new (std::nothrow) FactsAccessible(static_cast<IAccessible*>(proxy), facts, *com);
     if (!object) {
         static_cast<IAccessible*>(proxy)->Release();
         return std::nullopt;

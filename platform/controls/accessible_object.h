@@ -12,7 +12,8 @@ namespace zintar::win32 {
 
 // The wrapped proxy for WM_GETOBJECT(OBJID_CLIENT) of the control, as LresultFromObject
 // makes it; nothing when a DLL, a function or the proxy is missing.
-std::optional<LRESULT> AccessibleObjectAnswer(HWND control, WPARAM wp,
-                                              const std::shared_ptr<const AccessibleFacts>& facts) noexcept;
+std::optional<LRESULT>
+AccessibleObjectAnswer(HWND control, WPARAM wp,
+                       const std::shared_ptr<const AccessibleFacts>& facts) noexcept;
 
 } // namespace zintar::win32

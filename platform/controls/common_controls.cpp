@@ -12,8 +12,8 @@ bool EnsureCommonControls() noexcept {
     if (ready)
         return true;
     using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const auto init = SystemFunction<InitFn>(LoadSystemLibrary(L"comctl32.dll"),
-                                             "InitCommonControlsEx");
+    const auto init =
+        SystemFunction<InitFn>(LoadSystemLibrary(L"comctl32.dll"), "InitCommonControlsEx");
     // The tooltip and the list view classes; the standard controls are user32's own.
     const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES};
     ready = init && init(&classes);

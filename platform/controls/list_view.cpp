@@ -20,10 +20,9 @@ WPARAM ItemOf(std::optional<size_t> row) {
 HWND ListView::Create(HWND parent, HINSTANCE instance, int controlId) {
     RECT client{};
     GetClientRect(parent, &client);
-    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", kListStyle, 0, 0, client.right,
-                                client.bottom, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance,
-                                nullptr);
+    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", kListStyle, 0, 0, client.right, client.bottom,
+                                parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                                instance, nullptr);
     if (list)
         SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, kListExStyle, kListExStyle);
     return list;
@@ -54,7 +53,8 @@ void ListView::SetColumnWidth(int column, int width) {
 }
 
 int ListView::ColumnWidth(int column) const {
-    return static_cast<int>(SendMessageW(list_, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+    return static_cast<int>(
+        SendMessageW(list_, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
 }
 
 int ListView::TextWidth(const std::wstring& text) const {
@@ -105,8 +105,8 @@ void ListView::ClearSelectionAndFocus() {
 }
 
 std::optional<size_t> ListView::NextRow(std::optional<size_t> after, UINT flags) const {
-    const auto row = static_cast<int>(
-        SendMessageW(list_, LVM_GETNEXTITEM, ItemOf(after), MAKELPARAM(flags, 0)));
+    const auto row =
+        static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM, ItemOf(after), MAKELPARAM(flags, 0)));
     if (row < 0)
         return std::nullopt;
     return static_cast<size_t>(row);

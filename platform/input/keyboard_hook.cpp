@@ -39,8 +39,8 @@ bool KeyboardHook::Install(HWND notify, UINT message) noexcept {
     first_ = count_ = 0;
     lost_ = 0;
     t_sink = this; // before the hook exists: the first key may come at once
-    hook_.reset(SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardHook::Procedure,
-                                  GetModuleHandleW(nullptr), 0));
+    hook_.reset(
+        SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardHook::Procedure, GetModuleHandleW(nullptr), 0));
     if (!hook_) {
         const DWORD error = GetLastError();
         t_sink = nullptr;
@@ -80,7 +80,8 @@ void KeyboardHook::Record(const KBDLLHOOKSTRUCT& key) noexcept {
     event.injectedFromLowerIntegrity = (key.flags & LLKHF_LOWER_IL_INJECTED) != 0;
     event.extraInfo = static_cast<uint64_t>(key.dwExtraInfo);
     if (count_++ == 0 && notify_)
-        PostMessageW(notify_, message_, 0, 0); // lost only when the queue is full: the timer drains then
+        PostMessageW(notify_, message_, 0,
+                     0); // lost only when the queue is full: the timer drains then
 }
 
 } // namespace zintar::win32

@@ -21,8 +21,8 @@ using GetProductString = BOOLEAN(__stdcall*)(HANDLE, PVOID, ULONG);
 
 // hid.dll is loaded with the first keyboard that sends a key, not at start-up.
 GetProductString ProductStringFunction() noexcept {
-    static const GetProductString function = SystemFunction<GetProductString>(
-        LoadSystemLibrary(L"hid.dll"), "HidD_GetProductString");
+    static const GetProductString function =
+        SystemFunction<GetProductString>(LoadSystemLibrary(L"hid.dll"), "HidD_GetProductString");
     return function;
 }
 

@@ -12,9 +12,9 @@ using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
 // user32 is loaded with the program; only the function is looked up.
 template <typename Function> Function User32Function(const char* name) noexcept {
     HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    return user32 ? reinterpret_cast<Function>(
-                        reinterpret_cast<void*>(GetProcAddress(user32, name)))
-                  : nullptr;
+    return user32
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
+               : nullptr;
 }
 
 GetDpiForWindowFunction GetDpiForWindowOfSystem() noexcept {

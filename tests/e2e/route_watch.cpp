@@ -60,8 +60,8 @@ void PrintRoutes(Watch& w, uint32_t now) {
         w.injected += r.injected ? 1 : 0;
         if (w.routes <= 40 || !r.delivered)
             std::printf("route vk=%u %s delivered=%d seenBy=%u reason=%u injected=%d held=%u\n",
-                    r.key.virtualKey, r.key.up ? "up" : "down", r.delivered, r.seenBy,
-                    static_cast<unsigned>(r.reason), r.injected, r.heldModifiers);
+                        r.key.virtualKey, r.key.up ? "up" : "down", r.delivered, r.seenBy,
+                        static_cast<unsigned>(r.reason), r.injected, r.heldModifiers);
     }
 }
 
@@ -70,9 +70,8 @@ void DrainHook(Watch& w) {
         ++w.hookEvents;
         if (w.hookEvents <= 40)
             std::printf("hook vk=%u scan=%02X ext=%d %s injected=%d extra=%llX time=%u\n",
-                        e.key.virtualKey, e.key.scanCode, e.key.extended,
-                        e.key.up ? "up" : "down", e.injected,
-                        static_cast<unsigned long long>(e.extraInfo), e.key.timeMs);
+                        e.key.virtualKey, e.key.scanCode, e.key.extended, e.key.up ? "up" : "down",
+                        e.injected, static_cast<unsigned long long>(e.extraInfo), e.key.timeMs);
         w.router.Add(e);
     });
 }
@@ -95,7 +94,7 @@ LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         return 0;
     case WM_INPUT: {
         if (auto e = zintar::win32::DecodeRawKeyboard(reinterpret_cast<HRAWINPUT>(lParam),
-                                       static_cast<uint32_t>(GetMessageTime()))) {
+                                                      static_cast<uint32_t>(GetMessageTime()))) {
             ++w->rawEvents;
             const zintar::win32::RawDevice& device = w->devices.Find(e->device);
             if (w->rawEvents <= 40)
@@ -124,7 +123,7 @@ LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         e.record = w->windowKeys++;
         if (w->windowKeys <= 40)
             std::printf("window vk=%u scan=%02X %s\n", e.key.virtualKey, e.key.scanCode,
-                    up ? "up" : "down");
+                        up ? "up" : "down");
         w->router.Add(e);
         // Settled routes are taken at once: the pending ones stay few however fast keys come.
         PrintRoutes(*w, e.key.timeMs);
@@ -157,8 +156,8 @@ int main(int argc, char** argv) {
     wc.lpszClassName = L"ZintarRouteWatch";
     if (!RegisterClassW(&wc))
         return 1;
-    HWND hwnd = CreateWindowExW(0, wc.lpszClassName, L"Zintar route watch", WS_OVERLAPPEDWINDOW,
-                                10, 10, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND hwnd = CreateWindowExW(0, wc.lpszClassName, L"Zintar route watch", WS_OVERLAPPEDWINDOW, 10,
+                                10, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
     if (!hwnd)
         return 1;
     ShowWindow(hwnd, SW_SHOW);
@@ -195,9 +194,9 @@ int main(int argc, char** argv) {
     PrintRoutes(watch, GetTickCount() + KeyRouter::kDeliveryWaitMs);
     std::printf("counts hook=%u raw=%u window=%llu routes=%u notDelivered=%u injected=%u "
                 "lost=%llu dropped=%llu\n",
-                watch.hookEvents, watch.rawEvents, static_cast<unsigned long long>(watch.windowKeys),
-                watch.routes, watch.notDelivered, watch.injected,
-                static_cast<unsigned long long>(watch.hook.lostCount()),
+                watch.hookEvents, watch.rawEvents,
+                static_cast<unsigned long long>(watch.windowKeys), watch.routes, watch.notDelivered,
+                watch.injected, static_cast<unsigned long long>(watch.hook.lostCount()),
                 static_cast<unsigned long long>(watch.router.droppedCount()));
     g_watch = nullptr;
     return 0;

@@ -20,7 +20,6 @@ constexpr size_t kShortText = 256; // characters read at the first try
 constexpr double kBytesPerMiB = 1024.0 * 1024.0;
 constexpr double kFileTimeTicksPerMs = 10000.0; // 100 ns ticks
 
-
 // Wine runs Windows programs from Unix paths as well; CreateProcess wants the drive that
 // Wine maps the Unix root to.
 std::wstring WindowsPath(std::wstring path) {

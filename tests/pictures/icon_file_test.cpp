@@ -47,8 +47,8 @@ Picture readBitmapEntry(const Bytes& file, const Entry& e) {
             const std::size_t row = at + 40 + 4 * std::size_t(size) * (size - 1 - y);
             const std::uint32_t pixel = le(file, row + 4 * std::size_t(x), 4);
             picture.pixels[std::size_t(y) * size + x] = pixel;
-            const std::size_t maskRow = at + 40 + 4 * std::size_t(size) * size +
-                                        maskStride * (size - 1 - y);
+            const std::size_t maskRow =
+                at + 40 + 4 * std::size_t(size) * size + maskStride * (size - 1 - y);
             const bool masked = file.at(maskRow + x / 8) >> (7 - x % 8) & 1;
             EXPECT_EQ(masked, pixel >> 24 == 0) << size << ": " << x << "," << y;
         }
@@ -93,9 +93,9 @@ Picture readPngEntry(const Bytes& file, const Entry& e) {
         EXPECT_EQ(rows[kRow * y], 0) << "unfiltered row " << y;
         for (int x = 0; x < 256; ++x) {
             const std::uint8_t* p = &rows[kRow * y + 1 + 4 * std::size_t(x)];
-            picture.pixels[std::size_t(y) * 256 + x] =
-                std::uint32_t(p[3]) << 24 | std::uint32_t(p[0]) << 16 | std::uint32_t(p[1]) << 8 |
-                p[2];
+            picture.pixels[std::size_t(y) * 256 + x] = std::uint32_t(p[3]) << 24 |
+                                                       std::uint32_t(p[0]) << 16 |
+                                                       std::uint32_t(p[1]) << 8 | p[2];
         }
     }
     return picture;

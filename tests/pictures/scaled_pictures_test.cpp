@@ -30,12 +30,12 @@ constexpr Scale kScales[] = {{120, 26, 25, 20}, {144, 32, 30, 24}, {192, 42, 40,
 class ScaledPictures : public testing::Test {
   protected:
     static void SetUpTestSuite() {
-        dir_ = new fs::path(fs::temp_directory_path() /
-                            ("zintar-scaled-" + std::to_string(std::chrono::steady_clock::now()
-                                                                   .time_since_epoch()
-                                                                   .count())));
-        const std::string command = std::string("\"") + ZINTAR_PICTURES_TOOL + "\" --scaled \"" +
-                                    dir_->string() + "\"";
+        dir_ = new fs::path(
+            fs::temp_directory_path() /
+            ("zintar-scaled-" +
+             std::to_string(std::chrono::steady_clock::now().time_since_epoch().count())));
+        const std::string command =
+            std::string("\"") + ZINTAR_PICTURES_TOOL + "\" --scaled \"" + dir_->string() + "\"";
         ASSERT_EQ(run(command), 0) << command;
     }
     static void TearDownTestSuite() {
@@ -73,8 +73,8 @@ TEST_F(ScaledPictures, EachScaleHasItsControlsSizeAndNothingElseIsWritten) {
             }
             EXPECT_EQ(drawn.at(1, 0), 0xFF000000 | kWhite) << name << " " << s.dpi;
         }
-        const Picture emblem = decodeBmp24(
-            readFile(*dir_ / ("Image2_" + std::to_string(s.dpi) + ".bmp")));
+        const Picture emblem =
+            decodeBmp24(readFile(*dir_ / ("Image2_" + std::to_string(s.dpi) + ".bmp")));
         EXPECT_EQ(emblem.width, s.emblem) << s.dpi;
         EXPECT_EQ(emblem.height, s.emblem) << s.dpi;
         // The ball leaves the corners white and is red at its centre.
@@ -86,8 +86,7 @@ TEST_F(ScaledPictures, EachScaleHasItsControlsSizeAndNothingElseIsWritten) {
 
 // Bands of whole rows in pure colours: a resampled flag has a row of blends between bands.
 TEST_F(ScaledPictures, HungarianBandsAreWholeRowsOfOneColourEach) {
-    const std::set<std::uint32_t> palette = {kWhite,   kRed,     0x840000, 0xC6C6C6,
-                                             0x00FF00, 0x008400};
+    const std::set<std::uint32_t> palette = {kWhite, kRed, 0x840000, 0xC6C6C6, 0x00FF00, 0x008400};
     for (const Scale& s : kScales) {
         const Picture drawn = flag("imgLangHUN", s.dpi);
         std::vector<int> bandRows;

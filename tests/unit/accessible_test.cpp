@@ -13,7 +13,8 @@
 
 namespace {
 
-constexpr IID kIidAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+constexpr IID kIidAccessible = {
+    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
 // An EDIT whose owner passes its WM_GETOBJECT to its facts, as the window's controls do.
 struct NamedEdit {
@@ -102,17 +103,16 @@ TEST(Accessible, OnlyTheClientObjectIsAnswered) {
 }
 
 HWND g_changed = nullptr;
-void CALLBACK OnValueChange(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child,
-                            DWORD, DWORD) {
+void CALLBACK OnValueChange(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD,
+                            DWORD) {
     if (event == EVENT_OBJECT_VALUECHANGE && object == OBJID_CLIENT && child == CHILDID_SELF)
         g_changed = hwnd;
 }
 
 TEST(Accessible, ValueChangeReachesAReadersHook) {
     NamedEdit edit;
-    const HWINEVENTHOOK hook =
-        SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
-                        OnValueChange, 0, 0, WINEVENT_OUTOFCONTEXT);
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE,
+                                               nullptr, OnValueChange, 0, 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_TRUE(hook);
     g_changed = nullptr;
     zintar::win32::RaiseValueChanged(edit.hwnd);

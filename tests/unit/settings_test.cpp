@@ -72,8 +72,8 @@ TEST_F(Settings, ReadPutsAtMostTwoStoredBytesOverTheLowEndOfTheDefaultWhateverTh
         {REG_DWORD, {0x00, 0x00, 0x00, 0x00}, ERROR_MORE_DATA, kDefault, kLanguageCodeEnglish},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message() << "type " << row.type << ", " << row.data.size()
-                                          << " bytes");
+        SCOPED_TRACE(::testing::Message()
+                     << "type " << row.type << ", " << row.data.size() << " bytes");
         ASSERT_EQ(WriteRaw(kKey, "Value", row.type, row.data), ERROR_SUCCESS);
         int32_t value = 0;
         EXPECT_EQ(Read(value), row.status);

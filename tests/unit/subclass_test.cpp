@@ -55,7 +55,7 @@ struct Owner {
 };
 
 class SubclassTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         for (HWND hwnd : windows_)
             DestroyWindow(hwnd);
@@ -65,7 +65,7 @@ protected:
         return windows_.back();
     }
 
-private:
+  private:
     std::vector<HWND> windows_;
 };
 
@@ -141,7 +141,8 @@ TEST_F(SubclassTest, ACommonControlsSubclassOnTopChainsToThisOne) {
     int layerCount = 0;
     HWND edit = Edit();
     ASSERT_TRUE(zintar::win32::Subclass(edit, &owner, 3));
-    ASSERT_TRUE(SetWindowSubclass(edit, &CountingLayer, 1, reinterpret_cast<DWORD_PTR>(&layerCount)));
+    ASSERT_TRUE(
+        SetWindowSubclass(edit, &CountingLayer, 1, reinterpret_cast<DWORD_PTR>(&layerCount)));
     SetWindowTextW(edit, L"both");
     ASSERT_TRUE(RemoveWindowSubclass(edit, &CountingLayer, 1));
     SetWindowTextW(edit, L"this one");

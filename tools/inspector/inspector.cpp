@@ -318,8 +318,7 @@ int main() {
     if (options.msaa) {
         // The reader's calls are marshalled through COM, which this thread must join.
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        for (HWND child = GetWindow(form, GW_CHILD); child;
-             child = GetWindow(child, GW_HWNDNEXT)) {
+        for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             const inspector::MsaaFacts facts = inspector::ReadMsaa(child);
             if (!facts.found) {
                 Print(L"msaa\t" + NameOf(child) + L"\tnone\t-\t-");

@@ -14,7 +14,7 @@ inline constexpr IID kIidAccessible = {
 
 struct MsaaFacts {
     bool found = false;
-    long role = 0;     // ROLE_SYSTEM_*, 0 when the object gave none
+    long role = 0;      // ROLE_SYSTEM_*, 0 when the object gave none
     bool named = false; // a name and an empty name differ for a reader
     std::wstring name;
     bool valued = false;

@@ -103,7 +103,7 @@ Flag hungarianFlag() {
     using namespace hu;
     Flag flag = makeFlag(
         {
-            {rgb(0x000000), Lift::Field},   // Black, used by no pixel
+            {rgb(0x000000), Lift::Field}, // Black, used by no pixel
             {kHungarianDarkGreen, Lift::Outline},
             {kHungarianGreen, Lift::Field},
             {kDarkRed, Lift::Outline},
@@ -245,7 +245,7 @@ Flag englishFlag() {
     using namespace en;
     Flag flag = makeFlag(
         {
-            {rgb(0x000000), Lift::Field},   // Black, used by no pixel
+            {rgb(0x000000), Lift::Field}, // Black, used by no pixel
             {kUnionDarkBlue, Lift::Outline},
             {kUnionBlue, Lift::Field},
             {kUnionMidBlue, Lift::Outline},

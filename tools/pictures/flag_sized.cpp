@@ -57,8 +57,8 @@ struct Band {
     Rgb fill;
     Rgb edge;
 };
-constexpr Band kHungarianBands[] = {{kRed, kDarkRed}, {kWhite, kGrey},
-                                    {kHungarianGreen, kHungarianDarkGreen}};
+constexpr Band kHungarianBands[] = {
+    {kRed, kDarkRed}, {kWhite, kGrey}, {kHungarianGreen, kHungarianDarkGreen}};
 
 // ---------------------------------------------------------------- Union Flag
 

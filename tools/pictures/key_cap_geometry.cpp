@@ -26,7 +26,7 @@ constexpr int kSmallestDrawn = 20;
 constexpr int kSmallestLettered = 40;
 
 constexpr Rgb kOutline = rgb(0x000000);
-constexpr Rgb kFace = rgb(0xC0C0C0);  // silver of the standard palette
+constexpr Rgb kFace = rgb(0xC0C0C0);   // silver of the standard palette
 constexpr Rgb kShadow = rgb(0x808080); // grey of the standard palette
 
 // The whole key, around the centres of its outer outline.
@@ -36,21 +36,42 @@ constexpr std::array<Point, 8> kSilhouette = {
 constexpr std::array<Point, 4> kRightSide = {{{23, 2}, {30, 9}, {30, 28}, {23, 21}}};
 
 constexpr std::array<Segment, 13> kOutlines = {{
-    {{4, 2}, {23, 2}},   {{23, 2}, {30, 9}},   {{30, 9}, {30, 28}},  {{30, 28}, {29, 29}},
-    {{29, 29}, {2, 29}}, {{2, 29}, {1, 28}},   {{1, 28}, {1, 5}},    {{1, 5}, {4, 2}},
-    {{4, 2}, {4, 21}},   {{23, 2}, {23, 21}},  {{4, 21}, {23, 21}},  {{4, 21}, {1, 24}},
+    {{4, 2}, {23, 2}},
+    {{23, 2}, {30, 9}},
+    {{30, 9}, {30, 28}},
+    {{30, 28}, {29, 29}},
+    {{29, 29}, {2, 29}},
+    {{2, 29}, {1, 28}},
+    {{1, 28}, {1, 5}},
+    {{1, 5}, {4, 2}},
+    {{4, 2}, {4, 21}},
+    {{23, 2}, {23, 21}},
+    {{4, 21}, {23, 21}},
+    {{4, 21}, {1, 24}},
     {{23, 21}, {30, 28}},
 }};
 
 constexpr std::array<Segment, 17> kLetters = {{
     // k
-    {{7, 8}, {7, 14}}, {{10, 10}, {8, 12}}, {{8, 12}, {10, 14}},
+    {{7, 8}, {7, 14}},
+    {{10, 10}, {8, 12}},
+    {{8, 12}, {10, 14}},
     // e
-    {{13, 10}, {14, 10}}, {{14, 10}, {15, 11}}, {{15, 11}, {15, 12}}, {{12, 12}, {15, 12}},
-    {{12, 11}, {13, 10}}, {{12, 11}, {12, 13}}, {{12, 13}, {13, 14}}, {{13, 14}, {15, 14}},
+    {{13, 10}, {14, 10}},
+    {{14, 10}, {15, 11}},
+    {{15, 11}, {15, 12}},
+    {{12, 12}, {15, 12}},
+    {{12, 11}, {13, 10}},
+    {{12, 11}, {12, 13}},
+    {{12, 13}, {13, 14}},
+    {{13, 14}, {15, 14}},
     // y
-    {{17, 10}, {17, 13}}, {{17, 13}, {18, 14}}, {{18, 14}, {20, 14}}, {{20, 10}, {20, 15}},
-    {{20, 15}, {19, 16}}, {{19, 16}, {18, 16}},
+    {{17, 10}, {17, 13}},
+    {{17, 13}, {18, 14}},
+    {{18, 14}, {20, 14}},
+    {{20, 10}, {20, 15}},
+    {{20, 15}, {19, 16}},
+    {{19, 16}, {18, 16}},
 }};
 
 // Integer arithmetic in sub-units of half a sample, so every sample sits at an odd
@@ -88,8 +109,8 @@ bool inside(const Canvas& canvas, std::span<const Point> polygon, Point p) {
     bool anyNegative = false;
     bool anyPositive = false;
     for (std::size_t i = 0; i < polygon.size(); ++i) {
-        const long long c = cross(canvas.centre(polygon[i]),
-                                  canvas.centre(polygon[(i + 1) % polygon.size()]), p);
+        const long long c =
+            cross(canvas.centre(polygon[i]), canvas.centre(polygon[(i + 1) % polygon.size()]), p);
         anyNegative = anyNegative || c < 0;
         anyPositive = anyPositive || c > 0;
     }
@@ -156,15 +177,17 @@ IconImage drawnKeyCap(int size) {
     constexpr int samples = kSamples * kSamples;
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            const SampleSum sum = sumSamples<kSamples>(
-                x, y, [&](int u, int v, Rgb& c) { return colourAt(canvas, Point{u, v}, c); });
+            const SampleSum sum = sumSamples<kSamples>(x, y, [&](int u, int v, Rgb& c) {
+                return colourAt(canvas, Point{u, v}, c);
+            });
             const int covered = sum.covered;
             if (covered > 0) {
                 // Straight alpha: the colour of what covers the pixel, the share it covers.
-                image.at(x, y) = {static_cast<std::uint8_t>((sum.r + covered / 2) / covered),
-                                  static_cast<std::uint8_t>((sum.g + covered / 2) / covered),
-                                  static_cast<std::uint8_t>((sum.b + covered / 2) / covered),
-                                  static_cast<std::uint8_t>((255 * covered + samples / 2) / samples)};
+                image.at(x,
+                         y) = {static_cast<std::uint8_t>((sum.r + covered / 2) / covered),
+                               static_cast<std::uint8_t>((sum.g + covered / 2) / covered),
+                               static_cast<std::uint8_t>((sum.b + covered / 2) / covered),
+                               static_cast<std::uint8_t>((255 * covered + samples / 2) / samples)};
             }
         }
     }

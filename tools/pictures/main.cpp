@@ -48,8 +48,7 @@ void writeDesign(const fs::path& dir) {
 }
 
 // <name>_<dpi>.bmp: the flag as the window draws it, and its highlight <name>_hl_<dpi>.bmp.
-void writeScaledFlag(const fs::path& dir, const std::string& name, const FlagImage& flag,
-                     int dpi) {
+void writeScaledFlag(const fs::path& dir, const std::string& name, const FlagImage& flag, int dpi) {
     const std::string suffix = "_" + std::to_string(dpi) + ".bmp";
     writeFileReplacing(dir / (name + suffix), encodeBmp32(alphaPictureOf(flag)));
     writeFileReplacing(dir / (name + "_hl" + suffix), encodeBmp24(highlightOf(flag)));

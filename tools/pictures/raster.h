@@ -105,8 +105,7 @@ struct SampleSum {
     int covered = 0;
 };
 
-template <int Samples, class ColourAt>
-SampleSum sumSamples(int x, int y, ColourAt&& colourAt) {
+template <int Samples, class ColourAt> SampleSum sumSamples(int x, int y, ColourAt&& colourAt) {
     SampleSum sum;
     for (int j = 0; j < Samples; ++j) {
         for (int i = 0; i < Samples; ++i) {

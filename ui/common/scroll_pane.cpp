@@ -29,8 +29,8 @@ bool ScrollPane::Create(HWND parent, HINSTANCE instance) {
         return false;
     // Controls inside take part in the parent's dialog navigation (WS_EX_CONTROLPARENT).
     return CreateWindowExW(WS_EX_CONTROLPARENT, kScrollPaneClass, L"",
-                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN, 0, 0, 0, 0,
-                           parent, nullptr, instance, this) != nullptr;
+                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
+                           nullptr, instance, this) != nullptr;
 }
 
 void ScrollPane::SetFrame(const RECT& inParent, int contentHeight, int lineHeight) {
@@ -84,9 +84,9 @@ void ScrollPane::MoveControls() {
     for (const Placed& p : controls_) {
         const RECT& r = p.inColumn;
         if (moves)
-            moves = DeferWindowPos(moves, p.control, nullptr, r.left, r.top - position_,
-                                   r.right - r.left, r.bottom - r.top,
-                                   SWP_NOZORDER | SWP_NOACTIVATE);
+            moves =
+                DeferWindowPos(moves, p.control, nullptr, r.left, r.top - position_,
+                               r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
         if (!moves) // out of memory for the batch: one at a time
             MoveWindow(p.control, r.left, r.top - position_, r.right - r.left, r.bottom - r.top,
                        TRUE);
@@ -114,12 +114,24 @@ void ScrollPane::UpdateScrollBar() {
 void ScrollPane::OnScroll(WORD request) {
     const ScrollSpan span = Span();
     switch (request) {
-    case SB_LINEUP: ScrollTo(position_ - lineHeight_); break;
-    case SB_LINEDOWN: ScrollTo(position_ + lineHeight_); break;
-    case SB_PAGEUP: ScrollTo(position_ - span.view); break;
-    case SB_PAGEDOWN: ScrollTo(position_ + span.view); break;
-    case SB_TOP: ScrollTo(0); break;
-    case SB_BOTTOM: ScrollTo(span.MaxPosition()); break;
+    case SB_LINEUP:
+        ScrollTo(position_ - lineHeight_);
+        break;
+    case SB_LINEDOWN:
+        ScrollTo(position_ + lineHeight_);
+        break;
+    case SB_PAGEUP:
+        ScrollTo(position_ - span.view);
+        break;
+    case SB_PAGEDOWN:
+        ScrollTo(position_ + span.view);
+        break;
+    case SB_TOP:
+        ScrollTo(0);
+        break;
+    case SB_BOTTOM:
+        ScrollTo(span.MaxPosition());
+        break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
         // The 32-bit track position, not the message's 16-bit one.
@@ -130,7 +142,8 @@ void ScrollPane::OnScroll(WORD request) {
             ScrollTo(info.nTrackPos);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -151,8 +164,8 @@ LRESULT ScrollPane::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         UINT lines = 3;
         SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
         const int linesPerNotch = lines > 100 ? -1 : static_cast<int>(lines);
-        ScrollTo(position_ + WheelPixels(GET_WHEEL_DELTA_WPARAM(wp), linesPerNotch,
-                                         lineHeight_, wheelRest_));
+        ScrollTo(position_ +
+                 WheelPixels(GET_WHEEL_DELTA_WPARAM(wp), linesPerNotch, lineHeight_, wheelRest_));
         return 0;
     }
     case WM_COMMAND:

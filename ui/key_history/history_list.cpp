@@ -33,8 +33,9 @@ constexpr std::array<KeyEventRecord, 3> kWideRecords{{
 
 // The widest route cells: a key that went elsewhere for the longest reason, seen by every
 // view, from a device named with a vendor and a product.
-constexpr KeyRoute kWideRoute{{VK_F9, 0x43, false, false, 0}, 0, kAllKeySources, true, false, 0,
-                              true, 1, false, 0, 0, 0, NotDeliveredReason::KeyUpOnly};
+constexpr KeyRoute kWideRoute{
+    {VK_F9, 0x43, false, false, 0}, 0, kAllKeySources, true, false, 0, true, 1, false, 0, 0, 0,
+    NotDeliveredReason::KeyUpOnly};
 constexpr std::wstring_view kWideDeviceName = L"\\\\?\\HID#VID_FFFF&PID_FFFF#0";
 
 } // namespace
@@ -70,8 +71,8 @@ void HistoryList::FitColumns() {
         int width = list_.TextWidth(std::wstring(HistoryColumnTitle(column, language_)));
         for (const KeyEventRecord& record : kWideRecords)
             width = std::max(width, list_.TextWidth(HistoryCellText(record, column, language_)));
-        width = std::max(width, list_.TextWidth(RouteCellText(&kWideRoute, column, language_,
-                                                              kWideDeviceName)));
+        width = std::max(
+            width, list_.TextWidth(RouteCellText(&kWideRoute, column, language_, kWideDeviceName)));
         list_.SetColumnWidth(c, width + padding);
     }
 }

@@ -161,7 +161,8 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
             SetFocus(list_.hwnd());
         return 0;
     case WM_NOTIFY:
-        if (const auto& header = *reinterpret_cast<const NMHDR*>(lp); header.hwndFrom == list_.hwnd()) {
+        if (const auto& header = *reinterpret_cast<const NMHDR*>(lp);
+            header.hwndFrom == list_.hwnd()) {
             if (header.code == LVN_KEYDOWN)
                 OnKeyDown(reinterpret_cast<const NMLVKEYDOWN*>(&header)->wVKey);
             if ((header.code == LVN_ITEMCHANGED || header.code == LVN_ODSTATECHANGED) &&

@@ -74,14 +74,14 @@ class HistoryWindow {
 
     Language language_ = Language::English;
     HWND hwnd_ = nullptr;
-    HistoryList list_; // a child, destroyed with the window
+    HistoryList list_;    // a child, destroyed with the window
     KeyDetailsPane pane_; // children too
-    HistoryFont font_; // theirs after a change of DPI; the window goes first, in the destructor
-    win32::WindowIcons icons_; // sized for dpi_
+    HistoryFont font_;    // theirs after a change of DPI; the window goes first, in the destructor
+    win32::WindowIcons icons_;     // sized for dpi_
     int dpi_ = win32::kDefaultDpi; // the window's, from its creation and each WM_DPICHANGED
-    bool updatingRows_ = false; // the list's selection notices come from the update itself
-    bool updatePending_ = false; // the update timer runs
-    ULONGLONG restUntil_ = 0;    // no update before this tick count
+    bool updatingRows_ = false;    // the list's selection notices come from the update itself
+    bool updatePending_ = false;   // the update timer runs
+    ULONGLONG restUntil_ = 0;      // no update before this tick count
 };
 
 } // namespace zintar

@@ -28,9 +28,9 @@ constexpr int kFirstValueId = 300; // beside the list's 100; the captions are st
 constexpr int kButtonId = 299;
 
 HWND Child(HWND parent, HINSTANCE instance, const wchar_t* cls, DWORD style, int id, HFONT font) {
-    HWND child = CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                                 nullptr);
+    HWND child =
+        CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     if (child && font)
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return child;
@@ -107,8 +107,8 @@ void KeyDetailsPane::Place(int left, int height, int dpi) {
     const int valueWidth = std::max(0, rows_.ClientWidth() - valueLeft - margin);
     // The button first: scrolled to the top, the command is always there.
     std::vector<ScrollPane::Placed> placed{
-        {button_, {margin, margin, margin + TwipsToPixels(kButtonWidthTwips, dpi),
-                   margin + buttonHeight}}};
+        {button_,
+         {margin, margin, margin + TwipsToPixels(kButtonWidthTwips, dpi), margin + buttonHeight}}};
     for (int i = 0; i < kDetailRowCount; ++i) {
         const int top = column.RowTop(i), bottom = top + column.rowHeight;
         placed.push_back({captions_[i], {margin, top, margin + captionWidth, bottom}});
@@ -126,10 +126,9 @@ void KeyDetailsPane::SetLanguage(Language language) {
 void KeyDetailsPane::Show(const KeyHistory& history, std::optional<size_t> record) {
     if (!button_)
         return;
-    const uint64_t number =
-        record ? history.addedCount() - history.size() + *record : 0;
-    const bool same = facts_ && record && number == shownNumber_ &&
-                      history.clearCount() == shownClears_;
+    const uint64_t number = record ? history.addedCount() - history.size() + *record : 0;
+    const bool same =
+        facts_ && record && number == shownNumber_ && history.clearCount() == shownClears_;
     if (!record) {
         facts_.reset();
     } else if (!same) {
@@ -157,10 +156,12 @@ void KeyDetailsPane::ReadPlatformFacts(const KeyHistory& history) {
             lastRead_->scanCode != r.scanCode) {
             const win32::LayoutIdentity layout = win32::ReadActiveLayout();
             win32::KeyOnLayout typed = win32::ReadKeyOnLayout(r.virtualKey, r.scanCode, active);
-            lastRead_ = LayoutRead{active, r.virtualKey, r.scanCode,
-                                   {layout.klid, layout.name, layout.ansiCodePage,
-                                    layout.oemCodePage},
-                                   {std::move(typed.states), std::move(typed.compositions)}};
+            lastRead_ =
+                LayoutRead{active,
+                           r.virtualKey,
+                           r.scanCode,
+                           {layout.klid, layout.name, layout.ansiCodePage, layout.oemCodePage},
+                           {std::move(typed.states), std::move(typed.compositions)}};
         }
         facts_->layout = lastRead_->facts;
         facts_->typed = lastRead_->typed;
@@ -185,8 +186,7 @@ void KeyDetailsPane::ReadPlatformFacts(const KeyHistory& history) {
 }
 
 void KeyDetailsPane::Write() {
-    const DetailLines lines =
-        KeyDetailLines(facts_ ? *facts_ : KeyDetailsFacts{}, language_);
+    const DetailLines lines = KeyDetailLines(facts_ ? *facts_ : KeyDetailsFacts{}, language_);
     for (int i = 0; i < kDetailRowCount; ++i) {
         WriteText(captions_[i], std::wstring(lines[i].caption));
         WriteText(values_[i], facts_ ? lines[i].value : std::wstring());

@@ -139,8 +139,8 @@ std::optional<LRESULT> KeyRouteWatch::Message(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_INPUT:
         if (Typing())
-            if (const auto event = win32::DecodeRawKeyboard(reinterpret_cast<HRAWINPUT>(lp),
-                                                     static_cast<uint32_t>(GetMessageTime())))
+            if (const auto event = win32::DecodeRawKeyboard(
+                    reinterpret_cast<HRAWINPUT>(lp), static_cast<uint32_t>(GetMessageTime())))
                 OnRawEvent(*event);
         return std::nullopt;
     case WM_TIMER:
@@ -192,8 +192,8 @@ void KeyRouteWatch::Settle(uint32_t nowMs, bool windowBehind) {
                 probeShortcuts_.erase(probeShortcuts_.begin());
             }
             toProbe_.push_back(*place);
-            probeShortcuts_.push_back({GenericVirtualKey(route.key.virtualKey),
-                                       route.heldModifiers});
+            probeShortcuts_.push_back(
+                {GenericVirtualKey(route.key.virtualKey), route.heldModifiers});
         }
     }
     ProbeWaiting();
@@ -205,8 +205,9 @@ void KeyRouteWatch::ProbeWaiting() {
     if (toProbe_.empty() || win32::AnyKeyDown())
         return;
     for (size_t i = 0; i < toProbe_.size(); ++i)
-        rows_.SetReason(toProbe_[i], ReasonAfterProbe(NotDeliveredReason::None,
-                                                      win32::ProbeHotkey(window_, probeShortcuts_[i])));
+        rows_.SetReason(toProbe_[i],
+                        ReasonAfterProbe(NotDeliveredReason::None,
+                                         win32::ProbeHotkey(window_, probeShortcuts_[i])));
     toProbe_.clear();
     probeShortcuts_.clear();
     historyWindow_.OnRecordsAdded();

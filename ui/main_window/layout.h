@@ -8,7 +8,6 @@
 
 namespace zintar {
 
-
 enum class ControlKind : uint8_t { Shape, Line, Label, Image, TextBox, Timer };
 enum class Align : uint8_t { Left, Center, Right };
 

@@ -1,10 +1,11 @@
 #pragma once
 // The main window: routes messages to its controls, holds the core state, and writes what the
 // core answers into the controls. Each kind of control is an object of its own that owns its
-// window and what it knows (ui/main_window/label.h, ui/main_window/capture_box.h, ui/main_window/code_field.h); the window's
-// files are creation and start-up (main_window.cpp), message routing (events.cpp), the read-
-// outs and the language (language.cpp) and the hover effects (hover.cpp). It keeps the
-// history of the capture box's key messages, which the key history window shows.
+// window and what it knows (ui/main_window/label.h, ui/main_window/capture_box.h,
+// ui/main_window/code_field.h); the window's files are creation and start-up (main_window.cpp),
+// message routing (events.cpp), the read- outs and the language (language.cpp) and the hover
+// effects (hover.cpp). It keeps the history of the capture box's key messages, which the key
+// history window shows.
 #include <windows.h>
 
 #include <array>
@@ -65,7 +66,8 @@ class MainWindow : private ControlEvents {
     };
     State state() const;
 
-    // Window-procedure entry points (see platform/window/window_thunk.h and platform/window/subclass.h).
+    // Window-procedure entry points (see platform/window/window_thunk.h and
+    // platform/window/subclass.h).
     LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT SubclassMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR tag);
 
@@ -105,7 +107,7 @@ class MainWindow : private ControlEvents {
     std::array<HWND, kControlCount> controls_{};
     FontSet fonts_;
     std::array<win32::ScopedBitmap, kControlCount> pictures_{};
-    win32::WindowIcons icons_; // sized for dpi_
+    win32::WindowIcons icons_;                  // sized for dpi_
     std::array<Label, kControlCount> labels_{}; // at the labels' places; the rest stay unused
     std::array<CodeField, kCodeBoxCount> codeFields_{}; // by CodeBox
     CaptureBox captureBox_;

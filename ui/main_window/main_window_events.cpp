@@ -92,9 +92,8 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         dpi_ = HIWORD(wp) ? HIWORD(wp) : dpi_;
         const RECT& suggested = *reinterpret_cast<const RECT*>(lp);
-        SetWindowPos(hwnd, nullptr, suggested.left, suggested.top,
-                     suggested.right - suggested.left, suggested.bottom - suggested.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
         ScaleControls({instance_, controls_, fonts_, pictures_, labels_}, dpi_);
         icons_.Apply(hwnd, instance_, IDI_ZINTAR, dpi_);
         InvalidateRect(hwnd, nullptr, FALSE);

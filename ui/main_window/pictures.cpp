@@ -70,11 +70,20 @@ PixelImage PixelsOf(HBITMAP bitmap) {
     PixelImage image{info.bmWidth, info.bmHeight,
                      std::vector<uint32_t>(static_cast<size_t>(info.bmWidth) * info.bmHeight)};
     BITMAPINFO request{};
-    request.bmiHeader = {sizeof(BITMAPINFOHEADER), info.bmWidth, -info.bmHeight, 1, kAlphaBits,
-                         BI_RGB, 0, 0, 0, 0, 0};
+    request.bmiHeader = {sizeof(BITMAPINFOHEADER),
+                         info.bmWidth,
+                         -info.bmHeight,
+                         1,
+                         kAlphaBits,
+                         BI_RGB,
+                         0,
+                         0,
+                         0,
+                         0,
+                         0};
     win32::ScopedMemoryDc dc(CreateCompatibleDC(nullptr));
-    if (!dc || GetDIBits(dc.get(), bitmap, 0, static_cast<UINT>(info.bmHeight),
-                         image.pixels.data(), &request, DIB_RGB_COLORS) != info.bmHeight)
+    if (!dc || GetDIBits(dc.get(), bitmap, 0, static_cast<UINT>(info.bmHeight), image.pixels.data(),
+                         &request, DIB_RGB_COLORS) != info.bmHeight)
         return {};
     if (info.bmBitsPixel != kAlphaBits)
         for (uint32_t& pixel : image.pixels)
@@ -86,8 +95,8 @@ win32::ScopedBitmap BitmapOf(const PixelImage& image) {
     if (image.pixels.empty())
         return {};
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), image.width, -image.height, 1, kAlphaBits,
-                      BI_RGB, 0, 0, 0, 0, 0};
+    info.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), image.width, -image.height, 1, kAlphaBits, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     win32::ScopedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || !bits)

@@ -10,7 +10,8 @@ namespace zintar {
 
 struct PlatformSeams {
     BOOL(WINAPI* getCursorPos)(LPPOINT) = &::GetCursorPos;
-    win32::ShellExecuteAFn shellExecuteA = &win32::ShellExecuteAOnFirstUse; // shell32 loaded at the first click
+    win32::ShellExecuteAFn shellExecuteA =
+        &win32::ShellExecuteAOnFirstUse; // shell32 loaded at the first click
     const win32::RegistryApi* registry = &win32::RealRegistry();
 };
 

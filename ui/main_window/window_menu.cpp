@@ -31,10 +31,10 @@ void ShowWindowMenuLanguage(HWND window, Language language) {
     HMENU menu = GetSystemMenu(window, FALSE);
     if (!menu)
         return;
-    CheckMenuRadioItem(menu, Id(MenuCommand::English), Id(MenuCommand::Hungarian),
-                       Id(language == Language::English ? MenuCommand::English
-                                                        : MenuCommand::Hungarian),
-                       MF_BYCOMMAND);
+    CheckMenuRadioItem(
+        menu, Id(MenuCommand::English), Id(MenuCommand::Hungarian),
+        Id(language == Language::English ? MenuCommand::English : MenuCommand::Hungarian),
+        MF_BYCOMMAND);
     ModifyMenuW(menu, Id(MenuCommand::KeyHistory), MF_BYCOMMAND | MF_STRING,
                 Id(MenuCommand::KeyHistory), std::wstring(CaptionsOf(language).keyHistory).c_str());
 }

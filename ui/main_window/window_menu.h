@@ -8,7 +8,12 @@
 namespace zintar {
 
 // The system keeps the low four bits of a menu command for itself.
-enum class MenuCommand : UINT { None = 0, English = 0x0010, Hungarian = 0x0020, KeyHistory = 0x0030 };
+enum class MenuCommand : UINT {
+    None = 0,
+    English = 0x0010,
+    Hungarian = 0x0020,
+    KeyHistory = 0x0030
+};
 
 void AddWindowMenuItems(HWND window, Language language);
 // The chosen language checked, the key history's item in that language.

@@ -9,8 +9,8 @@ namespace {
 
 // Every caption of a set, in one order, so the two sets can be compared field by field.
 std::array<std::wstring_view, 10> All(const Captions& c) {
-    return {c.title, c.character, c.characterCode, c.keyCode, c.hex,
-            c.pressedKeys, c.keyHistory, c.copy, c.selectAll, c.clear};
+    return {c.title,       c.character,  c.characterCode, c.keyCode,   c.hex,
+            c.pressedKeys, c.keyHistory, c.copy,          c.selectAll, c.clear};
 }
 
 TEST(Captions, EveryCaptionIsSetAndOnlyTheProgramsNameIsTheSameInBothLanguages) {

@@ -75,8 +75,7 @@ TEST(KeyDetailLines, LayoutAndWhatTheKeyTypesInEachState) {
     typed.states[2] = {TypedText::Kind::Dead, L"\u02DD"};
     typed.states[3] = {TypedText::Kind::Nothing, L""};
     typed.states[4] = {TypedText::Kind::Text, L"\r"};
-    typed.compositions.push_back(
-        {ShiftState::AltGr, {{L'o', {TypedText::Kind::Text, L"\u0151"}}}});
+    typed.compositions.push_back({ShiftState::AltGr, {{L'o', {TypedText::Kind::Text, L"\u0151"}}}});
     facts.typed = typed;
     const DetailLines lines = KeyDetailLines(facts, Language::English);
     EXPECT_EQ(Value(lines, DetailRow::Layout), L"0000040E Hungarian");
@@ -94,8 +93,8 @@ TEST(KeyDetailLines, LayoutAndWhatTheKeyTypesInEachState) {
 TEST(DetailCaption, EveryRowHasItsOwnCaptionInBothLanguages) {
     for (Language language : {Language::English, Language::Hungarian}) {
         std::set<std::wstring_view> seen;
-        for (const DetailLine& line : KeyDetailLines({RecordOf(Down(kF5, kF5Scan)), {}, {}, {}, {}},
-                                                     language)) {
+        for (const DetailLine& line :
+             KeyDetailLines({RecordOf(Down(kF5, kF5Scan)), {}, {}, {}, {}}, language)) {
             EXPECT_FALSE(line.caption.empty());
             EXPECT_TRUE(seen.insert(line.caption).second) << std::wstring(line.caption).size();
         }
@@ -109,11 +108,12 @@ TEST(DetailsRecord, SelectedKeyRowElseTheKeyBeforeItElseTheNewestKey) {
     EXPECT_EQ(DetailsRecord(history, std::nullopt), std::nullopt);
     history.Add(Char(L'x', 0x2D)); // 0: a character with no key before it
     EXPECT_EQ(DetailsRecord(history, std::nullopt), std::nullopt);
-    history.Add(Down('A', 0x1E)); // 1
-    history.Add(Char(L'a', 0x1E)); // 2
+    history.Add(Down('A', 0x1E));    // 1
+    history.Add(Char(L'a', 0x1E));   // 2
     history.Add(Down(kF5, kF5Scan)); // 3
-    history.Add(Char(L'b', 0x30)); // 4: typed from outside, no key-down of its own
-    history.Add({KeyMessage::KeyUp, kF5, 1u | (kF5Scan << 16) | (3u << 30), 0, 0, kNoAnsiCode}); // 5
+    history.Add(Char(L'b', 0x30));   // 4: typed from outside, no key-down of its own
+    history.Add(
+        {KeyMessage::KeyUp, kF5, 1u | (kF5Scan << 16) | (3u << 30), 0, 0, kNoAnsiCode}); // 5
     EXPECT_EQ(DetailsRecord(history, std::nullopt), 3u) << "the key-down, not its key-up";
     EXPECT_EQ(DetailsRecord(history, 5), 5u) << "a selected key-up stays";
     EXPECT_EQ(DetailsRecord(history, 1), 1u);

@@ -35,8 +35,7 @@ TEST(RouteCellText, DeliveredInjectedDeviceAndViews) {
     EXPECT_EQ(RouteCellText(&route, C::Injected, kHu, kWineKeyboard), L"igen");
     EXPECT_EQ(RouteCellText(&route, C::Device, kEn, kWineKeyboard), L"HID VID_845E PID_0002");
     EXPECT_EQ(RouteCellText(&route, C::SeenBy, kEn, kWineKeyboard), L"window, hook, raw input");
-    EXPECT_EQ(RouteCellText(&route, C::SeenBy, kHu, kWineKeyboard),
-              L"ablak, horog, nyers bemenet");
+    EXPECT_EQ(RouteCellText(&route, C::SeenBy, kHu, kWineKeyboard), L"ablak, horog, nyers bemenet");
     EXPECT_EQ(RouteCellText(&route, C::Message, kEn, kWineKeyboard), L"") << "not a route cell";
 
     KeyRoute taken = Route(false, Bit(KeySource::RawInput));

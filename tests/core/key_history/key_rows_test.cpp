@@ -55,22 +55,21 @@ TEST(KeyRows, KeysThatWentElsewhereStandBetweenTheRecordsInKeyOrder) {
     EXPECT_EQ(Code(rows, 2), L"120") << "the key row tells its key like a record";
     EXPECT_EQ(DeliveredCell(rows, 2), L"no (hotkey of another program)");
     EXPECT_EQ(DeliveredCell(rows, 3), L"no") << "no reason known yet";
-    EXPECT_EQ(rows.CellText(3, HistoryColumn::Combination, Language::English),
-              L"Ctrl + Alt + F9");
+    EXPECT_EQ(rows.CellText(3, HistoryColumn::Combination, Language::English), L"Ctrl + Alt + F9");
     EXPECT_EQ(Code(rows, 4), L"67");
     EXPECT_EQ(DeliveredCell(rows, 4), L"") << "no route yet";
 
     rows.SetReason(*second, NotDeliveredReason::SystemShortcut);
     EXPECT_EQ(DeliveredCell(rows, 3), L"no (system shortcut)");
     EXPECT_EQ(DeliveredCell(rows, 0), L"yes");
-    EXPECT_EQ(rows.CellText(0, HistoryColumn::Device, Language::English),
-              L"HID VID_845E PID_0002");
+    EXPECT_EQ(rows.CellText(0, HistoryColumn::Device, Language::English), L"HID VID_845E PID_0002");
     EXPECT_EQ(rows.CellText(0, HistoryColumn::SeenBy, Language::Hungarian),
               L"ablak, horog, nyers bemenet");
 
     EXPECT_EQ(rows.CopyText({2, 7, 4}, Language::English).substr(0, 7), L"Elapsed");
     const std::wstring copy = rows.CopyText({2, 7, 4}, Language::English);
-    EXPECT_EQ(std::count(copy.begin(), copy.end(), L'\n'), 2) << "the row past the list is left out";
+    EXPECT_EQ(std::count(copy.begin(), copy.end(), L'\n'), 2)
+        << "the row past the list is left out";
     EXPECT_NE(copy.find(L"no (hotkey of another program)"), std::wstring::npos);
 }
 

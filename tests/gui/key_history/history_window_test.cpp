@@ -515,7 +515,8 @@ TEST_F(HistoryGeometry, InALowWindowEveryRowOfThePaneCanBeScrolledIntoView) {
     SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
     const RECT before = InPane(last);
     SendMessageW(Rows(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
-    EXPECT_EQ(InPane(last).top - before.top, static_cast<LONG>(lines) * (before.bottom - before.top));
+    EXPECT_EQ(InPane(last).top - before.top,
+              static_cast<LONG>(lines) * (before.bottom - before.top));
 
     // Scrolled to the top, Tab goes from the list to the button, and Shift+Tab from the list
     // round to the last value, which comes into view with its text selected.
@@ -565,8 +566,9 @@ TEST_F(HistoryGeometry, ANewDpiScalesTheWindowAndKeepsRowsSelectionAndColumns) {
     EXPECT_EQ(FontHeight(Value(DetailRow::VirtualKey)), std::lround(paneFont * 1.5));
     for (int c = 0; c < kHistoryColumnCount; ++c)
         EXPECT_NEAR(SendMessageW(List(), LVM_GETCOLUMNWIDTH, c, 0), widths[c] * 3 / 2, 1) << c;
-    EXPECT_EQ(SendMessageW(List(), LVM_GETCOLUMNWIDTH,
-                           static_cast<WPARAM>(HistoryColumn::Message), 0), 0);
+    EXPECT_EQ(
+        SendMessageW(List(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(HistoryColumn::Message), 0),
+        0);
     EXPECT_EQ(WaitForRows(2), 2);
     EXPECT_EQ(Selected(), std::vector<int>{0});
     EXPECT_EQ(Cell(1, HistoryColumn::Combination), L"F6");

@@ -23,8 +23,9 @@ constexpr uint64_t kKeyboard = 0x1234;
 class RouteWatch : public ::testing::Test {
   protected:
     void SetUp() override {
-        window_ = CreateWindowExW(0, L"STATIC", L"route watch test", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                  0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+        window_ =
+            CreateWindowExW(0, L"STATIC", L"route watch test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                            0, 300, 200, nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(window_, nullptr);
         box_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, window_,
                                nullptr, nullptr, nullptr);
@@ -34,7 +35,6 @@ class RouteWatch : public ::testing::Test {
         watch_.Start(window_, box_);
         ASSERT_TRUE(watch_.gathering()) << "the test window is in front";
         base_ = GetTickCount() - 100; // the keys of a moment ago, as real ones are
-
     }
     void TearDown() override {
         watch_.OnForeground(false);
@@ -51,8 +51,12 @@ class RouteWatch : public ::testing::Test {
         watch_.OnRawEvent({Key(vk, scan, up, at), false, device});
     }
     void Message(uint8_t vk, uint16_t scan, bool up, uint32_t at) {
-        const KeyMessageInput input{up ? KeyMessage::KeyUp : KeyMessage::KeyDown, vk,
-                                    1u | (uint32_t{scan} << 16), base_ + at, 0, kNoAnsiCode};
+        const KeyMessageInput input{up ? KeyMessage::KeyUp : KeyMessage::KeyDown,
+                                    vk,
+                                    1u | (uint32_t{scan} << 16),
+                                    base_ + at,
+                                    0,
+                                    kNoAnsiCode};
         watch_.OnKeyMessage(input, history_.Add(input) != nullptr);
     }
     // The keys that some view did not see settle on the watcher's timer once their wait is over.
@@ -125,8 +129,8 @@ TEST_F(RouteWatch, AClearedHistoryTakesNoViewFromBeforeTheClear) {
 // Zintar loses the front it waits no longer for views that will not come, and the probe asks
 // once the keys are up, though Zintar is no longer in front.
 TEST_F(RouteWatch, AKeyThatWentElsewhereAsZintarLostTheFrontIsARowAtOnceAndProbed) {
-    const HWND holder = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                        nullptr, nullptr);
+    const HWND holder =
+        CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     ASSERT_TRUE(RegisterHotKey(holder, 1, MOD_CONTROL | MOD_ALT, kF9));
     for (const uint8_t vk : {kCtrl, kAlt}) {
         Hook(vk, vk == kCtrl ? 0x1D : 0x38, false, 0);

@@ -7,7 +7,8 @@
 namespace zintar::test {
 namespace {
 
-constexpr IID kIidAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+constexpr IID kIidAccessible = {
+    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
 struct Reading {
     std::wstring name, value;
@@ -26,8 +27,8 @@ Reading Read(HWND control) {
     const auto fromWindow = reinterpret_cast<decltype(&AccessibleObjectFromWindow)>(
         reinterpret_cast<void*>(GetProcAddress(oleacc, "AccessibleObjectFromWindow")));
     IAccessible* object = nullptr;
-    if (!fromWindow ||
-        FAILED(fromWindow(control, OBJID_CLIENT, kIidAccessible, reinterpret_cast<void**>(&object))))
+    if (!fromWindow || FAILED(fromWindow(control, OBJID_CLIENT, kIidAccessible,
+                                         reinterpret_cast<void**>(&object))))
         return r;
     VARIANT self{};
     self.vt = VT_I4;

@@ -6,7 +6,6 @@
 #include <set>
 #include <vector>
 
-
 namespace zintar::test {
 namespace {
 
@@ -83,7 +82,8 @@ TEST_F(DpiChange, FlagsAreTheOnesDrawnForTheScaleAndIconsItsSize) {
     // The task switcher's and the title bar's icons: 32 and 16 pixels at 96 dpi, 48 and 24 here.
     const auto iconSide = [&](WPARAM which) {
         ICONINFO info{};
-        const auto icon = reinterpret_cast<HICON>(SendMessageW(form().hwnd(), WM_GETICON, which, 0));
+        const auto icon =
+            reinterpret_cast<HICON>(SendMessageW(form().hwnd(), WM_GETICON, which, 0));
         if (!icon || !GetIconInfo(icon, &info))
             return 0;
         BITMAP colour{};

@@ -55,8 +55,8 @@ class Language : public FormFixture {
         return texts;
     }
     void ExpectCaptions(bool english) {
-        const Captions& want = CaptionsOf(english ? zintar::Language::English
-                                                  : zintar::Language::Hungarian);
+        const Captions& want =
+            CaptionsOf(english ? zintar::Language::English : zintar::Language::Hungarian);
         for (const CaptionControl& c : kCaptionControls)
             EXPECT_EQ(Text(c.id), want.*c.caption) << Design(c.id).name;
         EXPECT_EQ(Text(Control::TitleLabel), L"Zintar");

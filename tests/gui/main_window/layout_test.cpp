@@ -135,10 +135,10 @@ TEST_F(Arrangement, CaptionsStandAboveTheirBoxesOnTheirLeftEdgesAndTheBoxesFormA
 }
 
 TEST_F(Layout, AutoSizeLabelsFitTheirText) {
-    for (Control id : {Control::TitleLabel, Control::VersionLabel, Control::PublisherLabel,
-                       Control::CharacterCaption, Control::CharCodeCaption,
-                       Control::CharHexCaption, Control::KeyCodeCaption,
-                       Control::ModifiersCaption, Control::PressedKeysCaption}) {
+    for (Control id :
+         {Control::TitleLabel, Control::VersionLabel, Control::PublisherLabel,
+          Control::CharacterCaption, Control::CharCodeCaption, Control::CharHexCaption,
+          Control::KeyCodeCaption, Control::ModifiersCaption, Control::PressedKeysCaption}) {
         const RECT r = RectOf(id);
         const SIZE e = ExtentIn(id, Text(id));
         EXPECT_GE(r.right - r.left, e.cx) << Design(id).name;
