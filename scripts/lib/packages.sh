@@ -4,7 +4,8 @@
 
 zintar_packages=(
     cmake g++-mingw-w64-x86-64 wine wine64 xvfb xauth xdotool x11-xkb-utils xclip
-    locales imagemagick fonts-liberation fonts-wine googletest clang libgif-dev zlib1g-dev zip faketime
+    locales imagemagick fonts-liberation fonts-wine googletest clang clang-format-14 clang-tidy-14
+    libgif-dev zlib1g-dev zip faketime
     x11-xserver-utils linux-libc-dev libsdl2-dev nodejs mono-mcs
     libmono-system-windows-forms4.0-cil
 )
