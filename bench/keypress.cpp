@@ -275,7 +275,7 @@ class BareControls {
     explicit BareControls(const MainWindow& form) : form_(form.hwnd()) {
         for (int i = 0; i < kControlCount; ++i)
             if (HWND hwnd = form.control(static_cast<Control>(i))) {
-                const LONG_PTR own = GetClassLongPtrW(hwnd, GCLP_WNDPROC);
+                const auto own = static_cast<LONG_PTR>(GetClassLongPtrW(hwnd, GCLP_WNDPROC));
                 saved_.push_back({hwnd, SetWindowLongPtrW(hwnd, GWLP_WNDPROC, own)});
             }
         windowProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(

@@ -167,15 +167,12 @@ KeyRoute& KeyRouter::Join(const SeenKey& key, KeySource source) {
         lone.reason = LikelyNotDeliveredReason(generic, lone.heldModifiers, false);
         pending_.push_back(lone);
     }
-    if (!key.up) {
-        releasing_ = false;
-    } else if (ModifierOf(generic) != 0 && down_[generic]) {
-        if (!releasing_)
-            chord_ = held;
-        releasing_ = true;
-    } else {
-        releasing_ = false; // a key went up after the modifiers: the chord is spent
-    }
+    // The modifiers going up one after another keep the chord they were held in; a key-down,
+    // or a key that goes up after the modifiers, spends it.
+    const bool modifierUp = key.up && ModifierOf(generic) != 0 && down_[generic];
+    if (modifierUp && !releasing_)
+        chord_ = held;
+    releasing_ = modifierUp;
     down_[generic] = !key.up;
     KeyRoute route{};
     route.key = key;
