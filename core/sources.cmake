@@ -23,6 +23,9 @@ set(ZINTAR_CORE_SOURCES
     key_identity/physical_key.cpp
     key_identity/reserved_shortcuts.cpp
     key_identity/virtual_key_names.cpp
+    key_state/key_times.cpp
+    key_state/key_times_text.cpp
+    key_state/state_text.cpp
     keyboard_layout/typed_by_layout.cpp
     pictures/picture_scale.cpp
 )
