@@ -27,6 +27,8 @@ set(ZINTAR_CORE_SOURCES
     key_state/key_repeat_text.cpp
     key_state/key_times.cpp
     key_state/key_times_text.cpp
+    key_state/key_views.cpp
+    key_state/key_views_text.cpp
     key_state/state_text.cpp
     keyboard_layout/typed_by_layout.cpp
     pictures/picture_scale.cpp
