@@ -107,8 +107,8 @@ void KeyStateWatch::Observe(const KeyViewsReading& reading, uint32_t nowMs) {
     reading_ = reading;
     readingHeld_ = false;
     // A code that no view holds now will pass the hook on its way down.
-    for (size_t code = 0; code < 256 && hookRunning_; ++code) {
-        if (!(reading.keyboardState[code] & kDownBit) && !reading.asyncDown[code])
+    for (size_t code = 0; code < 256; ++code) {
+        if (hookRunning_ && !(reading.keyboardState[code] & kDownBit) && !reading.asyncDown[code])
             hookKnows_[code] = true;
     }
     for (size_t code = 1; code < 256; ++code) {
