@@ -23,6 +23,13 @@ set(ZINTAR_CORE_SOURCES
     key_identity/physical_key.cpp
     key_identity/reserved_shortcuts.cpp
     key_identity/virtual_key_names.cpp
+    key_state/key_repeat.cpp
+    key_state/key_repeat_text.cpp
+    key_state/key_times.cpp
+    key_state/key_times_text.cpp
+    key_state/key_views.cpp
+    key_state/key_views_text.cpp
+    key_state/state_text.cpp
     keyboard_layout/typed_by_layout.cpp
     pictures/picture_scale.cpp
 )

@@ -1,0 +1,28 @@
+#pragma once
+// The key history's columns of time: their titles and cells in either language. The history
+// keeps each row's KeyTiming; the cells are made when they are shown.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/common/language.h"
+#include "core/key_state/key_times.h"
+
+namespace zintar {
+
+enum class KeyTimeColumn : uint8_t {
+    Held,         // on key-ups: ms since the key's first key-down
+    SinceRelease, // on key-downs that start a press: ms since the key last went up
+    Chatter,      // "yes" where the press came too soon after the release
+};
+constexpr std::array<KeyTimeColumn, 3> kKeyTimeColumns{
+    KeyTimeColumn::Held, KeyTimeColumn::SinceRelease, KeyTimeColumn::Chatter};
+
+std::wstring_view KeyTimeColumnTitle(KeyTimeColumn column, Language language);
+
+// The number of milliseconds, "yes" for chatter; empty where the row has none.
+std::wstring KeyTimeCellText(const KeyTiming& timing, KeyTimeColumn column,
+                             ChatterThreshold threshold, Language language);
+
+} // namespace zintar
