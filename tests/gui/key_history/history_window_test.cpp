@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "core/key_history/key_history_text.h"
+#include "ui/key_history/history_command.h"
 #include "ui/key_history/history_window.h"
+#include "ui/key_history/key_recorder.h"
 
 namespace zintar::test {
 namespace {
@@ -26,7 +28,7 @@ constexpr LPARAM KeyLParam(BYTE scan, LPARAM flags = 0) {
 
 class KeyHistoryWindow : public FormFixture {
   protected:
-    HistoryWindow& history() { return form().keyHistoryWindow(); }
+    HistoryWindow& history() { return form().keyRecorder().window(); }
     HWND List() { return history().list(); }
     void Open() {
         SendMessageW(form().hwnd(), WM_SYSCOMMAND, MainWindow::kKeyHistoryCommand, 0);
@@ -233,7 +235,7 @@ TEST_F(KeyHistoryWindow, CodesTypedOrPastedAndTextSetFromOutsideAreNoKeyEvents) 
     SetWindowTextW(Window(Control::CaptureBox), L"Z");
     Pump();
     EXPECT_EQ(Text(Control::CharCodeBox), L"90") << "the boxes did their work";
-    EXPECT_EQ(form().keyHistory().size(), 0u);
+    EXPECT_EQ(form().keyRecorder().history().size(), 0u);
     TypeKey(Control::CaptureBox, 'Q', L'q');
     EXPECT_EQ(WaitForRows(2), 2);
 }
@@ -310,17 +312,19 @@ TEST_F(KeyHistoryWindow, CtrlCCopiesTheSelectedRowsCtrlASelectsAllDeleteAndClear
     EXPECT_EQ(Selected(), (std::vector<int>{0, 2}));
     PressInList('A', kCtrl);
     EXPECT_EQ(Selected(), (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(form().keyHistory().size(), 3u) << "keys pressed in the list are not captured";
+    EXPECT_EQ(form().keyRecorder().history().size(), 3u)
+        << "keys pressed in the list are not captured";
 
     PressInList(VK_DELETE);
     EXPECT_EQ(Rows(), 0);
-    EXPECT_EQ(form().keyHistory().size(), 0u);
+    EXPECT_EQ(form().keyRecorder().history().size(), 0u);
     KeyDown(Control::CaptureBox, VK_F6);
     ASSERT_EQ(WaitForRows(1), 1);
     EXPECT_EQ(Cell(0, HistoryColumn::Elapsed), L"0") << "a fresh start";
-    SendMessageW(history().hwnd(), WM_COMMAND, HistoryWindow::kClear, 0); // the list's menu
+    SendMessageW(history().hwnd(), WM_COMMAND, CommandId(HistoryCommand::Clear),
+                 0); // the list's menu
     EXPECT_EQ(Rows(), 0);
-    EXPECT_EQ(form().keyHistory().size(), 0u);
+    EXPECT_EQ(form().keyRecorder().history().size(), 0u);
 }
 
 TEST_F(KeyHistoryWindow, TitleColumnsCellsAndMenuItemFollowTheLanguage) {
@@ -403,7 +407,7 @@ TEST_F(KeyDetails, PaneFollowsTheSelectionElseTheNewestKey) {
     wchar_t caption[64]{};
     GetWindowTextW(history().pane().copyButton(), caption, 64);
     EXPECT_STREQ(caption, L"M\u00E1sol\u00E1s k\u00F3dk\u00E9nt");
-    Command(HistoryWindow::kClear);
+    Command(CommandId(HistoryCommand::Clear));
     EXPECT_EQ(PaneValue(DetailRow::VirtualKey), L"");
 }
 
@@ -411,7 +415,7 @@ TEST_F(KeyDetails, AHiddenColumnHasNoWidthAndNoCellsInTheCopy) {
     Open();
     KeyDown(Control::CaptureBox, VK_F5);
     ASSERT_EQ(WaitForRows(1), 1);
-    Command(HistoryWindow::kColumnFirst + static_cast<UINT>(HistoryColumn::Message));
+    Command(CommandId(HistoryColumn::Message));
     EXPECT_EQ(ColumnWidth(HistoryColumn::Message), 0);
     Select(0);
     PressInList('C', kCtrl);
@@ -420,7 +424,7 @@ TEST_F(KeyDetails, AHiddenColumnHasNoWidthAndNoCellsInTheCopy) {
     EXPECT_EQ(copied.find(L"key down"), std::wstring::npos);
     EXPECT_NE(copied.find(L"\t116\t74\tVK_F5\t"), std::wstring::npos);
     // Chosen again, it is back at a width that shows its title.
-    Command(HistoryWindow::kColumnFirst + static_cast<UINT>(HistoryColumn::Message));
+    Command(CommandId(HistoryColumn::Message));
     EXPECT_GT(ColumnWidth(HistoryColumn::Message), 20);
     PressInList('C', kCtrl);
     EXPECT_NE(ClipboardText().find(L"\tkey down\t116\t"), std::wstring::npos);
@@ -433,7 +437,7 @@ TEST_F(KeyDetails, CopyAsCodePutsTheSelectedKeysLineOnTheClipboard) {
     ASSERT_EQ(WaitForRows(2), 2);
     Select(0);
     SetClipboardText(L"before");
-    Command(HistoryWindow::kCopyCodeFirst + static_cast<UINT>(CodeLanguage::WinForms));
+    Command(CommandId(CodeLanguage::WinForms));
     const std::wstring line = ClipboardText();
     EXPECT_NE(line.find(L"Keys.Control | Keys.Shift | Keys.F5"), std::wstring::npos) << line.size();
     EXPECT_EQ(line.find(L'\n'), std::wstring::npos) << "one line";
@@ -546,8 +550,7 @@ TEST_F(HistoryGeometry, ANewDpiScalesTheWindowAndKeepsRowsSelectionAndColumns) {
     KeyDown(Control::CaptureBox, VK_F6);
     ASSERT_EQ(WaitForRows(2), 2);
     Select(0);
-    SendMessageW(history().hwnd(), WM_COMMAND,
-                 HistoryWindow::kColumnFirst + static_cast<UINT>(HistoryColumn::Message), 0);
+    SendMessageW(history().hwnd(), WM_COMMAND, CommandId(HistoryColumn::Message), 0);
     std::vector<int> widths;
     for (int c = 0; c < kHistoryColumnCount; ++c)
         widths.push_back(static_cast<int>(SendMessageW(List(), LVM_GETCOLUMNWIDTH, c, 0)));
