@@ -89,8 +89,8 @@ class KeyRows {
     const KeyHistory& history_;
     std::deque<Row> rows_;
     std::vector<Place> shown_;
-    uint64_t followed_ = 0;                     // records taken as rows
-    HistoryGeneration generation_;              // of the rows
+    uint64_t followed_ = 0; // records taken as rows
+    HistoryGeneration generation_;
     uint64_t revision_ = 0, shownRevision_ = 0; // counts routes and reasons that came in
 };
 
