@@ -30,6 +30,7 @@
 #include "bench/form_bench.h"
 #include "core/key_history/history_columns.h"
 #include "core/key_history/key_route.h"
+#include "ui/key_history/key_recorder.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ int main(int argc, char** argv) {
         SendMessageW(box, WM_KEYUP, 'A', 1 | scan | (1u << 30) | (1u << 31));
         Pump(form.hwnd());
     };
-    zintar::HistoryWindow& history = form.keyHistoryWindow();
+    zintar::HistoryWindow& history = form.keyRecorder().window();
     // The rows that wait for the list's next update are shown, and painted, before the clock
     // stops: every record of the batch costs what it costs.
     auto timeBatch = [&](int count) {
@@ -109,7 +110,8 @@ int main(int argc, char** argv) {
     };
     // Empties the history through the window's own Clear command.
     auto clearHistory = [&] {
-        SendMessageW(history.hwnd(), WM_COMMAND, zintar::HistoryWindow::kClear, 0);
+        SendMessageW(history.hwnd(), WM_COMMAND, zintar::CommandId(zintar::HistoryCommand::Clear),
+                     0);
         Pump(form.hwnd());
     };
 
@@ -119,7 +121,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     timeBatch(kWarmUpPresses);
-    if (form.keyHistory().size() != kWarmUpPresses * kRecordsPerPress) {
+    if (form.keyRecorder().history().size() != kWarmUpPresses * kRecordsPerPress) {
         std::fprintf(stderr, "the presses did not reach the history\n");
         return 1;
     }
@@ -139,7 +141,7 @@ int main(int argc, char** argv) {
     for (int b = 0; b < batches; ++b) {
         for (bool open : {b % 2 == 0, b % 2 != 0}) {
             setOpen(open);
-            while (form.keyHistory().addedCount() <= zintar::KeyHistory::kCapacity)
+            while (form.keyRecorder().history().addedCount() <= zintar::KeyHistory::kCapacity)
                 press();
             (open ? full.openUs : full.closedUs).push_back(timeBatch(pressesPerBatch));
         }

@@ -7,6 +7,7 @@
 // slow the very phases it marks. It reports its marks once the queue is empty (probe_report.h) and
 // then runs until the start-up benchmark closes its window, like the program.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstring>
 #include <cwchar>

@@ -54,6 +54,20 @@ constexpr bool IsSurrogate(char32_t unit) {
     return unit >= 0xD800 && unit <= 0xDFFF;
 }
 
+// A history between two Clears. A view keeps the one its record numbers came from and asks
+// KeyHistory::IsCurrent before it trusts them; the first history, before any Clear, is the
+// default one.
+class HistoryGeneration {
+  public:
+    constexpr HistoryGeneration() = default;
+    constexpr bool operator==(const HistoryGeneration&) const = default;
+
+  private:
+    friend class KeyHistory;
+    constexpr explicit HistoryGeneration(uint64_t clears) : clears_(clears) {}
+    uint64_t clears_ = 0;
+};
+
 // The last kCapacity records, oldest first, in a ring that never allocates.
 //
 // Surrogate pairs: WM_CHAR brings a character beyond U+FFFF as two messages. The high half is
@@ -77,9 +91,14 @@ class KeyHistory {
     // Records added since the start or the last Clear, dropped ones included: a view can tell
     // from it how far its rows moved when the oldest records fell out.
     uint64_t addedCount() const { return added_; }
-    // Counts the Clears, so that a view can tell a history that started again from one that
-    // took as many records as it had.
-    uint64_t clearCount() const { return clears_; }
+    // Records are numbered from 0 in the order they were added, since the start or the last
+    // Clear; the number of the oldest one kept. Index i of at() is record oldestNumber() + i.
+    uint64_t oldestNumber() const { return added_ - count_; }
+    // Which history the numbers belong to: a cleared history numbers its records from 0 again,
+    // so a number a view kept means something only while its generation is current. It tells
+    // a history that started again from one that took as many records as it had.
+    HistoryGeneration generation() const { return HistoryGeneration(clears_); }
+    bool IsCurrent(HistoryGeneration generation) const { return generation == this->generation(); }
     void Clear();
 
   private:

@@ -17,13 +17,13 @@ bool IsRouteColumn(HistoryColumn column) {
 } // namespace
 
 void KeyRows::Follow() {
-    if (history_.clearCount() != clears_ || history_.addedCount() < followed_) {
+    if (!history_.IsCurrent(generation_) || history_.addedCount() < followed_) {
         rows_.clear();
-        clears_ = history_.clearCount();
-        followed_ = history_.addedCount() - history_.size();
+        generation_ = history_.generation();
+        followed_ = history_.oldestNumber();
     }
     // Records beyond what the history keeps never become rows.
-    followed_ = std::max(followed_, history_.addedCount() - history_.size());
+    followed_ = std::max(followed_, history_.oldestNumber());
     for (; followed_ < history_.addedCount(); ++followed_)
         rows_.push_back({{followed_, kRecordRow}, std::nullopt, {}});
     DropGone();
@@ -32,7 +32,7 @@ void KeyRows::Follow() {
 // Rows are dropped from the top: those of records the history no longer keeps, and key rows
 // before them; then the oldest beyond the capacity.
 void KeyRows::DropGone() {
-    const uint64_t first = history_.addedCount() - history_.size();
+    const uint64_t first = history_.oldestNumber();
     while (!rows_.empty() && (rows_.front().place.record < first || rows_.size() > kCapacity))
         rows_.pop_front();
 }
@@ -61,7 +61,7 @@ std::optional<KeyRows::Place> KeyRows::AddRoute(const KeyRoute& route, std::wstr
     const Place recordPlace{route.recordsBefore, kRecordRow};
     const auto at = std::lower_bound(rows_.begin(), rows_.end(), recordPlace,
                                      [](const Row& row, const Place& p) { return row.place < p; });
-    if (route.recordsBefore < history_.addedCount() - history_.size() ||
+    if (route.recordsBefore < history_.oldestNumber() ||
         route.recordsBefore > history_.addedCount())
         return std::nullopt; // its place has dropped out, or belongs to a cleared history
     uint32_t before = 0;
@@ -115,8 +115,8 @@ const KeyRows::Row* KeyRows::ShownRow(size_t shownRow) const {
     if (!index)
         return nullptr;
     const Row& row = rows_[*index];
-    const uint64_t first = history_.addedCount() - history_.size();
-    if (history_.clearCount() != clears_ || row.place.record < first ||
+    const uint64_t first = history_.oldestNumber();
+    if (!history_.IsCurrent(generation_) || row.place.record < first ||
         (row.IsRecord() && row.place.record >= history_.addedCount()))
         return nullptr;
     return &row;
@@ -131,7 +131,7 @@ std::wstring KeyRows::CellText(size_t shownRow, HistoryColumn column, Language l
                              row->deviceName);
     if (!row->IsRecord())
         return HistoryCellText(RecordOfRoute(*row->route), column, language);
-    const uint64_t first = history_.addedCount() - history_.size();
+    const uint64_t first = history_.oldestNumber();
     return HistoryCellText(history_.at(static_cast<size_t>(row->place.record - first)), column,
                            language);
 }
@@ -152,7 +152,7 @@ std::optional<size_t> KeyRows::RecordOfShownRow(size_t shownRow) const {
     const Row* row = ShownRow(shownRow);
     if (!row || !row->IsRecord())
         return std::nullopt;
-    const uint64_t first = history_.addedCount() - history_.size();
+    const uint64_t first = history_.oldestNumber();
     if (row->place.record < first || row->place.record - first >= history_.size())
         return std::nullopt;
     return static_cast<size_t>(row->place.record - first);

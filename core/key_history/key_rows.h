@@ -90,7 +90,7 @@ class KeyRows {
     std::deque<Row> rows_;
     std::vector<Place> shown_;
     uint64_t followed_ = 0; // records taken as rows
-    uint64_t clears_ = 0;
+    HistoryGeneration generation_;
     uint64_t revision_ = 0, shownRevision_ = 0; // counts routes and reasons that came in
 };
 

@@ -6,8 +6,6 @@ namespace zintar::win32 {
 
 namespace {
 
-constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA |
-                             LVS_SHOWSELALWAYS | LVS_NOSORTHEADER;
 constexpr DWORD kListExStyle = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER;
 constexpr int kNoItem = -1;
 
@@ -17,15 +15,9 @@ WPARAM ItemOf(std::optional<size_t> row) {
 
 } // namespace
 
-HWND ListView::Create(HWND parent, HINSTANCE instance, int controlId) {
-    RECT client{};
-    GetClientRect(parent, &client);
-    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", kListStyle, 0, 0, client.right, client.bottom,
-                                parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                                instance, nullptr);
-    if (list)
-        SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, kListExStyle, kListExStyle);
-    return list;
+ListView::ListView(HWND list) : list_(list) {
+    if (list_)
+        SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, kListExStyle, kListExStyle);
 }
 
 void ListView::AddColumns(int count) {

@@ -13,11 +13,15 @@ namespace zintar::win32 {
 
 class ListView {
   public:
-    ListView() = default;
-    explicit ListView(HWND list) : list_(list) {}
+    // The window class and style of the control: a report view of virtual rows.
+    static constexpr const wchar_t* kClass = WC_LISTVIEWW;
+    static constexpr DWORD kStyle =
+        WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER;
 
-    // A report view of virtual rows with full-row selection, grid lines and double buffering.
-    static HWND Create(HWND parent, HINSTANCE instance, int controlId);
+    ListView() = default;
+    // A control made with kClass and kStyle, given full-row selection, grid lines and double
+    // buffering.
+    explicit ListView(HWND list);
 
     HWND hwnd() const { return list_; }
     explicit operator bool() const { return list_ != nullptr; }

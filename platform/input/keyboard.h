@@ -1,5 +1,6 @@
 #pragma once
-// The modifier keys held while a key message is handled.
+// The modifier keys held while a key message is handled, and what says that a key asked for
+// a context menu.
 #include <windows.h>
 
 #include "core/key_identity/key_names.h"
@@ -21,5 +22,9 @@ inline int ModifiersOfKeyMessage() {
         mask |= kModifierAlt;
     return mask;
 }
+
+// WM_CONTEXTMENU's position when a key asked for the menu (the Menu key, Shift+F10) rather
+// than the pointer.
+constexpr LPARAM kContextMenuFromKeyboard = -1;
 
 } // namespace zintar::win32

@@ -4,6 +4,7 @@
 
 #include "platform/window/window_class.h"
 #include "platform/window/window_thunk.h"
+#include "ui/common/child_control.h"
 
 namespace zintar {
 
@@ -28,9 +29,10 @@ bool ScrollPane::Create(HWND parent, HINSTANCE instance) {
     if (!RegisterScrollPaneClass(instance))
         return false;
     // Controls inside take part in the parent's dialog navigation (WS_EX_CONTROLPARENT).
-    return CreateWindowExW(WS_EX_CONTROLPARENT, kScrollPaneClass, L"",
-                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
-                           nullptr, instance, this) != nullptr;
+    return CreateChildControl(
+               parent, instance,
+               {kScrollPaneClass, WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT},
+               {}, this) != nullptr;
 }
 
 void ScrollPane::SetFrame(const RECT& inParent, int contentHeight, int lineHeight) {

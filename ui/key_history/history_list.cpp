@@ -10,6 +10,7 @@
 #include "core/key_history/key_route_text.h"
 #include "platform/controls/clipboard.h"
 #include "platform/window/dpi.h"
+#include "ui/common/child_control.h"
 #include "ui/main_window/layout.h"
 
 namespace zintar {
@@ -41,7 +42,9 @@ constexpr std::wstring_view kWideDeviceName = L"\\\\?\\HID#VID_FFFF&PID_FFFF#0";
 } // namespace
 
 bool HistoryList::Create(HWND parent, HINSTANCE instance) {
-    list_ = win32::ListView(win32::ListView::Create(parent, instance, kListId));
+    list_ = win32::ListView(CreateChildControl(
+        parent, instance, {win32::ListView::kClass, win32::ListView::kStyle, 0, kListId},
+        ClientArea(parent)));
     if (!list_)
         return false;
     list_.AddColumns(kHistoryColumnCount);

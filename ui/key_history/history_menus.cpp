@@ -5,7 +5,7 @@
 #include "core/converter/captions.h"
 #include "core/key_identity/copy_as_code.h"
 #include "platform/window/scoped_handles.h"
-#include "ui/key_history/history_window.h"
+#include "ui/key_history/history_command.h"
 
 namespace zintar {
 
@@ -36,20 +36,21 @@ void ShowListMenu(HWND owner, POINT at, Language language, ListMenuState state) 
     if (!menu.get() || !code.get())
         return;
     for (int i = 0; i < kCodeLanguageCount; ++i)
-        Add(code.get(), HistoryWindow::kCopyCodeFirst + i,
+        Add(code.get(), CommandId(static_cast<CodeLanguage>(i)),
             CodeLanguageName(static_cast<CodeLanguage>(i)), L"", true);
     AppendMenuW(code.get(), MF_SEPARATOR, 0, nullptr);
-    Add(code.get(), HistoryWindow::kCopyAllCode, captions.everyApi, L"", true);
+    Add(code.get(), CommandId(HistoryCommand::CopyAllCode), captions.everyApi, L"", true);
 
-    Add(menu.get(), HistoryWindow::kCopy, captions.copy, kCopyKeys, state.hasSelection);
+    Add(menu.get(), CommandId(HistoryCommand::Copy), captions.copy, kCopyKeys, state.hasSelection);
     const std::wstring codeTitle(captions.copyAsCode);
     // The menu owns its submenu from here on and destroys it with itself.
     if (AppendMenuW(menu.get(), MF_POPUP | (state.hasKey ? MF_ENABLED : MF_GRAYED),
                     reinterpret_cast<UINT_PTR>(code.get()), codeTitle.c_str()))
         code.release();
-    Add(menu.get(), HistoryWindow::kSelectAll, captions.selectAll, kSelectAllKeys, state.hasRows);
+    Add(menu.get(), CommandId(HistoryCommand::SelectAll), captions.selectAll, kSelectAllKeys,
+        state.hasRows);
     AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-    Add(menu.get(), HistoryWindow::kClear, captions.clear, kClearKeys, state.hasRows);
+    Add(menu.get(), CommandId(HistoryCommand::Clear), captions.clear, kClearKeys, state.hasRows);
     Track(menu.get(), owner, at);
 }
 
@@ -60,7 +61,7 @@ void ShowColumnMenu(HWND owner, POINT at, Language language, ColumnSet shown) {
     for (int c = 0; c < kHistoryColumnCount; ++c) {
         const std::wstring title(HistoryColumnTitle(static_cast<HistoryColumn>(c), language));
         AppendMenuW(menu.get(), MF_STRING | (HasColumn(shown, c) ? MF_CHECKED : MF_UNCHECKED),
-                    HistoryWindow::kColumnFirst + c, title.c_str());
+                    CommandId(static_cast<HistoryColumn>(c)), title.c_str());
     }
     Track(menu.get(), owner, at);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The key history window's two popup menus: the list's commands with its "Copy as code"
 // submenu, and the header's check per column. The chosen item comes back to the owner as
-// WM_COMMAND with a HistoryWindow::Command.
+// WM_COMMAND with its identifier (ui/key_history/history_command.h).
 #include <windows.h>
 
 #include "core/key_history/key_history_text.h"

@@ -11,9 +11,10 @@
 #include "platform/input/keyboard.h"
 #include "platform/window/window_class.h"
 #include "platform/window/window_thunk.h"
+#include "ui/common/dpi_change.h"
+#include "ui/common/resource_ids.h"
 #include "ui/key_history/history_layout.h"
 #include "ui/key_history/history_menus.h"
-#include "ui/common/resource_ids.h"
 
 namespace zintar {
 
@@ -36,8 +37,6 @@ constexpr UINT_PTR kUpdateTimerId = 1;
 constexpr ULONGLONG kUpdateDelayMs = 100;
 constexpr ULONGLONG kRestPerUpdate = 3;
 
-constexpr LPARAM kFromKeyboard = -1; // WM_CONTEXTMENU's position when no pointer asked
-
 bool RegisterHistoryClass(HINSTANCE instance) {
     WNDCLASSEXW wc = win32::IconWindowClass(instance, kHistoryWindowClass,
                                             &win32::WindowThunk<HistoryWindow>, IDI_ZINTAR);
@@ -47,7 +46,8 @@ bool RegisterHistoryClass(HINSTANCE instance) {
 
 } // namespace
 
-HistoryWindow::HistoryWindow(KeyHistory& history, KeyRows& rows) : list_(history, rows) {}
+HistoryWindow::HistoryWindow(KeyHistory& history, KeyRows& rows, win32::InputState& input)
+    : list_(history, rows), pane_(input) {}
 
 HistoryWindow::~HistoryWindow() {
     if (hwnd_)
@@ -152,8 +152,9 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         LayOutHistory(hwnd, list_, pane_, dpi_);
         return 0;
     case WM_DPICHANGED:
-        if (lp) // the system always gives a rectangle; a stray message may not
-            OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+        // The same size at another DPI sends no WM_SIZE: laid out here in any case.
+        if (TakeDpiChange(hwnd, wp, lp, [this](int dpi) { ScaleTo(dpi); }))
+            LayOutHistory(hwnd, list_, pane_, dpi_);
         return 0;
     case WM_SETFOCUS:
         // Activated by a click on its frame, the window hands the keyboard to its list.
@@ -176,7 +177,7 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         if (list_ && (from == list_.hwnd() || IsChild(list_.hwnd(), from))) {
             RECT header{};
             const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-            if (lp != kFromKeyboard && GetWindowRect(list_.header(), &header) &&
+            if (lp != win32::kContextMenuFromKeyboard && GetWindowRect(list_.header(), &header) &&
                 PtInRect(&header, at))
                 ShowColumnMenu(hwnd_, at, language_, list_.shownColumns());
             else
@@ -186,10 +187,12 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         break;
     }
     case WM_COMMAND:
-        if (lp == 0) // a menu's, not a control's
-            Run(LOWORD(wp));
-        else if (reinterpret_cast<HWND>(lp) == pane_.copyButton() && HIWORD(wp) == BN_CLICKED)
-            Run(kCopyAllCode);
+        if (lp == 0) { // a menu's, not a control's
+            if (const std::optional<ChosenCommand> chosen = CommandOf(LOWORD(wp)))
+                Run(*chosen);
+        } else if (reinterpret_cast<HWND>(lp) == pane_.copyButton() && HIWORD(wp) == BN_CLICKED) {
+            Run({HistoryCommand::CopyAllCode});
+        }
         return 0;
     case WM_TIMER:
         if (wp == kUpdateTimerId)
@@ -210,10 +213,9 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-// The suggested rectangle keeps the window where the user put it at the new scale; the rows,
-// the selection and the columns chosen stay, only their pixels change.
-void HistoryWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-    if (dpi <= 0 || !list_)
+// The rows, the selection and the columns chosen stay, only their pixels change.
+void HistoryWindow::ScaleTo(int dpi) {
+    if (!list_)
         return;
     dpi_ = dpi;
     icons_.Apply(hwnd_, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)),
@@ -222,27 +224,23 @@ void HistoryWindow::OnDpiChanged(int dpi, const RECT& suggested) {
         list_.Rescale(font, dpi);
         pane_.SetFont(font);
     }
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    // The same size at another DPI sends no WM_SIZE: laid out here in any case.
-    LayOutHistory(hwnd_, list_, pane_, dpi_);
 }
 
 void HistoryWindow::OnKeyDown(WORD key) {
     const int modifiers = win32::ModifiersOfKeyMessage();
     if (modifiers == kModifierCtrl && (key == 'C' || key == VK_INSERT))
-        Run(kCopy);
+        Run({HistoryCommand::Copy});
     else if (modifiers == kModifierCtrl && key == 'A')
-        Run(kSelectAll);
+        Run({HistoryCommand::SelectAll});
     else if (modifiers == 0 && key == VK_DELETE)
-        Run(kClear);
+        Run({HistoryCommand::Clear});
 }
 
 // At the pointer, or under the focused row (or the list's corner) when a key asked.
 void HistoryWindow::ShowMenu(LPARAM screenPoint) {
     BringUpToDate();
     POINT at{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
-    if (screenPoint == kFromKeyboard)
+    if (screenPoint == win32::kContextMenuFromKeyboard)
         at = list_.MenuPoint();
     ShowListMenu(hwnd_, at, language_,
                  {list_.rowCount() > 0, list_.HasSelection(), pane_.ShownKey().has_value()});
@@ -254,40 +252,39 @@ void HistoryWindow::RefreshPane() {
 }
 
 // The key the pane shows, which is the selected one or the newest.
-void HistoryWindow::CopyCode(UINT command) {
+void HistoryWindow::CopyCode(std::optional<CodeLanguage> language) {
     const std::optional<KeyCombination> key = pane_.ShownKey();
     if (!key)
         return;
-    const std::wstring text =
-        command == kCopyAllCode
-            ? AllCodeLines(*key)
-            : CodeLine(static_cast<CodeLanguage>(command - kCopyCodeFirst), *key);
+    const std::wstring text = language ? CodeLine(*language, *key) : AllCodeLines(*key);
     win32::PutClipboardText(hwnd_, text);
 }
 
 // A command acts on the rows as they stand, with every record so far among them.
-void HistoryWindow::Run(UINT command) {
+void HistoryWindow::Run(ChosenCommand chosen) {
     if (!list_)
         return;
     BringUpToDate();
-    switch (command) {
-    case kCopy:
+    switch (chosen.command) {
+    case HistoryCommand::Copy:
         list_.CopySelection(hwnd_);
         break;
-    case kSelectAll:
+    case HistoryCommand::SelectAll:
         list_.SelectAll();
         break;
-    case kClear:
+    case HistoryCommand::Clear:
         StopPendingUpdate();
         list_.Clear();
         RefreshPane();
         break;
-    default:
-        if (command >= kCopyCodeFirst && command <= kCopyAllCode)
-            CopyCode(command);
-        else if (const int c = static_cast<int>(command - kColumnFirst);
-                 command >= kColumnFirst && c < kHistoryColumnCount)
-            list_.ShowColumn(c, !HasColumn(list_.shownColumns(), c));
+    case HistoryCommand::CopyCode:
+        CopyCode(static_cast<CodeLanguage>(chosen.index));
+        break;
+    case HistoryCommand::CopyAllCode:
+        CopyCode(std::nullopt);
+        break;
+    case HistoryCommand::ShowColumn:
+        list_.ShowColumn(chosen.index, !HasColumn(list_.shownColumns(), chosen.index));
         break;
     }
 }

@@ -1,17 +1,19 @@
 #pragma once
 // The key history window: every key message of the capture box, one row each, the newest at
-// the bottom. It stands beside the main window, which owns it and the history it shows, and
-// takes the keyboard only when the user clicks into it, so keys pressed in the capture box
-// show up here as they arrive.
+// the bottom. It stands beside the main window, which owns it (the key recorder,
+// ui/key_history/key_recorder.h, holds it and the history it shows), and takes the keyboard
+// only when the user clicks into it, so keys pressed in the capture box show up here as they
+// arrive.
 #include <windows.h>
 
 #include <cstdint>
 
-#include "core/key_identity/copy_as_code.h"
 #include "core/key_history/key_event.h"
 #include "core/common/language.h"
+#include "platform/input/input_state.h"
 #include "platform/window/dpi.h"
 #include "platform/window/window_icons.h"
+#include "ui/key_history/history_command.h"
 #include "ui/key_history/history_layout.h"
 #include "ui/key_history/history_list.h"
 #include "ui/key_history/key_details_pane.h"
@@ -20,19 +22,8 @@ namespace zintar {
 
 class HistoryWindow {
   public:
-    // Commands of the list's menu; the keys Ctrl+C, Ctrl+A and Delete run the same ones.
-    // Then copy as code, one per API in the order of CodeLanguage and one for all, and the
-    // header's menu, one per column.
-    enum Command : UINT {
-        kCopy = 1,
-        kSelectAll = 2,
-        kClear = 3,
-        kCopyCodeFirst = 10,
-        kCopyAllCode = kCopyCodeFirst + kCodeLanguageCount,
-        kColumnFirst = 100,
-    };
-
-    HistoryWindow(KeyHistory& history, KeyRows& rows);
+    // The pane's layout reads and shortcut probes are input's.
+    HistoryWindow(KeyHistory& history, KeyRows& rows, win32::InputState& input);
     ~HistoryWindow();
     HistoryWindow(const HistoryWindow&) = delete;
     HistoryWindow& operator=(const HistoryWindow&) = delete;
@@ -61,16 +52,17 @@ class HistoryWindow {
 
   private:
     bool Create(HINSTANCE instance, HWND owner);
-    void OnDpiChanged(int dpi, const RECT& suggested);
+    void ScaleTo(int dpi);
     void ApplyLanguage();
     void StopPendingUpdate();
 
     void OnKeyDown(WORD key);
     void ShowMenu(LPARAM screenPoint);
-    void Run(UINT command);
+    void Run(ChosenCommand chosen);
     // The pane follows the selection, or the newest key row when none is selected.
     void RefreshPane();
-    void CopyCode(UINT command);
+    // One API's line, or every API's lines with none.
+    void CopyCode(std::optional<CodeLanguage> language);
 
     Language language_ = Language::English;
     HWND hwnd_ = nullptr;

@@ -7,8 +7,7 @@
 #include "core/converter/captions.h"
 #include "core/key_identity/reserved_shortcuts.h"
 #include "core/common/scroll_span.h"
-#include "platform/input/hotkey_probe.h"
-#include "platform/input/keyboard_layout_reader.h"
+#include "ui/common/child_control.h"
 #include "ui/main_window/layout.h"
 
 namespace zintar {
@@ -27,26 +26,9 @@ constexpr int kButtonHeightTwips = 345;
 constexpr int kFirstValueId = 300; // beside the list's 100; the captions are static
 constexpr int kButtonId = 299;
 
+// Placed when the pane is; empty until the first Write.
 HWND Child(HWND parent, HINSTANCE instance, const wchar_t* cls, DWORD style, int id, HFONT font) {
-    HWND child =
-        CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-    if (child && font)
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return child;
-}
-
-// Only a changed text is written: a write repaints the control.
-void WriteText(HWND control, const std::wstring& text) {
-    const int length = GetWindowTextLengthW(control);
-    if (length == static_cast<int>(text.size())) {
-        std::wstring now(static_cast<size_t>(length) + 1, L'\0');
-        GetWindowTextW(control, now.data(), length + 1);
-        now.resize(static_cast<size_t>(length));
-        if (now == text)
-            return;
-    }
-    SetWindowTextW(control, text.c_str());
+    return CreateChildControl(parent, instance, {cls, WS_VISIBLE | style, 0, id, L"", font});
 }
 
 } // namespace
@@ -57,35 +39,38 @@ bool KeyDetailsPane::Create(HWND parent, HINSTANCE instance, HFONT font) {
         return false;
     parent = rows_.hwnd();
     // The button first: Tab reaches it before the values, in the order they are seen.
-    button_ = Child(parent, instance, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, kButtonId, font);
-    if (!button_)
+    button_.Attach(Child(parent, instance, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, kButtonId, font));
+    if (!button_.hwnd())
         return false;
     for (int i = 0; i < kDetailRowCount; ++i) {
-        captions_[i] = Child(parent, instance, L"STATIC", SS_LEFT | SS_NOPREFIX, -1, font);
+        captions_[i].Attach(Child(parent, instance, L"STATIC", SS_LEFT | SS_NOPREFIX, -1, font));
         // Read-only edits: the values can be selected and copied, and readers call them text.
-        values_[i] = Child(parent, instance, L"EDIT", ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP,
-                           kFirstValueId + i, font);
-        if (!captions_[i] || !values_[i])
+        values_[i].Attach(Child(parent, instance, L"EDIT",
+                                ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP, kFirstValueId + i,
+                                font));
+        if (!captions_[i].hwnd() || !values_[i].hwnd())
             return false;
     }
     return true;
 }
 
 void KeyDetailsPane::SetFont(HFONT font) {
-    if (!button_)
+    if (!*this)
         return;
     const auto wp = reinterpret_cast<WPARAM>(font);
-    SendMessageW(button_, WM_SETFONT, wp, TRUE);
+    SendMessageW(button_.hwnd(), WM_SETFONT, wp, TRUE);
     for (int i = 0; i < kDetailRowCount; ++i) {
-        SendMessageW(captions_[i], WM_SETFONT, wp, TRUE);
-        SendMessageW(values_[i], WM_SETFONT, wp, TRUE);
+        SendMessageW(captions_[i].hwnd(), WM_SETFONT, wp, TRUE);
+        SendMessageW(values_[i].hwnd(), WM_SETFONT, wp, TRUE);
     }
 }
 
 void KeyDetailsPane::Forget() {
-    captions_ = {};
-    values_ = {};
-    button_ = nullptr;
+    for (int i = 0; i < kDetailRowCount; ++i) {
+        captions_[i].Forget();
+        values_[i].Forget();
+    }
+    button_.Forget();
     parent_ = nullptr;
 }
 
@@ -94,7 +79,7 @@ int KeyDetailsPane::Width(int dpi) {
 }
 
 void KeyDetailsPane::Place(int left, int height, int dpi) {
-    if (!button_)
+    if (!*this)
         return;
     const int margin = TwipsToPixels(kMarginTwips, dpi);
     const int buttonHeight = TwipsToPixels(kButtonHeightTwips, dpi);
@@ -107,35 +92,35 @@ void KeyDetailsPane::Place(int left, int height, int dpi) {
     const int valueWidth = std::max(0, rows_.ClientWidth() - valueLeft - margin);
     // The button first: scrolled to the top, the command is always there.
     std::vector<ScrollPane::Placed> placed{
-        {button_,
+        {button_.hwnd(),
          {margin, margin, margin + TwipsToPixels(kButtonWidthTwips, dpi), margin + buttonHeight}}};
     for (int i = 0; i < kDetailRowCount; ++i) {
         const int top = column.RowTop(i), bottom = top + column.rowHeight;
-        placed.push_back({captions_[i], {margin, top, margin + captionWidth, bottom}});
-        placed.push_back({values_[i], {valueLeft, top, valueLeft + valueWidth, bottom}});
+        placed.push_back({captions_[i].hwnd(), {margin, top, margin + captionWidth, bottom}});
+        placed.push_back({values_[i].hwnd(), {valueLeft, top, valueLeft + valueWidth, bottom}});
     }
     rows_.SetControls(std::move(placed));
 }
 
 void KeyDetailsPane::SetLanguage(Language language) {
     language_ = language;
-    if (button_)
+    if (*this)
         Write();
 }
 
 void KeyDetailsPane::Show(const KeyHistory& history, std::optional<size_t> record) {
-    if (!button_)
+    if (!*this)
         return;
-    const uint64_t number = record ? history.addedCount() - history.size() + *record : 0;
+    const uint64_t number = record ? history.oldestNumber() + *record : 0;
     const bool same =
-        facts_ && record && number == shownNumber_ && history.clearCount() == shownClears_;
+        facts_ && record && number == shownNumber_ && history.IsCurrent(shownGeneration_);
     if (!record) {
         facts_.reset();
     } else if (!same) {
         facts_ = KeyDetailsFacts{history.at(*record), {}, {}, {}, {}};
         layoutRead_ = false;
         shownNumber_ = number;
-        shownClears_ = history.clearCount();
+        shownGeneration_ = history.generation();
     } else if (layoutRead_ && (facts_->shortcut || !ShortcutOfRecord(facts_->record))) {
         return; // nothing more to learn about this key
     }
@@ -150,12 +135,12 @@ void KeyDetailsPane::ReadPlatformFacts(const KeyHistory& history) {
     const bool deadPending =
         history.size() > 0 && history.at(history.size() - 1).message == KeyMessage::DeadChar;
     if (!layoutRead_ && !deadPending) {
-        const HKL active = GetKeyboardLayout(0);
+        const HKL active = input_.ActiveLayout();
         const KeyEventRecord& r = facts_->record;
         if (!lastRead_ || lastRead_->layout != active || lastRead_->virtualKey != r.virtualKey ||
             lastRead_->scanCode != r.scanCode) {
-            const win32::LayoutIdentity layout = win32::ReadActiveLayout();
-            win32::KeyOnLayout typed = win32::ReadKeyOnLayout(r.virtualKey, r.scanCode, active);
+            const win32::LayoutIdentity layout = input_.ReadActiveLayout();
+            win32::KeyOnLayout typed = input_.ReadKeyOnLayout(r.virtualKey, r.scanCode, active);
             lastRead_ =
                 LayoutRead{active,
                            r.virtualKey,
@@ -175,10 +160,10 @@ void KeyDetailsPane::ReadPlatformFacts(const KeyHistory& history) {
     const bool again = lastProbe_ && lastProbe_->shortcut.virtualKey == shortcut->virtualKey &&
                        lastProbe_->shortcut.modifiers == shortcut->modifiers;
     if (!again) {
-        if (win32::AnyKeyDown())
+        if (input_.AnyKeyDown())
             return;
         const auto reserved = FindReservedShortcut(*shortcut);
-        lastProbe_ = Probe{*shortcut, win32::ProbeHotkey(parent_, *shortcut),
+        lastProbe_ = Probe{*shortcut, input_.ProbeHotkey(parent_, *shortcut),
                            reserved ? reserved->what : std::wstring_view()};
     }
     facts_->shortcut = lastProbe_->answer;
@@ -188,11 +173,11 @@ void KeyDetailsPane::ReadPlatformFacts(const KeyHistory& history) {
 void KeyDetailsPane::Write() {
     const DetailLines lines = KeyDetailLines(facts_ ? *facts_ : KeyDetailsFacts{}, language_);
     for (int i = 0; i < kDetailRowCount; ++i) {
-        WriteText(captions_[i], std::wstring(lines[i].caption));
-        WriteText(values_[i], facts_ ? lines[i].value : std::wstring());
+        captions_[i].Write(lines[i].caption);
+        values_[i].Write(facts_ ? std::wstring_view(lines[i].value) : std::wstring_view());
     }
-    WriteText(button_, std::wstring(CaptionsOf(language_).copyAsCode));
-    EnableWindow(button_, ShownKey().has_value());
+    button_.Write(CaptionsOf(language_).copyAsCode);
+    EnableWindow(button_.hwnd(), ShownKey().has_value());
 }
 
 std::optional<KeyCombination> KeyDetailsPane::ShownKey() const {

@@ -13,20 +13,23 @@
 #include "core/key_identity/copy_as_code.h"
 #include "core/key_history/key_details.h"
 #include "core/common/language.h"
+#include "platform/input/input_state.h"
+#include "ui/common/read_only_text.h"
 #include "ui/common/scroll_pane.h"
 
 namespace zintar {
 
 class KeyDetailsPane {
   public:
-    KeyDetailsPane() = default;
+    // The layout reads and the shortcut's probe are input's.
+    explicit KeyDetailsPane(win32::InputState& input) : input_(input) {}
     KeyDetailsPane(const KeyDetailsPane&) = delete;
     KeyDetailsPane& operator=(const KeyDetailsPane&) = delete;
 
     // The children of `parent`, which destroys them; in the list's font.
     bool Create(HWND parent, HINSTANCE instance, HFONT font);
     void Forget(); // the controls went with their parent
-    explicit operator bool() const { return button_ != nullptr; }
+    explicit operator bool() const { return button_.hwnd() != nullptr; }
 
     // The pane's width in pixels at the DPI; the list takes the rest.
     static int Width(int dpi);
@@ -41,19 +44,20 @@ class KeyDetailsPane {
     void Show(const KeyHistory& history, std::optional<size_t> record);
 
     std::optional<KeyCombination> ShownKey() const;
-    HWND copyButton() const { return button_; }
-    HWND valueControl(DetailRow row) const { return values_[static_cast<size_t>(row)]; }
+    HWND copyButton() const { return button_.hwnd(); }
+    HWND valueControl(DetailRow row) const { return values_[static_cast<size_t>(row)].hwnd(); }
     const ScrollPane& rows() const { return rows_; }
 
   private:
     void ReadPlatformFacts(const KeyHistory& history);
     void Write();
 
+    win32::InputState& input_;
     HWND parent_ = nullptr;
     ScrollPane rows_; // holds the button, the captions and the values
-    std::array<HWND, kDetailRowCount> captions_{};
-    std::array<HWND, kDetailRowCount> values_{};
-    HWND button_ = nullptr;
+    std::array<ReadOnlyText, kDetailRowCount> captions_{};
+    std::array<ReadOnlyText, kDetailRowCount> values_{};
+    ReadOnlyText button_;
     Language language_ = Language::English;
     std::optional<KeyDetailsFacts> facts_;
     bool layoutRead_ = false;
@@ -74,9 +78,9 @@ class KeyDetailsPane {
         std::wstring_view reservedBecause;
     };
     std::optional<Probe> lastProbe_;
-    // Which record is shown, as the history counts its records: it moves in the ring.
+    // Which record is shown, by the history's number for it: it moves in the ring.
     uint64_t shownNumber_ = 0;
-    uint64_t shownClears_ = 0;
+    HistoryGeneration shownGeneration_;
 };
 
 } // namespace zintar

@@ -3,9 +3,6 @@
 #include <array>
 #include <string>
 
-#include "platform/input/hotkey_probe.h"
-#include "ui/key_history/history_window.h"
-
 namespace zintar {
 
 namespace {
@@ -58,7 +55,7 @@ void KeyRouteWatch::Gather() {
     router_.SetSources(SourcesOf(hooked, rawInput_));
     std::array<BYTE, 256> state{};
     std::array<bool, 256> down{};
-    if (GetKeyboardState(state.data()))
+    if (input_.KeyboardState(state))
         for (size_t i = 0; i < state.size(); ++i)
             down[i] = (state[i] & 0x80) != 0;
     router_.SetKeysDown(down);
@@ -72,7 +69,7 @@ void KeyRouteWatch::StopGathering(bool settle) {
         // The keys seen so far wait no longer for views that will not come: the key that took
         // the front away (Alt+Tab's Tab) is a row now, not a route forgotten.
         DrainHook();
-        Settle(GetTickCount() + KeyRouter::kDeliveryWaitMs, false);
+        Settle(input_.TickCount() + KeyRouter::kDeliveryWaitMs, false);
     }
     gathering_ = false;
     hook_.Remove();
@@ -93,22 +90,17 @@ void KeyRouteWatch::StopGathering(bool settle) {
 // The hook's records not yet drained are of keys after the clear (their messages, still
 // queued, come after the command that cleared), so they stay.
 void KeyRouteWatch::ForgetIfCleared() {
-    if (history_.clearCount() == clears_)
+    if (history_.IsCurrent(generation_))
         return;
-    clears_ = history_.clearCount();
+    generation_ = history_.generation();
     router_.Forget();
     toProbe_.clear();
-    probeShortcuts_.clear();
-}
-
-bool KeyRouteWatch::WindowBehind() {
-    return (HIWORD(GetQueueStatus(QS_KEY)) & QS_KEY) != 0;
 }
 
 // Keys count only while they go to the capture box: keys typed into a code box or the key
 // history's list are no keys of the history, and would look as if they went elsewhere.
 bool KeyRouteWatch::Typing() const {
-    return gathering_ && GetFocus() == captureBox_;
+    return gathering_ && input_.Focus() == captureBox_;
 }
 
 void KeyRouteWatch::DrainHook() {
@@ -139,15 +131,15 @@ std::optional<LRESULT> KeyRouteWatch::Message(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_INPUT:
         if (Typing())
-            if (const auto event = win32::DecodeRawKeyboard(
-                    reinterpret_cast<HRAWINPUT>(lp), static_cast<uint32_t>(GetMessageTime())))
+            if (const auto event =
+                    win32::DecodeRawKeyboard(reinterpret_cast<HRAWINPUT>(lp), input_.MessageTime()))
                 OnRawEvent(*event);
         return std::nullopt;
     case WM_TIMER:
         if (wp != kTimerId)
             return std::nullopt;
         DrainHook();
-        Settle(GetTickCount(), WindowBehind());
+        Settle(input_.TickCount(), input_.KeyMessagesQueued());
         if (!gathering_ && toProbe_.empty() && timer_) {
             KillTimer(window_, kTimerId);
             timer_ = false;
@@ -170,7 +162,9 @@ void KeyRouteWatch::OnKeyMessage(const KeyMessageInput& message, bool added) {
     event.key.timeMs = message.timeMs;
     event.record = history_.addedCount() - 1;
     router_.Add(event);
-    Settle(message.timeMs, WindowBehind());
+    // Key messages still queued: their keys may have reached the hook long ago, so the wait
+    // for them is not over by the clock.
+    Settle(message.timeMs, input_.KeyMessagesQueued());
 }
 
 void KeyRouteWatch::Settle(uint32_t nowMs, bool windowBehind) {
@@ -187,30 +181,26 @@ void KeyRouteWatch::Settle(uint32_t nowMs, bool windowBehind) {
         }
         const std::optional<KeyRows::Place> place = rows_.AddRoute(route, std::move(name));
         if (place && !route.delivered && route.reason == NotDeliveredReason::None) {
-            if (toProbe_.size() >= kMaxProbes) {
+            if (toProbe_.size() >= kMaxProbes)
                 toProbe_.erase(toProbe_.begin());
-                probeShortcuts_.erase(probeShortcuts_.begin());
-            }
-            toProbe_.push_back(*place);
-            probeShortcuts_.push_back(
-                {GenericVirtualKey(route.key.virtualKey), route.heldModifiers});
+            toProbe_.push_back(
+                {*place, {GenericVirtualKey(route.key.virtualKey), route.heldModifiers}});
         }
     }
     ProbeWaiting();
-    if (!routes.empty())
-        historyWindow_.OnRecordsAdded();
+    if (!routes.empty() && rowsChanged_)
+        rowsChanged_();
 }
 
 void KeyRouteWatch::ProbeWaiting() {
-    if (toProbe_.empty() || win32::AnyKeyDown())
+    if (toProbe_.empty() || input_.AnyKeyDown())
         return;
-    for (size_t i = 0; i < toProbe_.size(); ++i)
-        rows_.SetReason(toProbe_[i],
-                        ReasonAfterProbe(NotDeliveredReason::None,
-                                         win32::ProbeHotkey(window_, probeShortcuts_[i])));
+    for (const PendingProbe& probe : toProbe_)
+        rows_.SetReason(probe.row, ReasonAfterProbe(NotDeliveredReason::None,
+                                                    input_.ProbeHotkey(window_, probe.shortcut)));
     toProbe_.clear();
-    probeShortcuts_.clear();
-    historyWindow_.OnRecordsAdded();
+    if (rowsChanged_)
+        rowsChanged_();
 }
 
 } // namespace zintar

@@ -4,20 +4,21 @@
 // rows, and a hotkey probe for each key that went elsewhere for no known reason. Nothing is
 // installed before the key history window first opens, and then only while a Zintar window
 // is in front: the hook would see other programs' keys, and Zintar records none of them.
+// What it reads of the keyboard, the focus, the queue and the clock is an InputState's.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "core/key_history/key_event.h"
 #include "core/key_history/key_route.h"
 #include "core/key_history/key_rows.h"
+#include "platform/input/input_state.h"
 #include "platform/input/keyboard_hook.h"
 #include "platform/input/raw_keyboard.h"
 
 namespace zintar {
-
-class HistoryWindow;
 
 class KeyRouteWatch {
   public:
@@ -26,8 +27,10 @@ class KeyRouteWatch {
     static constexpr UINT kHookMessage = WM_APP + 0x20;
     static constexpr UINT_PTR kTimerId = 0x20;
 
-    KeyRouteWatch(const KeyHistory& history, KeyRows& rows, HistoryWindow& historyWindow)
-        : history_(history), rows_(rows), historyWindow_(historyWindow) {}
+    // rowsChanged: settled routes or probe answers came into the rows.
+    KeyRouteWatch(const KeyHistory& history, KeyRows& rows, win32::InputState& input,
+                  std::function<void()> rowsChanged)
+        : history_(history), rows_(rows), input_(input), rowsChanged_(std::move(rowsChanged)) {}
     ~KeyRouteWatch() { StopGathering(false); }
     KeyRouteWatch(const KeyRouteWatch&) = delete;
     KeyRouteWatch& operator=(const KeyRouteWatch&) = delete;
@@ -61,26 +64,27 @@ class KeyRouteWatch {
     void StopGathering(bool settle);
     bool Typing() const;
     void ForgetIfCleared();
-    // Whether key messages wait in the thread's queue: their keys may have reached the hook
-    // long ago, so the wait for them is not over by the clock.
-    static bool WindowBehind();
     void DrainHook();
     void Settle(uint32_t nowMs, bool windowBehind);
     void ProbeWaiting();
 
     const KeyHistory& history_;
     KeyRows& rows_;
-    HistoryWindow& historyWindow_;
+    win32::InputState& input_;
+    std::function<void()> rowsChanged_;
     KeyRouter router_;
     win32::KeyboardHook hook_;
     win32::RawDeviceCache devices_;
     HWND window_ = nullptr, captureBox_ = nullptr;
     bool started_ = false, gathering_ = false, rawInput_ = false, timer_ = false;
-    uint64_t clears_ = 0; // the history's clears seen
+    HistoryGeneration generation_; // of the routes pending and the rows waiting for a probe
     // Key rows of keys that went elsewhere for no known reason, probed once no key is down:
     // registering a combination while its keys are held could take the press from its owner.
-    std::vector<KeyRows::Place> toProbe_;
-    std::vector<Shortcut> probeShortcuts_;
+    struct PendingProbe {
+        KeyRows::Place row;
+        Shortcut shortcut;
+    };
+    std::vector<PendingProbe> toProbe_;
 };
 
 } // namespace zintar

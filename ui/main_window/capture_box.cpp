@@ -10,8 +10,6 @@ namespace zintar {
 
 namespace {
 
-constexpr LPARAM kFromKeyboard = -1; // WM_CONTEXTMENU's position when no pointer asked
-
 // The messages a key history records. WM_SYSCHAR is none of them: its key is recorded by the
 // system key-down before it, and Alt+letter types nothing.
 std::optional<KeyMessage> RecordedKeyMessage(UINT msg) {
@@ -95,7 +93,7 @@ LRESULT CaptureBox::Message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CONTEXTMENU:
         // The Menu key and Shift+F10 are keys to capture like any other; a right click
         // still opens the box's menu.
-        if (lp == kFromKeyboard)
+        if (lp == win32::kContextMenuFromKeyboard)
             return 0;
         break;
     case WM_PASTE:

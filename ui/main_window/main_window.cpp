@@ -7,10 +7,12 @@
 #include "platform/window/subclass.h"
 #include "platform/window/window_class.h"
 #include "platform/window/window_thunk.h"
+#include "ui/common/child_control.h"
+#include "ui/common/resource_ids.h"
+#include "ui/key_history/key_recorder.h"
 #include "ui/main_window/control_ids.h"
 #include "ui/main_window/image_window.h"
 #include "ui/main_window/pictures.h"
-#include "ui/common/resource_ids.h"
 #include "ui/main_window/window_scale.h"
 #include "zintar_version.h"
 
@@ -30,7 +32,7 @@ bool RegisterFormClass(HINSTANCE instance) {
 HWND CreateDesignControl(HWND parent, HINSTANCE instance, const ControlDesign& s, HFONT font,
                          int dpi) {
     const PixelBox r = ToPixels(PlacedTwips(s), dpi);
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (s.visible ? WS_VISIBLE : 0);
+    DWORD style = WS_CLIPSIBLINGS | (s.visible ? WS_VISIBLE : 0);
     DWORD exStyle = 0;
     const wchar_t* cls = nullptr;
     switch (s.kind) {
@@ -54,21 +56,18 @@ HWND CreateDesignControl(HWND parent, HINSTANCE instance, const ControlDesign& s
     default:
         return nullptr;
     }
-    HWND child = CreateWindowExW(
-        exStyle, cls, s.text, style, r.left, r.top, r.width, r.height, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(s.id))), instance, nullptr);
-    if (!child)
-        return nullptr;
-    if (font)
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (s.kind == ControlKind::TextBox)
+    HWND child =
+        CreateChildControl(parent, instance, {cls, style, exStyle, ControlIdOf(s.id), s.text, font},
+                           {r.left, r.top, r.left + r.width, r.top + r.height});
+    if (child && s.kind == ControlKind::TextBox)
         SendMessageW(child, EM_LIMITTEXT, s.maxLength, 0);
     return child;
 }
 
 } // namespace
 
-MainWindow::MainWindow(PlatformSeams seams) : seams_(seams) {}
+MainWindow::MainWindow(PlatformSeams seams)
+    : seams_(seams), recorder_(std::make_unique<KeyRecorder>()) {}
 
 MainWindow::~MainWindow() {
     if (hwnd_)
@@ -87,7 +86,7 @@ bool MainWindow::Create(HINSTANCE instance, bool endsProgram) {
         return false;
     // The window's DPI is known once it exists; it is sized for it before anything shows.
     dpi_ = win32::WindowDpi(created);
-    icons_.Apply(created, instance, IDI_ZINTAR, dpi_);
+    ui_.icons.Apply(created, instance, IDI_ZINTAR, dpi_);
     const SIZE client = ClientSizeAt(dpi_);
     RECT outer{0, 0, client.cx, client.cy};
     AdjustWindowRectEx(&outer, kMainWindowStyle, FALSE, kMainWindowExStyle);
@@ -120,7 +119,7 @@ void MainWindow::Show(int showCommand) {
 // The first state, before the first show. The captions and the hover reset need the built
 // controls; the conversion state and the name tables need nothing (both exist from the start).
 void MainWindow::Load() {
-    labels_[Index(Control::VersionLabel)].Write(
+    ui_.labels[Index(Control::VersionLabel)].Write(
         VersionText(kVersionMajor, kVersionMinor, kVersionRevision));
     ApplyLanguage(LanguageOfCode(win32::LoadLanguage(*seams_.registry)));
     hover_.Reset();
@@ -135,22 +134,22 @@ MainWindow::State MainWindow::state() const {
 // Creation order is stacking order: the text boxes in focus order first (topmost, and the
 // dialog navigation follows it), then the drawn controls from top to bottom.
 bool MainWindow::CreateControls() {
-    fonts_.Create(dpi_);
+    ui_.fonts.Create(dpi_);
     PictureLoader pictures(instance_);
     for (const ControlDesign* s : CreationOrder()) {
-        HWND child = CreateDesignControl(hwnd_, instance_, *s, fonts_.Get(s->font), dpi_);
+        HWND child = CreateDesignControl(hwnd_, instance_, *s, ui_.fonts.Get(s->font), dpi_);
         if (!child)
             return false;
-        controls_[Index(s->id)] = child;
+        ui_.windows[Index(s->id)] = child;
         if (s->kind == ControlKind::Label) {
-            labels_[Index(s->id)].Attach(child, *s, fonts_);
+            ui_.labels[Index(s->id)].Attach(child, *s, ui_.fonts);
         } else if (s->kind == ControlKind::Image) {
-            pictures_[Index(s->id)] = pictures.Load(s->picture, dpi_);
-            SetImageBitmap(child, pictures_[Index(s->id)].get());
+            ui_.pictures[Index(s->id)] = pictures.Load(s->picture, dpi_);
+            SetImageBitmap(child, ui_.pictures[Index(s->id)].get());
         } else if (s->id == Control::CaptureBox) {
-            captureBox_.Attach(child, *this, s->text);
+            ui_.captureBox.Attach(child, *this, s->text);
         } else if (const ReadOutRow* row = RowOfControl(s->id); row && row->box) {
-            codeFields_[static_cast<size_t>(*row->box)].Attach(child, *row->box, *this, s->text);
+            ui_.codeFields[static_cast<size_t>(*row->box)].Attach(child, *row->box, *this, s->text);
         }
     }
     return true;

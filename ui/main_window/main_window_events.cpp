@@ -3,13 +3,14 @@
 #include <windowsx.h>
 
 #include "core/converter/box_table.h"
-#include "platform/system/ansi_code_page.h"
 #include "platform/system/shell.h"
 #include "platform/window/subclass.h"
+#include "ui/common/dpi_change.h"
+#include "ui/common/resource_ids.h"
+#include "ui/key_history/key_recorder.h"
 #include "ui/main_window/colours.h"
 #include "ui/main_window/control_ids.h"
 #include "ui/main_window/main_window.h"
-#include "ui/common/resource_ids.h"
 #include "ui/main_window/window_scale.h"
 
 namespace zintar {
@@ -40,7 +41,7 @@ HoverSpot SpotOf(Control id) {
 } // namespace
 
 LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (const std::optional<LRESULT> answer = routeWatch_.Message(msg, wp, lp))
+    if (const std::optional<LRESULT> answer = recorder_->Message(msg, wp, lp))
         return *answer;
     switch (msg) {
     case WM_NCCREATE:
@@ -63,14 +64,14 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (HIWORD(wp) == EN_CHANGE && IsControlId(LOWORD(wp))) {
             const Control id = ControlOfId(LOWORD(wp));
             if (id == Control::CaptureBox)
-                captureBox_.OnChanged();
+                ui_.captureBox.OnChanged();
             else if (const ReadOutRow* row = RowOfControl(id); row && row->box)
-                codeFields_[static_cast<size_t>(*row->box)].OnChanged();
+                ui_.codeFields[static_cast<size_t>(*row->box)].OnChanged();
         }
         return 0;
     case WM_NOTIFY:
-        return tooltip_.OnNotify(labels_[Index(Control::CombinationReadOut)],
-                                 *reinterpret_cast<NMHDR*>(lp));
+        return ui_.tooltip.OnNotify(ui_.labels[Index(Control::CombinationReadOut)],
+                                    *reinterpret_cast<NMHDR*>(lp));
     case WM_MOUSEMOVE:
         if (hover_.MoveOverSurface())
             ShowHover();
@@ -85,37 +86,25 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         break;
-    case WM_DPICHANGED: {
-        // The suggested rectangle keeps the window where the user put it at the new scale.
-        // The system always gives one; a stray message without it changes nothing.
-        if (!lp)
-            return 0;
-        dpi_ = HIWORD(wp) ? HIWORD(wp) : dpi_;
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lp);
-        SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        ScaleControls({instance_, controls_, fonts_, pictures_, labels_}, dpi_);
-        icons_.Apply(hwnd, instance_, IDI_ZINTAR, dpi_);
-        InvalidateRect(hwnd, nullptr, FALSE);
+    case WM_DPICHANGED:
+        TakeDpiChange(hwnd, wp, lp, [this](int dpi) { ScaleTo(dpi); });
         return 0;
-    }
     case WM_ACTIVATE:
         OnActivate(LOWORD(wp) != WA_INACTIVE);
-        routeWatch_.OnForeground(
-            KeyRouteWatch::ZintarInFront(LOWORD(wp) != WA_INACTIVE, reinterpret_cast<HWND>(lp)));
+        recorder_->OnActivate(LOWORD(wp) != WA_INACTIVE, reinterpret_cast<HWND>(lp));
         return 0;
-    case WM_ACTIVATEAPP: // also when the key history window gives the activation away
-        routeWatch_.OnForeground(wp != FALSE);
+    case WM_ACTIVATEAPP:
+        recorder_->OnActivateApp(wp != FALSE);
         break;
     case WM_DESTROY:
         SetHoverTimer(false);
-        routeWatch_.OnForeground(false);
+        recorder_->OnDestroy();
         if (endsProgram_)
             PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY:
         hwnd_ = nullptr;
-        controls_ = {};
+        ui_.windows = {};
         break;
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
@@ -124,14 +113,14 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT MainWindow::SubclassMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR tag) {
     const auto id = static_cast<Control>(tag);
     if (msg == WM_GETOBJECT)
-        if (const std::optional<LRESULT> answer = accessible_.Answer(id, hwnd, wp, lp))
+        if (const std::optional<LRESULT> answer = ui_.accessible.Answer(id, hwnd, wp, lp))
             return *answer;
     if (id == Control::CaptureBox)
-        return captureBox_.Message(msg, wp, lp);
+        return ui_.captureBox.Message(msg, wp, lp);
     if (const ReadOutRow* row = RowOfControl(id); row && row->box)
-        return codeFields_[static_cast<size_t>(*row->box)].Message(msg, wp, lp);
+        return ui_.codeFields[static_cast<size_t>(*row->box)].Message(msg, wp, lp);
     if (Design(id).kind == ControlKind::Label)
-        if (const std::optional<LRESULT> answer = labels_[Index(id)].Message(msg, wp, lp))
+        if (const std::optional<LRESULT> answer = ui_.labels[Index(id)].Message(msg, wp, lp))
             return *answer;
     return PointerMessage(id, hwnd, msg, wp, lp);
 }
@@ -155,6 +144,15 @@ void MainWindow::PaintBackground(HDC dc, const RECT& area) const {
             }
         }
     }
+}
+
+// Fonts, pictures, icons and every control's place made again for the DPI; what the window
+// shows stays.
+void MainWindow::ScaleTo(int dpi) {
+    dpi_ = dpi;
+    ScaleControls(ui_, instance_, dpi_);
+    ui_.icons.Apply(hwnd_, instance_, IDI_ZINTAR, dpi_);
+    InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 // The focus goes back to the box that had it when the window was last deactivated.
@@ -219,29 +217,9 @@ void MainWindow::OnClick(Control id) {
     }
 }
 
-void MainWindow::OnCaptureKey(int keyCode, int modifiers) {
-    conversion_.KeyDown(keyCode, modifiers);
-    ShowReadOuts(Source::Key);
-    // Screen readers read the pressed keys again, also when the text stayed the same.
-    win32::RaiseValueChanged(control(Control::CombinationReadOut));
-}
-
-void MainWindow::OnCaptureCharacter(std::optional<wchar_t> character) {
-    conversion_.KeyPress(character ? win32::AnsiCodeOfChar(*character) : win32::kNoCharCode);
-    ShowReadOuts(Source::Char);
-}
-
-// The history window, if open, shows the new row a moment later.
+// Every key message of the capture box is the key recorder's.
 void MainWindow::OnKeyMessage(const KeyMessageInput& message) {
-    const bool added = keyHistory_.Add(message) != nullptr;
-    if (added)
-        historyWindow_.OnRecordsAdded();
-    routeWatch_.OnKeyMessage(message, added);
-}
-
-void MainWindow::OnCodeEntered(CodeBox box, int16_t code) {
-    conversion_.Entered(box, code);
-    ShowReadOuts(RowOf(box).source);
+    recorder_->OnKeyMessage(message);
 }
 
 } // namespace zintar

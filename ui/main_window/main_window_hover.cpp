@@ -20,7 +20,7 @@ void SetVisible(HWND control, bool visible) {
 
 // Everything out first, then the lit spot; the timer restarts from a fresh period.
 void MainWindow::ShowHover() {
-    Label& link = labels_[Index(Control::HomepageLink)];
+    Label& link = ui_.labels[Index(Control::HomepageLink)];
     SetHoverTimer(false);
     SetVisible(control(Control::EnglishFlagLit), false);
     SetVisible(control(Control::HungarianFlagLit), false);

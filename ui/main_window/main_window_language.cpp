@@ -1,31 +1,10 @@
-// The read-outs, the captions of the chosen language, and the window menu's commands.
-#include "core/converter/box_table.h"
+// The captions of the chosen language, and the window menu's commands.
 #include "core/converter/captions.h"
 #include "platform/settings/language_setting.h"
+#include "ui/key_history/key_recorder.h"
 #include "ui/main_window/main_window.h"
 
 namespace zintar {
-
-// The core derives every text from the conversion state; each control writes only a change.
-void MainWindow::ShowReadOuts(Source source) {
-    const ReadOutTexts texts = Refresh(conversion_.codes(), source, codePage_);
-    for (const ReadOutRow& row : kReadOutTable) {
-        const std::optional<std::wstring>& text = texts[static_cast<size_t>(row.readOut)];
-        if (!text)
-            continue;
-        if (row.box) {
-            codeFields_[static_cast<size_t>(*row.box)].Write(*text);
-        } else if (row.control == Control::CaptureBox) {
-            captureBox_.ShowCharacter(*text);
-        } else {
-            Label& label = labels_[Index(row.control)];
-            // The tooltip comes with the first name too long for the read-out.
-            if (label.Write(*text) && row.control == Control::CombinationReadOut)
-                tooltip_.OnShown(label, hwnd_, instance_);
-            accessible_.SetValue(row.control, label.text());
-        }
-    }
-}
 
 void MainWindow::ApplyLanguage(Language language) {
     language_ = language;
@@ -39,12 +18,12 @@ void MainWindow::ApplyLanguage(Language language) {
         {Control::PressedKeysCaption, c.pressedKeys},
     };
     for (const auto& [id, text] : captions)
-        labels_[Index(id)].Write(std::wstring(text));
+        ui_.labels[Index(id)].Write(std::wstring(text));
     // The window's title is the title label's.
-    SetWindowTextW(hwnd_, labels_[Index(Control::TitleLabel)].text().c_str());
-    accessible_.SetLanguage(language);
+    SetWindowTextW(hwnd_, ui_.labels[Index(Control::TitleLabel)].text().c_str());
+    ui_.accessible.SetLanguage(language);
     ShowWindowMenuLanguage(hwnd_, language);
-    historyWindow_.SetLanguage(language);
+    recorder_->SetLanguage(language);
 }
 
 // Stored at once, also when it is the language shown; a failed store is not reported: the
@@ -63,10 +42,7 @@ void MainWindow::OnMenuCommand(MenuCommand command) {
         ChooseLanguage(Language::Hungarian);
         break;
     case MenuCommand::KeyHistory:
-        // Beside the main window, which keeps the activation: the keys pressed next still go
-        // to the capture box, and their rows arrive in the list as they are pressed.
-        if (historyWindow_.Open(instance_, hwnd_))
-            routeWatch_.Start(hwnd_, control(Control::CaptureBox));
+        recorder_->Open(instance_, hwnd_, control(Control::CaptureBox));
         break;
     case MenuCommand::None:
         break;

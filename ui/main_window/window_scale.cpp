@@ -20,13 +20,13 @@ SIZE ClientSizeAt(int dpi) {
             TwipsToPixels(kWindowDesign.clientHeightTwips, dpi)};
 }
 
-void ScaleControls(const ScaledParts& parts, int dpi) {
+void ScaleControls(WindowControls& controls, HINSTANCE instance, int dpi) {
     FontSet fonts;
     fonts.Create(dpi);
     std::array<win32::ScopedBitmap, kControlCount> pictures{};
-    const PictureLoader loader(parts.instance);
+    const PictureLoader loader(instance);
     for (const ControlDesign* s : CreationOrder()) {
-        HWND control = parts.controls[Index(s->id)];
+        HWND control = controls.windows[Index(s->id)];
         if (!control)
             continue;
         const PixelBox r = ToPixels(PlacedTwips(*s), dpi);
@@ -40,11 +40,11 @@ void ScaleControls(const ScaledParts& parts, int dpi) {
         }
     }
     // The labels draw with the set they were given, which now holds the new fonts.
-    parts.fonts = std::move(fonts);
-    parts.pictures = std::move(pictures);
+    controls.fonts = std::move(fonts);
+    controls.pictures = std::move(pictures);
     for (const ControlDesign* s : CreationOrder())
         if (s->kind == ControlKind::Label)
-            parts.labels[Index(s->id)].OnFontChanged();
+            controls.labels[Index(s->id)].OnFontChanged();
 }
 
 } // namespace zintar

@@ -149,6 +149,8 @@ TEST(KeyHistory, KeepsTheNewestThousandOldestFirst) {
         const size_t kept = std::min<size_t>(total, KeyHistory::kCapacity);
         ASSERT_EQ(history.size(), kept);
         EXPECT_EQ(history.addedCount(), total);
+        // Records numbered from 0: the oldest kept one is the one `kept` records back.
+        EXPECT_EQ(history.oldestNumber(), total - kept);
         const uint32_t firstKept = total - static_cast<uint32_t>(kept) + 1;
         for (size_t i = 0; i < kept; ++i) {
             const uint32_t n = firstKept + static_cast<uint32_t>(i);
@@ -156,6 +158,28 @@ TEST(KeyHistory, KeepsTheNewestThousandOldestFirst) {
             ASSERT_EQ(history.at(i).sincePreviousMs, n == 1 ? 0u : 10u) << "row " << i;
         }
     }
+}
+
+// A view that kept a record number trusts it only in the history it came from: a cleared
+// history that took as many records again is another one.
+TEST(KeyHistory, AGenerationStaysCurrentUntilTheNextClear) {
+    KeyHistory history;
+    const HistoryGeneration first = history.generation();
+    EXPECT_TRUE(history.IsCurrent(HistoryGeneration{})) << "a view's default is the first";
+    for (uint32_t n = 0; n < 3; ++n)
+        history.Add(Key(KeyMessage::KeyDown, 65, LParam(0x1E)));
+    EXPECT_TRUE(history.IsCurrent(first)) << "new records keep the numbers";
+    history.Clear();
+    EXPECT_FALSE(history.IsCurrent(first));
+    EXPECT_EQ(history.oldestNumber(), 0u);
+    const HistoryGeneration second = history.generation();
+    for (uint32_t n = 0; n < 3; ++n)
+        history.Add(Key(KeyMessage::KeyDown, 66, LParam(0x30)));
+    EXPECT_TRUE(history.IsCurrent(second));
+    EXPECT_FALSE(history.IsCurrent(first)) << "as many records as before, another history";
+    history.Clear();
+    EXPECT_FALSE(history.IsCurrent(second));
+    EXPECT_FALSE(history.IsCurrent(HistoryGeneration{}));
 }
 
 TEST(KeyHistory, OutOfRangeIndexReadsTheOldestRecord) {

@@ -74,7 +74,9 @@ class ListViewTest : public ::testing::Test {
         ASSERT_TRUE(EnsureCommonControls());
         parent_ = MakeWindow(&owner_);
         ASSERT_NE(parent_, nullptr);
-        list_ = ListView(ListView::Create(parent_, GetModuleHandleW(nullptr), 100));
+        list_ = ListView(CreateWindowExW(0, ListView::kClass, L"", WS_CHILD | ListView::kStyle, 0,
+                                         0, 300, 200, parent_, nullptr, GetModuleHandleW(nullptr),
+                                         nullptr));
         ASSERT_TRUE(list_);
         list_.AddColumns(3);
         list_.SetRowCount(50, false);
