@@ -12,7 +12,19 @@ void ReadOnlyText::Write(std::wstring_view text) {
     if (!hwnd_ || text_ == shown)
         return;
     text_ = shown;
+    Show();
+}
+
+void ReadOnlyText::OnChanged() {
+    if (hwnd_ && !writing_)
+        Show();
+}
+
+// The control raises its change notice inside the write; that echo is no outside change.
+void ReadOnlyText::Show() {
+    writing_ = true;
     SetWindowTextW(hwnd_, text_.c_str());
+    writing_ = false;
 }
 
 } // namespace zintar

@@ -21,10 +21,16 @@ class ReadOnlyText {
     // Writes the text unless the control shows it already (a write repaints the control).
     // A window text ends at its first NUL, so that is what the control then shows.
     void Write(std::wstring_view text);
+    // The control's text changed (EN_CHANGE): a change that was not this object's write came
+    // from another program (WM_SETTEXT from outside), and the control shows its text again.
+    void OnChanged();
 
   private:
+    void Show();
+
     HWND hwnd_ = nullptr;
     std::wstring text_;
+    bool writing_ = false;
 };
 
 } // namespace zintar

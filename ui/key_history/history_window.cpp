@@ -192,6 +192,8 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
                 Run(*chosen);
         } else if (reinterpret_cast<HWND>(lp) == pane_.copyButton() && HIWORD(wp) == BN_CLICKED) {
             Run({HistoryCommand::CopyAllCode});
+        } else if (HIWORD(wp) == EN_CHANGE) {
+            pane_.OnValueChanged(reinterpret_cast<HWND>(lp));
         }
         return 0;
     case WM_TIMER:

@@ -180,6 +180,12 @@ void KeyDetailsPane::Write() {
     EnableWindow(button_.hwnd(), ShownKey().has_value());
 }
 
+void KeyDetailsPane::OnValueChanged(HWND value) {
+    for (ReadOnlyText& control : values_)
+        if (control.hwnd() == value)
+            control.OnChanged();
+}
+
 std::optional<KeyCombination> KeyDetailsPane::ShownKey() const {
     if (!facts_)
         return std::nullopt;

@@ -45,6 +45,8 @@ class KeyDetailsPane {
 
     std::optional<KeyCombination> ShownKey() const;
     HWND copyButton() const { return button_.hwnd(); }
+    // A value's text changed: one set from outside is replaced by the pane's own again.
+    void OnValueChanged(HWND value);
     HWND valueControl(DetailRow row) const { return values_[static_cast<size_t>(row)].hwnd(); }
     const ScrollPane& rows() const { return rows_; }
 

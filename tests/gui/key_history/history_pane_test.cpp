@@ -38,5 +38,16 @@ TEST_F(KeyDetails, PaneFollowsTheSelectionElseTheNewestKey) {
     EXPECT_EQ(PaneValue(DetailRow::VirtualKey), L"");
 }
 
+// Another program's WM_SETTEXT into a value is no fact about the key: the pane shows its own
+// text again at once, so a reader and a copy never meet a text the pane did not write.
+TEST_F(KeyDetails, AValueSetFromOutsideShowsThePanesTextAgain) {
+    Open();
+    KeyDown(Control::CaptureBox, VK_F5, kCtrl | kShift);
+    ASSERT_EQ(WaitForRows(1), 1);
+    const HWND value = history().pane().valueControl(DetailRow::VirtualKey);
+    SendMessageW(value, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"999 forged"));
+    EXPECT_EQ(PaneValue(DetailRow::VirtualKey), L"116 0x74 VK_F5");
+}
+
 } // namespace
 } // namespace zintar::test
