@@ -23,6 +23,14 @@ set(ZINTAR_CORE_SOURCES
     key_identity/physical_key.cpp
     key_identity/reserved_shortcuts.cpp
     key_identity/virtual_key_names.cpp
+    keyboard_layout/installed_layouts.cpp
+    keyboard_layout/keyboard_arrangement.cpp
+    keyboard_layout/layout_image.cpp
+    keyboard_layout/layout_key_rows.cpp
+    keyboard_layout/layout_texts.cpp
+    keyboard_layout/layout_typing.cpp
+    keyboard_layout/shortcut_verdict.cpp
+    keyboard_layout/standard_scan_codes.cpp
     keyboard_layout/typed_by_layout.cpp
     pictures/picture_scale.cpp
 )
