@@ -128,24 +128,42 @@ class Writer {
         }
     }
 
+    // A key's row is as wide as its last cell that types something: narrow keys (the
+    // number pad) go to narrow tables, as in Windows' own layouts.
+    static size_t Width(const KeyCharacters& key) {
+        size_t width = 1;
+        for (const auto* cells : {&key.byModification, &key.capsLock}) {
+            for (size_t i = 0; i < cells->size(); ++i) {
+                if ((*cells)[i].kind != LayoutCharKind::None)
+                    width = std::max(width, i + 1);
+            }
+        }
+        return width;
+    }
+
     std::string Characters() {
         // One table per row width, narrow first.
-        std::map<size_t, std::vector<const KeyCharacters*>> byWidth;
-        for (const KeyCharacters& key : t_.keys)
-            byWidth[key.byModification.size()].push_back(&key);
+        std::map<size_t, std::vector<KeyCharacters>> byWidth;
+        for (KeyCharacters key : t_.keys) {
+            const size_t width = Width(key);
+            key.byModification.resize(width);
+            if (!key.capsLock.empty())
+                key.capsLock.resize(width);
+            byWidth[width].push_back(std::move(key));
+        }
         std::string entries;
         for (const auto& [width, keys] : byWidth) {
-            if (width == 0 || width > 15)
+            if (width > 15)
                 throw Failed{"a key row of " + std::to_string(width) + " cells"};
             const std::string type = "Row" + std::to_string(width);
             out_ += "typedef struct {\n    uint8_t virtualKey;\n    uint8_t attributes;\n"
                     "    uint16_t cells[" +
                     std::to_string(width) + "];\n} " + type + ";\nstatic const " + type + " rows" +
                     std::to_string(width) + "[] = {\n";
-            for (const KeyCharacters* key : keys) {
+            for (const KeyCharacters& key : keys) {
                 std::vector<std::vector<uint16_t>> rows;
                 std::vector<int> vks, attributes;
-                KeyRows(*key, rows, vks, attributes);
+                KeyRows(key, rows, vks, attributes);
                 for (size_t r = 0; r < rows.size(); ++r) {
                     out_ += "    {" + Hex(static_cast<unsigned>(vks[r])) + ", " +
                             Hex(static_cast<unsigned>(attributes[r])) + ", {";
