@@ -25,6 +25,7 @@ set(ZINTAR_CORE_SOURCES
     key_identity/virtual_key_names.cpp
     keyboard_layout/installed_layouts.cpp
     keyboard_layout/keyboard_arrangement.cpp
+    keyboard_layout/layout_captions.cpp
     keyboard_layout/layout_image.cpp
     keyboard_layout/layout_key_rows.cpp
     keyboard_layout/layout_texts.cpp

@@ -118,6 +118,19 @@ constexpr auto kAbnt =
 constexpr auto kJis =
     Join(kFunctionRow, kAlphanumeric, kJisMain, kJisBottomRow, kNavigation, kNumberPad, kTallPlus);
 
+struct Arrangement {
+    std::wstring_view name; // the same in both languages
+    std::span<const KeyCap> keys;
+};
+
+// In the order of KeyboardArrangement.
+constexpr Arrangement kArrangements[] = {
+    {L"ANSI 104", kAnsi},
+    {L"ISO 105", kIso},
+    {L"ABNT 107", kAbnt},
+    {L"JIS 109", kJis},
+};
+
 bool TypesText(const KeyboardLayoutTables& layout, uint8_t scanCode) {
     const uint8_t vk = VirtualKeyAt(layout, {scanCode, ScanPrefix::None});
     return vk != 0 &&
@@ -142,17 +155,8 @@ bool IsoKeyIsItsOwn(const KeyboardLayoutTables& layout) {
 } // namespace
 
 std::wstring_view ArrangementName(KeyboardArrangement arrangement) {
-    switch (arrangement) {
-    case KeyboardArrangement::Ansi104:
-        return L"ANSI 104";
-    case KeyboardArrangement::Iso105:
-        return L"ISO 105";
-    case KeyboardArrangement::Abnt107:
-        return L"ABNT 107";
-    case KeyboardArrangement::Jis109:
-        return L"JIS 109";
-    }
-    return {};
+    const auto i = static_cast<size_t>(arrangement);
+    return i < std::size(kArrangements) ? kArrangements[i].name : std::wstring_view();
 }
 
 KeyboardArrangement ArrangementOf(const KeyboardLayoutTables& layout) {
@@ -167,17 +171,8 @@ KeyboardArrangement ArrangementOf(const KeyboardLayoutTables& layout) {
 }
 
 std::span<const KeyCap> ArrangementKeys(KeyboardArrangement arrangement) {
-    switch (arrangement) {
-    case KeyboardArrangement::Ansi104:
-        return kAnsi;
-    case KeyboardArrangement::Iso105:
-        return kIso;
-    case KeyboardArrangement::Abnt107:
-        return kAbnt;
-    case KeyboardArrangement::Jis109:
-        return kJis;
-    }
-    return {};
+    const auto i = static_cast<size_t>(arrangement);
+    return i < std::size(kArrangements) ? kArrangements[i].keys : std::span<const KeyCap>();
 }
 
 } // namespace zintar

@@ -197,15 +197,24 @@ void ReadDeadKeys(const ImageReader& image, uint64_t address, KeyboardLayoutTabl
     }
 }
 
-std::vector<KeyName> ReadKeyNames(const ImageReader& image, uint64_t address, LayoutPart part) {
-    std::vector<KeyName> names;
+// The rows of a table that a layout may leave out (a null pointer), up to the row whose
+// first byte is 0, each made into a T.
+template <typename T, typename Make>
+std::vector<T> OptionalRows(const ImageReader& image, uint64_t address, size_t rowSize,
+                            LayoutPart part, Make make) {
+    std::vector<T> out;
     if (address == 0)
-        return names;
-    const auto rows = image.Rows(address, kbd::kKeyNameSize, kMaxTableRows, part,
-                                 [](const auto& row) { return At<uint8_t>(row, 0) == 0; });
-    for (const auto& row : rows)
-        names.push_back({At<uint8_t>(row, 0), image.String(At<uint64_t>(row, 8), part)});
-    return names;
+        return out;
+    for (const auto& row : image.Rows(address, rowSize, kMaxTableRows, part,
+                                      [](const auto& r) { return At<uint8_t>(r, 0) == 0; }))
+        out.push_back(make(row));
+    return out;
+}
+
+std::vector<KeyName> ReadKeyNames(const ImageReader& image, uint64_t address, LayoutPart part) {
+    return OptionalRows<KeyName>(image, address, kbd::kKeyNameSize, part, [&](const auto& row) {
+        return KeyName{At<uint8_t>(row, 0), image.String(At<uint64_t>(row, 8), part)};
+    });
 }
 
 void ReadDeadKeyNames(const ImageReader& image, uint64_t address, KeyboardLayoutTables& tables) {
@@ -233,14 +242,10 @@ void ReadScanCodes(const ImageReader& image, const Head& head, KeyboardLayoutTab
 
 std::vector<PrefixedScanCode> ReadPrefixed(const ImageReader& image, uint64_t address,
                                            LayoutPart part) {
-    std::vector<PrefixedScanCode> codes;
-    if (address == 0)
-        return codes;
-    const auto rows = image.Rows(address, kbd::kScanRowSize, kMaxTableRows, part,
-                                 [](const auto& row) { return At<uint8_t>(row, 0) == 0; });
-    for (const auto& row : rows)
-        codes.push_back({At<uint8_t>(row, 0), At<uint16_t>(row, 2)});
-    return codes;
+    return OptionalRows<PrefixedScanCode>(
+        image, address, kbd::kScanRowSize, part, [](const auto& row) {
+            return PrefixedScanCode{At<uint8_t>(row, 0), At<uint16_t>(row, 2)};
+        });
 }
 
 void ReadLigatures(const ImageReader& image, const Head& head, KeyboardLayoutTables& tables) {
@@ -292,52 +297,7 @@ KeyboardLayoutTables Read(const ImageReader& image, uint64_t address) {
     return tables;
 }
 
-struct FaultText {
-    std::wstring_view english, hungarian;
-};
-
-constexpr FaultText kFaultTexts[] = {
-    {L"not a plain file name of the system folder",
-     L"nem a rendszermappa egyszer\u0171 f\u00E1jlneve"},
-    {L"the DLL could not be loaded", L"a DLL nem t\u00F6lthet\u0151 be"},
-    {L"the DLL's headers are not valid", L"a DLL fejl\u00E9cei \u00E9rv\u00E9nytelenek"},
-    {L"the DLL has no KbdLayerDescriptor export", L"a DLL-nek nincs KbdLayerDescriptor exportja"},
-    {L"a required pointer is null", L"egy k\u00F6telez\u0151 mutat\u00F3 null"},
-    {L"a pointer points outside the DLL's image",
-     L"egy mutat\u00F3 a DLL k\u00E9p\u00E9n k\u00EDv\u00FClre mutat"},
-    {L"a table has no end row within its bound",
-     L"egy t\u00E1bl\u00E1nak nincs z\u00E1r\u00F3 sora a korl\u00E1tj\u00E1n bel\u00FCl"},
-    {L"a count is out of range", L"egy darabsz\u00E1m k\u00EDv\u00FCl esik a tartom\u00E1nyon"},
-    {L"a name has no end within 64 characters",
-     L"egy n\u00E9v 64 karakteren bel\u00FCl nem \u00E9r v\u00E9get"},
-    {L"a dead key's accent row or a Caps Lock row is missing",
-     L"hi\u00E1nyzik egy holt billenty\u0171 \u00E9kezetsora vagy egy Caps Lock-sor"},
-};
-
-constexpr std::wstring_view kPartNames[] = {
-    L"file",         L"KbdLayerDescriptor", L"pCharModifiers", L"pVkToBit",     L"pVkToWcharTable",
-    L"VK_TO_WCHARS", L"pDeadKey",           L"pKeyNames",      L"pKeyNamesExt", L"pKeyNamesDead",
-    L"pusVSCtoVK",   L"pVSCtoVK_E0",        L"pVSCtoVK_E1",    L"pLigature",
-};
-
 } // namespace
-
-std::wstring LayoutProblemText(const LayoutProblem& problem, Language language) {
-    const auto fault = static_cast<size_t>(problem.fault);
-    const auto part = static_cast<size_t>(problem.part);
-    if (fault >= std::size(kFaultTexts) || part >= std::size(kPartNames))
-        return {};
-    std::wstring text(language == Language::English ? kFaultTexts[fault].english
-                                                    : kFaultTexts[fault].hungarian);
-    text += L" (";
-    text += kPartNames[part];
-    if (problem.systemError != 0) {
-        text += language == Language::English ? L", error " : L", hibak\u00F3d: ";
-        text += std::to_wstring(problem.systemError);
-    }
-    text += L')';
-    return text;
-}
 
 LayoutReadResult ReadLayoutTables(std::span<const ImageRegion> image, uint64_t tablesAddress) {
     LayoutReadResult result;

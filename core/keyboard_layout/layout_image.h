@@ -14,7 +14,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/common/language.h"
 #include "core/keyboard_layout/layout_tables.h"
 
 namespace zintar {
@@ -63,9 +62,6 @@ struct LayoutProblem {
     uint32_t systemError = 0; // the system's error code, where a system call failed
     bool operator==(const LayoutProblem&) const = default;
 };
-
-// "pointer outside the DLL's image (pDeadKey)"; the system error is added where there is one.
-std::wstring LayoutProblemText(const LayoutProblem& problem, Language language);
 
 struct LayoutReadResult {
     KeyboardLayoutTables tables;          // empty unless the whole layout was read

@@ -3,31 +3,12 @@
 #include <algorithm>
 
 #include "core/key_identity/virtual_key_names.h"
+#include "core/keyboard_layout/layout_captions.h"
 #include "core/keyboard_layout/layout_texts.h"
 
 namespace zintar {
 
 namespace {
-
-struct Title {
-    std::wstring_view english, hungarian;
-};
-
-// In the order of LayoutKeyColumn; the states' titles come from TypingStateName.
-constexpr Title kTitles[] = {
-    {L"Scan code", L"Letapogat\u00E1si k\u00F3d"},
-    {L"Constant", L"Konstans"},
-    {L"DOM code", L"DOM-k\u00F3d"},
-    {},
-    {},
-    {},
-    {},
-    {},
-    {},
-    {L"Dead keys", L"Holt billenty\u0171k"},
-    {L"Key name", L"Billenty\u0171 neve"},
-};
-static_assert(std::size(kTitles) == kLayoutKeyColumnCount);
 
 constexpr int kFirstState = static_cast<int>(LayoutKeyColumn::Plain);
 
@@ -76,16 +57,6 @@ std::vector<LayoutKeyRow> LayoutKeyRows(const KeyboardLayoutTables& layout) {
     for (const PrefixedScanCode& code : layout.scanCodesE1)
         add({code.scanCode, ScanPrefix::E1});
     return rows;
-}
-
-std::wstring_view LayoutKeyColumnTitle(LayoutKeyColumn column, Language language) {
-    const int c = static_cast<int>(column);
-    if (c >= kFirstState && c < kFirstState + kTypingStateCount)
-        return TypingStateName(static_cast<TypingState>(c - kFirstState), language);
-    if (c < 0 || c >= kLayoutKeyColumnCount)
-        return {};
-    const Title& title = kTitles[static_cast<size_t>(c)];
-    return language == Language::English ? title.english : title.hungarian;
 }
 
 std::wstring LayoutKeyCellText(const KeyboardLayoutTables& layout, const LayoutKeyRow& row,

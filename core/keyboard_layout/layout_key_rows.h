@@ -45,8 +45,6 @@ enum class LayoutKeyColumn : uint8_t {
 };
 inline constexpr int kLayoutKeyColumnCount = static_cast<int>(LayoutKeyColumn::KeyName) + 1;
 
-std::wstring_view LayoutKeyColumnTitle(LayoutKeyColumn column, Language language);
-
 // The text of one cell. DeadKeys lists, per accent the key has, what it composes:
 // "´: a→á e→é; ˝: o→ő".
 std::wstring LayoutKeyCellText(const KeyboardLayoutTables& layout, const LayoutKeyRow& row,

@@ -1,5 +1,7 @@
 #include "core/keyboard_layout/layout_texts.h"
 
+#include "core/keyboard_layout/layout_captions.h"
+
 namespace zintar {
 
 namespace {
@@ -14,7 +16,7 @@ void AppendVisible(std::wstring& text, wchar_t c, Language language) {
     } else if (c == kDelete) {
         text += L"^?";
     } else if (c == L' ') {
-        text += language == Language::English ? L"space" : L"sz\u00F3k\u00F6z";
+        text += SpaceName(language);
     } else {
         text += c;
     }
@@ -27,7 +29,7 @@ std::wstring TypedCellText(const Typed& typed, Language language) {
     for (wchar_t c : typed.text)
         AppendVisible(text, c, language);
     if (typed.kind == Typed::Kind::Dead)
-        text += language == Language::English ? L" (dead)" : L" (holt)";
+        text += L" (" + std::wstring(DeadMark(language)) + L")";
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/common/hex_text.h"
+#include "core/keyboard_layout/layout_captions.h"
 
 namespace zintar {
 
@@ -13,18 +14,17 @@ constexpr uint8_t kVkShift = 0x10, kVkControl = 0x11, kVkMenu = 0x12, kVkNumLock
 constexpr uint8_t kPauseScanCode = 0x45;
 
 struct StateRow {
-    bool shift, ctrl, alt, capsLock;
-    std::wstring_view english, hungarian;
+    bool shift, ctrl, alt;
 };
 
 // In the order of TypingState.
 constexpr StateRow kStates[] = {
-    {false, false, false, false, L"Plain", L"Alap"},
-    {true, false, false, false, L"Shift", L"Shift"},
-    {false, true, false, false, L"Ctrl", L"Ctrl"},
-    {false, true, true, false, L"AltGr", L"AltGr"},
-    {true, true, true, false, L"Shift+AltGr", L"Shift+AltGr"},
-    {false, false, false, true, L"Caps Lock", L"Caps Lock"},
+    {false, false, false}, // Plain
+    {true, false, false},  // Shift
+    {false, true, false},  // Ctrl
+    {false, true, true},   // AltGr
+    {true, true, true},    // Shift+AltGr
+    {false, false, false}, // Caps Lock, the toggle alone
 };
 static_assert(std::size(kStates) == kTypingStateCount);
 
@@ -85,7 +85,7 @@ wchar_t UpperLatin(wchar_t c) {
 
 void AppendBase(std::wstring& text, wchar_t base, Language language) {
     if (base == L' ')
-        text += language == Language::English ? L"space" : L"sz\u00F3k\u00F6z";
+        text += SpaceName(language);
     else
         text += base;
 }
@@ -114,13 +114,6 @@ void AppendSummary(const KeyboardLayoutTables& layout, wchar_t accent, Language 
 }
 
 } // namespace
-
-std::wstring_view TypingStateName(TypingState state, Language language) {
-    const auto i = static_cast<size_t>(state);
-    if (i >= std::size(kStates))
-        return {};
-    return language == Language::English ? kStates[i].english : kStates[i].hungarian;
-}
 
 uint8_t VirtualKeyAt(const KeyboardLayoutTables& layout, KeyPlace place) {
     uint16_t value = 0;

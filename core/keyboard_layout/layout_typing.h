@@ -22,9 +22,6 @@ namespace zintar {
 enum class TypingState : uint8_t { Plain, Shift, Ctrl, AltGr, ShiftAltGr, CapsLock };
 inline constexpr int kTypingStateCount = static_cast<int>(TypingState::CapsLock) + 1;
 
-// "Plain", "Shift+AltGr", "Caps Lock"...; empty for a value outside the enumeration.
-std::wstring_view TypingStateName(TypingState state, Language language);
-
 // What a key gives in one state: nothing, text (a ligature is several characters), or a dead
 // key, whose text is its accent.
 struct Typed {

@@ -3,35 +3,12 @@
 #include <array>
 
 #include "core/key_identity/key_names.h"
+#include "core/keyboard_layout/layout_captions.h"
 #include "core/keyboard_layout/layout_texts.h"
 
 namespace zintar {
 
 namespace {
-
-struct Words {
-    std::wstring_view english, hungarian;
-};
-
-std::wstring_view In(const Words& words, Language language) {
-    return language == Language::English ? words.english : words.hungarian;
-}
-
-// In the order of ShortcutVerdict.
-constexpr Words kVerdicts[] = {
-    {L"works", L"m\u0171k\u00F6dik"},
-    {L"moved", L"m\u00E1shol van"},
-    {L"AltGr collision", L"AltGr-\u00FCtk\u00F6z\u00E9s"},
-    {L"missing", L"hi\u00E1nyzik"},
-    {L"dead key", L"holt billenty\u0171"},
-};
-
-// In the order of ShortcutColumn.
-constexpr Words kColumns[] = {
-    {L"Layout", L"Kioszt\u00E1s"},  {L"Shortcut", L"Billenty\u0171parancs"},
-    {L"Key", L"Billenty\u0171"},    {L"Types", L"Ezt \u00EDrja"},
-    {L"Verdict", L"Eredm\u00E9ny"},
-};
 
 constexpr uint8_t kCtrl = kModifierCtrl, kShift = kModifierShift, kAlt = kModifierAlt;
 
@@ -79,11 +56,6 @@ std::wstring VerdictCell(const ShortcutOnLayout& judged, const KeyboardLayoutTab
 
 } // namespace
 
-std::wstring_view ShortcutVerdictName(ShortcutVerdict verdict, Language language) {
-    const auto i = static_cast<size_t>(verdict);
-    return i < std::size(kVerdicts) ? In(kVerdicts[i], language) : std::wstring_view();
-}
-
 ShortcutOnLayout JudgeShortcut(const KeyboardLayoutTables& layout, const KeyboardLayoutTables& us,
                                Shortcut shortcut) {
     ShortcutOnLayout judged;
@@ -120,11 +92,6 @@ ShortcutOnLayout JudgeShortcut(const KeyboardLayoutTables& layout, const Keyboar
 
 std::span<const Shortcut> CommonShortcuts() {
     return kCommon;
-}
-
-std::wstring_view ShortcutColumnTitle(ShortcutColumn column, Language language) {
-    const auto i = static_cast<size_t>(column);
-    return i < std::size(kColumns) ? In(kColumns[i], language) : std::wstring_view();
 }
 
 std::vector<std::vector<std::wstring>> ShortcutTable(std::span<const NamedLayout> layouts,

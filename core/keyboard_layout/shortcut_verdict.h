@@ -26,9 +26,6 @@ struct Shortcut {
 
 enum class ShortcutVerdict : uint8_t { Works, Moved, AltGrCollision, Missing, DeadKey };
 
-// "works", "moved", "AltGr collision", "missing", "dead key" and their Hungarian words.
-std::wstring_view ShortcutVerdictName(ShortcutVerdict verdict, Language language);
-
 struct ShortcutOnLayout {
     Shortcut shortcut;
     std::optional<KeyPlace> place;   // the key that gives the virtual key on this layout
@@ -51,7 +48,6 @@ std::span<const Shortcut> CommonShortcuts();
 // One line of the shortcut table: layout, shortcut, key, types, verdict.
 enum class ShortcutColumn : uint8_t { Layout, Shortcut, Key, Types, Verdict };
 inline constexpr int kShortcutColumnCount = static_cast<int>(ShortcutColumn::Verdict) + 1;
-std::wstring_view ShortcutColumnTitle(ShortcutColumn column, Language language);
 
 struct NamedLayout {
     std::wstring_view name;

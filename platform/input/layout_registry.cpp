@@ -60,6 +60,22 @@ RegistryLayout ReadEntry(HKEY layouts, const wchar_t* klid) {
     return entry;
 }
 
+// The entries of a key, each(key, i, entries) adding entry i, until the key has no more;
+// none where the key is missing. Out of memory, what was read so far.
+template <typename T, typename Each>
+std::vector<T> ReadEntries(HKEY root, const wchar_t* path, Each each) noexcept {
+    std::vector<T> entries;
+    try {
+        const ScopedRegistryKey key = OpenKey(root, path);
+        for (DWORD i = 0; key && i < kMaxEntries; ++i) {
+            if (each(key.get(), i, entries) == ERROR_NO_MORE_ITEMS)
+                break;
+        }
+    } catch (...) {
+    }
+    return entries;
+}
+
 uint32_t HandleBits(HKL layout) {
     return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(layout) & 0xFFFFFFFFu);
 }
@@ -67,50 +83,33 @@ uint32_t HandleBits(HKL layout) {
 } // namespace
 
 std::vector<RegistryLayout> ReadRegistryLayouts() noexcept {
-    std::vector<RegistryLayout> entries;
-    try {
-        const ScopedRegistryKey layouts = OpenKey(HKEY_LOCAL_MACHINE, kLayoutsKey);
-        if (!layouts)
-            return entries;
-        for (DWORD i = 0; i < kMaxEntries; ++i) {
+    return ReadEntries<RegistryLayout>(
+        HKEY_LOCAL_MACHINE, kLayoutsKey, [](HKEY layouts, DWORD i, auto& entries) {
             std::array<wchar_t, kMaxKeyName> klid{};
             DWORD length = kMaxKeyName;
-            const LONG status = RegEnumKeyExW(layouts.get(), i, klid.data(), &length, nullptr,
-                                              nullptr, nullptr, nullptr);
-            if (status == ERROR_NO_MORE_ITEMS)
-                break;
-            if (status != ERROR_SUCCESS)
-                continue; // a name longer than any KLID: not a layout
-            entries.push_back(ReadEntry(layouts.get(), klid.data()));
-        }
-    } catch (...) {
-        // Out of memory: what was read so far.
-    }
-    return entries;
+            const LONG status =
+                RegEnumKeyExW(layouts, i, klid.data(), &length, nullptr, nullptr, nullptr, nullptr);
+            // A name longer than any KLID is no layout.
+            if (status == ERROR_SUCCESS)
+                entries.push_back(ReadEntry(layouts, klid.data()));
+            return status;
+        });
 }
 
 std::vector<LayoutSubstitute> ReadLayoutSubstitutes() noexcept {
-    std::vector<LayoutSubstitute> substitutes;
-    try {
-        const ScopedRegistryKey key = OpenKey(HKEY_CURRENT_USER, kSubstitutesKey);
-        if (!key)
-            return substitutes;
-        for (DWORD i = 0; i < kMaxEntries; ++i) {
+    return ReadEntries<LayoutSubstitute>(
+        HKEY_CURRENT_USER, kSubstitutesKey, [](HKEY key, DWORD i, auto& entries) {
             std::array<wchar_t, kMaxKeyName> name{};
             std::array<wchar_t, kMaxKeyName> data{};
             DWORD nameLength = kMaxKeyName;
             DWORD type = 0;
             DWORD bytes = sizeof(data) - sizeof(wchar_t); // room for the end that may be missing
-            const LONG status = RegEnumValueW(key.get(), i, name.data(), &nameLength, nullptr,
-                                              &type, reinterpret_cast<BYTE*>(data.data()), &bytes);
-            if (status == ERROR_NO_MORE_ITEMS)
-                break;
+            const LONG status = RegEnumValueW(key, i, name.data(), &nameLength, nullptr, &type,
+                                              reinterpret_cast<BYTE*>(data.data()), &bytes);
             if (status == ERROR_SUCCESS && type == REG_SZ)
-                substitutes.push_back({name.data(), data.data()});
-        }
-    } catch (...) {
-    }
-    return substitutes;
+                entries.push_back({name.data(), data.data()});
+            return status;
+        });
 }
 
 std::vector<InstalledLayout> ReadInstalledLayouts() noexcept {

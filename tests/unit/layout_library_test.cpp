@@ -16,6 +16,7 @@
 #include <sstream>
 #include <string>
 
+#include "core/keyboard_layout/layout_captions.h"
 #include "core/keyboard_layout/layout_typing.h"
 #include "layout_description.h"
 

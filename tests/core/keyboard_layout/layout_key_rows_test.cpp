@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/keyboard_layout/layout_captions.h"
+
 #include "tests/core/keyboard_layout/fixture_layouts.h"
 
 namespace zintar {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/key_identity/key_names.h"
+#include "core/keyboard_layout/layout_captions.h"
 #include "tests/core/keyboard_layout/fixture_layouts.h"
 
 namespace zintar {
