@@ -11,7 +11,8 @@ namespace {
 
 constexpr uint8_t kVkShift = 0x10, kVkControl = 0x11, kVkMenu = 0x12, kVkNumLock = 0x90,
                   kVkPause = 0x13;
-constexpr uint8_t kPauseScanCode = 0x45;
+constexpr uint8_t kPauseScanCode = 0x45;   // as Windows reports Pause; Num Lock with E0
+constexpr uint8_t kPauseE1ScanCode = 0x1D; // what the keyboard sends after E1
 
 struct StateRow {
     bool shift, ctrl, alt;
@@ -150,12 +151,28 @@ std::optional<KeyPlace> PlaceOfVirtualKey(const KeyboardLayoutTables& layout, ui
     return std::nullopt;
 }
 
+ReportedKey ReportedKeyOfPlace(KeyPlace place, uint8_t virtualKey) {
+    switch (place.prefix) {
+    case ScanPrefix::E0:
+        return {place.scanCode, true};
+    case ScanPrefix::E1:
+        return {place.scanCode == kPauseE1ScanCode ? kPauseScanCode : place.scanCode, false};
+    case ScanPrefix::None:
+        break;
+    }
+    return {place.scanCode, virtualKey == kVkNumLock};
+}
+
+KeyPlace PlaceOfReportedKey(ReportedKey key) {
+    if (key.scanCode == kPauseScanCode)
+        return key.extended ? KeyPlace{kPauseScanCode, ScanPrefix::None}
+                            : KeyPlace{kPauseE1ScanCode, ScanPrefix::E1};
+    return {key.scanCode, key.extended ? ScanPrefix::E0 : ScanPrefix::None};
+}
+
 const PhysicalKey* PhysicalKeyOfPlace(KeyPlace place, uint8_t virtualKey) {
-    if (place.prefix == ScanPrefix::E1)
-        return virtualKey == kVkPause ? FindPhysicalKey(kPauseScanCode, false) : nullptr;
-    if (place.prefix == ScanPrefix::None && virtualKey == kVkNumLock)
-        return FindPhysicalKey(place.scanCode, true);
-    return FindPhysicalKey(place.scanCode, place.prefix == ScanPrefix::E0);
+    const ReportedKey key = ReportedKeyOfPlace(place, virtualKey);
+    return FindPhysicalKey(key.scanCode, key.extended);
 }
 
 std::wstring ScanCodeText(KeyPlace place) {
@@ -270,15 +287,12 @@ std::wstring DeadKeySummary(const KeyboardLayoutTables& layout, wchar_t accent, 
 }
 
 std::wstring KeyNameAt(const KeyboardLayoutTables& layout, KeyPlace place) {
-    const auto& names =
-        place.prefix == ScanPrefix::None ? layout.keyNames : layout.keyNamesExtended;
-    if (place.prefix != ScanPrefix::E1) {
-        for (const KeyName& name : names) {
-            if (name.scanCode == place.scanCode)
-                return name.name;
-        }
-    }
     const uint8_t vk = VirtualKeyAt(layout, place);
+    const ReportedKey key = ReportedKeyOfPlace(place, vk);
+    for (const KeyName& name : key.extended ? layout.keyNamesExtended : layout.keyNames) {
+        if (name.scanCode == key.scanCode)
+            return name.name;
+    }
     const Typed plain = TypedByVirtualKey(layout, vk, 0, false);
     if (plain.kind == Typed::Kind::Text && plain.text.size() == 1 && plain.text[0] > L' ')
         return std::wstring(1, UpperLatin(plain.text[0]));

@@ -44,8 +44,20 @@ uint8_t VirtualKeyAt(const KeyboardLayoutTables& layout, KeyPlace place);
 // E0, else with E1; none when no key gives it.
 std::optional<KeyPlace> PlaceOfVirtualKey(const KeyboardLayoutTables& layout, uint8_t virtualKey);
 
-// The key in the identity tables (DOM code, USB usage...) for a place. Windows reports
-// Num Lock with the extended flag and Pause (E1 1D) as 0x45 without it, and so does this.
+// A key as Windows reports it: a key message's scan code and extended flag (lParam bits
+// 16-23 and 24), as keyboard_arrangement.h's KeyCap and the identity tables name keys.
+struct ReportedKey {
+    uint8_t scanCode = 0;
+    bool extended = false;
+    bool operator==(const ReportedKey&) const = default;
+};
+
+// The two differ for two keys: Windows reports Num Lock (0x45 without prefix in the tables)
+// with the extended flag, and Pause (E1 1D) as 0x45 without it.
+ReportedKey ReportedKeyOfPlace(KeyPlace place, uint8_t virtualKey);
+KeyPlace PlaceOfReportedKey(ReportedKey key);
+
+// The key in the identity tables (DOM code, USB usage...) for a place.
 const PhysicalKey* PhysicalKeyOfPlace(KeyPlace place, uint8_t virtualKey);
 
 // "1C", "E0 1C", "E1 1D".
@@ -81,8 +93,9 @@ std::vector<DeadKeyEntry> CompositionsOf(const KeyboardLayoutTables& layout, wch
 // few levels deep and never twice the same accent on one path. Empty when nothing composes.
 std::wstring DeadKeySummary(const KeyboardLayoutTables& layout, wchar_t accent, Language language);
 
-// The name Windows gives a key: the layout's own name for it, else the upper-case character
-// it types plain, else a dead key's name; empty for none.
+// The name Windows gives a key: the layout's own name for the key as reported (the extended
+// names for a key reported with the extended flag), else the upper-case character it types
+// plain, else a dead key's name; empty for none.
 std::wstring KeyNameAt(const KeyboardLayoutTables& layout, KeyPlace place);
 
 } // namespace zintar

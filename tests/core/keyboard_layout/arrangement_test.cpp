@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "core/key_identity/physical_key.h"
+#include "core/keyboard_layout/layout_typing.h"
 #include "tests/core/keyboard_layout/fixture_layouts.h"
 
 namespace zintar {
@@ -74,6 +75,13 @@ TEST(Arrangement, GeometryOfEachKeyboard) {
             }
         }
     }
+}
+
+TEST(Arrangement, EveryKeyOfAnIsoKeyboardGivesAKeyOnUs) {
+    const KeyboardLayoutTables& us = FixtureLayout("us");
+    for (const KeyCap& key : ArrangementKeys(KeyboardArrangement::Iso105))
+        EXPECT_NE(VirtualKeyAt(us, PlaceOfReportedKey({key.scanCode, key.extended})), 0)
+            << int(key.scanCode) << (key.extended ? " E0" : "");
 }
 
 TEST(Arrangement, MainBlockRowsEndTogether) {

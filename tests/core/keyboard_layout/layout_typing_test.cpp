@@ -136,6 +136,12 @@ TEST(LayoutTyping, PhysicalKeysOfVirtualKeys) {
     // Windows reports Pause as 0x45 and Num Lock as 0x45 with the extended flag.
     EXPECT_EQ(PhysicalKeyOfPlace({0x1D, ScanPrefix::E1}, 0x13)->domCode, L"Pause");
     EXPECT_EQ(PhysicalKeyOfPlace({0x45, ScanPrefix::None}, 0x90)->domCode, L"NumLock");
+    // And back: the keys as Windows reports them, on the keyboard picture.
+    EXPECT_EQ(VirtualKeyAt(us, PlaceOfReportedKey({0x45, false})), 0x13);
+    EXPECT_EQ(VirtualKeyAt(us, PlaceOfReportedKey({0x45, true})), 0x90);
+    EXPECT_EQ(PlaceOfReportedKey({0x1C, true}), (KeyPlace{0x1C, ScanPrefix::E0}));
+    EXPECT_EQ(ReportedKeyOfPlace({0x1C, ScanPrefix::E0}, 0x0D), (ReportedKey{0x1C, true}));
+    EXPECT_EQ(ReportedKeyOfPlace({0x36, ScanPrefix::None}, 0xA1), (ReportedKey{0x36, false}));
     EXPECT_EQ(ScanCodeText({0x1C, ScanPrefix::E0}), L"E0 1C");
     EXPECT_EQ(ScanCodeText({0x1D, ScanPrefix::E1}), L"E1 1D");
 }
@@ -145,6 +151,8 @@ TEST(LayoutTyping, KeyNames) {
     EXPECT_EQ(KeyNameAt(hu, {0x1A, ScanPrefix::None}), L"\u0150"); // its character, upper case
     EXPECT_EQ(KeyNameAt(hu, {0x10, ScanPrefix::None}), L"Q");
     EXPECT_EQ(KeyNameAt(hu, {0x1C, ScanPrefix::E0}), L"Num Enter");
+    // Names go by the key as reported: Pause's under 0x45 without the extended flag.
+    EXPECT_EQ(KeyNameAt(FixtureLayout("us"), {0x1D, ScanPrefix::E1}), L"Pause");
     const KeyboardLayoutTables& fr = FixtureLayout("french");
     EXPECT_EQ(KeyNameAt(fr, {0x1A, ScanPrefix::None}), L"CIRCONFLEXE"); // a dead key's name
     EXPECT_EQ(KeyNameAt(fr, {0x29, ScanPrefix::None}), L"\u00B2");
