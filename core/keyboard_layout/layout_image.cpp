@@ -1,6 +1,7 @@
 #include "core/keyboard_layout/layout_image.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -49,6 +50,14 @@ class ImageReader {
         throw Failed{{LayoutFault::OutsideImage, part}};
     }
 
+    // An address further on; a table that would run past the end of the address space lies
+    // outside any image.
+    static uint64_t Advance(uint64_t address, uint64_t by, LayoutPart part) {
+        if (by > UINT64_MAX - address)
+            throw Failed{{LayoutFault::OutsideImage, part}};
+        return address + by;
+    }
+
     template <typename T> T Value(uint64_t address, LayoutPart part) const {
         T value{};
         Bytes(address, sizeof(T), &value, part);
@@ -64,7 +73,7 @@ class ImageReader {
             if (i > maxRows)
                 throw Failed{{LayoutFault::NoTerminator, part}};
             std::vector<std::byte> row(rowSize);
-            Bytes(address + i * rowSize, rowSize, row.data(), part);
+            Bytes(Advance(address, i * rowSize, part), rowSize, row.data(), part);
             if (isEnd(row))
                 return rows;
             rows.push_back(std::move(row));
@@ -74,7 +83,7 @@ class ImageReader {
     std::wstring String(uint64_t address, LayoutPart part) const {
         std::wstring text;
         for (size_t i = 0; i <= kMaxNameLength; ++i) {
-            const auto c = Value<uint16_t>(address + 2 * i, part);
+            const auto c = Value<uint16_t>(Advance(address, 2 * i, part), part);
             if (c == 0)
                 return text;
             text += static_cast<wchar_t>(c);
@@ -104,12 +113,12 @@ struct Head {
 void ReadModifiers(const ImageReader& image, uint64_t address, KeyboardLayoutTables& tables) {
     constexpr LayoutPart part = LayoutPart::CharModifiers;
     const auto vkToBit = image.Value<uint64_t>(address, part);
-    const auto maxBits = image.Value<uint16_t>(address + 8, part);
+    const auto maxBits = image.Value<uint16_t>(ImageReader::Advance(address, 8, part), part);
     if (maxBits > 0xFF)
         throw Failed{{LayoutFault::CountOutOfRange, part}};
     tables.modificationOfBits.resize(maxBits + 1u);
-    image.Bytes(address + kbd::kModifiersHead, maxBits + 1u, tables.modificationOfBits.data(),
-                part);
+    image.Bytes(ImageReader::Advance(address, kbd::kModifiersHead, part), maxBits + 1u,
+                tables.modificationOfBits.data(), part);
     const auto rows = image.Rows(vkToBit, 2, kMaxTableRows, LayoutPart::VkToBit,
                                  [](const auto& row) { return At<uint8_t>(row, 0) == 0; });
     for (const auto& row : rows)
@@ -121,8 +130,8 @@ struct CharacterRow {
     std::vector<uint16_t> cells;
 };
 
-// A dead cell's accent is in the same column of the row after its own; that row is a
-// continuation row (virtual key 0xFF).
+// A dead cell's accent is in the same column of the row after its own, as the system reads
+// it; layouts give that row the virtual key 0xFF.
 LayoutChar Cell(const std::vector<CharacterRow>& rows, size_t row, size_t column) {
     const uint16_t c = rows[row].cells[column];
     switch (c) {
@@ -131,7 +140,7 @@ LayoutChar Cell(const std::vector<CharacterRow>& rows, size_t row, size_t column
     case kbd::kLigatureMark:
         return {LayoutCharKind::Ligature, 0};
     case kbd::kDead:
-        if (row + 1 >= rows.size() || rows[row + 1].virtualKey != kbd::kContinuationKey)
+        if (row + 1 >= rows.size())
             throw Failed{{LayoutFault::MissingRow, LayoutPart::VkToWchars}};
         return {LayoutCharKind::Dead, static_cast<wchar_t>(rows[row + 1].cells[column])};
     default:
@@ -165,8 +174,9 @@ void ReadCharacterTable(const ImageReader& image, uint64_t address, uint8_t modi
         if (rows[i].virtualKey == kbd::kContinuationKey)
             continue; // an accent or Caps Lock row, read with its key
         KeyCharacters key{rows[i].virtualKey, rows[i].attributes, Cells(rows, i), {}};
+        // The Caps Lock row of an SGCAPS key is the next one, as the system reads it.
         if (key.attributes & kAttributeSgCaps) {
-            if (i + 1 >= rows.size() || rows[i + 1].virtualKey != kbd::kContinuationKey)
+            if (i + 1 >= rows.size())
                 throw Failed{{LayoutFault::MissingRow, part}};
             key.capsLock = Cells(rows, i + 1);
         }

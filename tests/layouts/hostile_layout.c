@@ -1,5 +1,5 @@
 /* Layout DLLs with one fault each, for the reader's checks; HOSTILE picks the fault. Apart
-   from it the tables are a small valid layout: one key (A), the standard modifiers, 48 scan
+   from it the tables are a small valid layout: three keys, the standard modifiers, 48 scan
    codes.
      1 a pointer outside the image (pDeadKey)
      2 a table without its end row (300 rows after E0, none of them empty)
@@ -26,8 +26,11 @@ typedef struct {
     uint8_t attributes;
     uint16_t cells[2];
 } Row2;
-static const Row2 rows2[] = {
-    {'A', 1, {'a', 'A'}}, {0xDE, 0, {0xF001, '"'}}, {0xFF, 0, {'x', 0xF000}}, {0, 0, {0, 0}}};
+/* A, then Swiss German's ü key (SGCAPS: its Caps Lock row follows), then a dead key whose
+   accent (x) is on the row after it. */
+static const Row2 rows2[] = {{'A', 1, {'a', 'A'}},     {0xBA, 2, {0xFC, 0xE8}},
+                             {0xFF, 0, {0xDC, 0xC8}},  {0xDE, 0, {0xF001, '"'}},
+                             {0xFF, 0, {'x', 0xF000}}, {0, 0, {0, 0}}};
 
 #if HOSTILE == 3
 static const KbdCharacterTable characterTables[] = {{rows2, 255, 255}, {0, 0, 0}};
@@ -35,7 +38,7 @@ static const KbdCharacterTable characterTables[] = {{rows2, 255, 255}, {0, 0, 0}
 static const KbdCharacterTable characterTables[] = {{rows2, 2, sizeof(Row2)}, {0, 0, 0}};
 #endif
 
-static const uint16_t scanCodes[48] = {0xFF, 0x1B, [0x1E] = 'A', [0x28] = 0xDE};
+static const uint16_t scanCodes[48] = {0xFF, 0x1B, [0x1A] = 0xBA, [0x1E] = 'A', [0x28] = 0xDE};
 
 #if HOSTILE == 2
 #define ROW {0x01, 0x1B},

@@ -140,9 +140,15 @@ TEST(LayoutLibrary, FaultyLayoutsGiveTheirFault) {
     }
 }
 
-TEST(LayoutLibrary, ChainBackToItselfEndsInTheSummary) {
+// The one faulty DLL whose fault is no read fault: a chain back to itself. Its other keys
+// are a Caps Lock row (SGCAPS) and a dead key's accent row, as layouts write them.
+TEST(LayoutLibrary, ChainBackToItselfEndsAndRowsAfterAKeyCount) {
     const KeyboardLayoutTables loop = Read(L"ztdeadloop.dll");
     EXPECT_EQ(DeadKeySummary(loop, L'x', Language::English), L"x\u2192x (\u2026) space\u2192x");
+    EXPECT_EQ(TypedByVirtualKey(loop, 0xBA, TypingState::CapsLock).text, L"\u00DC");
+    EXPECT_EQ(TypedByVirtualKey(loop, 0xBA, TypingState::Shift).text, L"\u00E8");
+    EXPECT_EQ(TypedByVirtualKey(loop, 0xDE, TypingState::Plain), (Typed{Typed::Kind::Dead, L"x"}));
+    EXPECT_EQ(loop.keys.size(), 3u); // the rows after a key are no keys of their own
 }
 
 } // namespace
