@@ -9,8 +9,7 @@ namespace zintar {
 
 namespace {
 
-constexpr uint8_t kVkShift = 0x10, kVkControl = 0x11, kVkMenu = 0x12, kVkNumLock = 0x90,
-                  kVkPause = 0x13;
+constexpr uint8_t kVkShift = 0x10, kVkControl = 0x11, kVkMenu = 0x12, kVkNumLock = 0x90;
 constexpr uint8_t kPauseScanCode = 0x45;   // as Windows reports Pause; Num Lock with E0
 constexpr uint8_t kPauseE1ScanCode = 0x1D; // what the keyboard sends after E1
 
