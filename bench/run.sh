@@ -8,6 +8,8 @@
 #   idle:      the same way: the window's wake-ups while nothing happens
 #   text from outside: the same way: a code box set from outside and pasted into, 1 character
 #              to 1 MB
+#   layouts:   the same way: a layout read from its DLL, the shortcut table of 20 layouts;
+#              the test layouts are installed into that prefix first
 #   start-up:  the real exe on a private Xvfb, in a prefix of its own with the X driver, so
 #              that neither the end-to-end tests' stored settings nor their wineserver are
 #              shared; that Xvfb and that wineserver are stopped at the end
@@ -19,6 +21,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZINTAR_BUILD_DIR:-$root/build/mingw}
 source "$root/scripts/lib/wine-prefix.sh"
+source "$root/scripts/lib/test-layouts.sh"
 
 startup_runs=${1:-}
 keypress_args=("${@:2}")
@@ -32,7 +35,7 @@ fi
 cmake --build "$build" -j2 --target zintar_bench_startup zintar_bench_minimal_window \
     zintar_bench_phases zintar_bench_minimal_phases zintar_bench_minimal_controls \
     zintar_bench_dll_loads zintar_bench_keypress zintar_bench_idle zintar_bench_outside_text \
-    zintar_bench_route_burst Varnick_Zintar >/dev/null
+    zintar_bench_route_burst zintar_bench_layouts zintar_test_layouts Varnick_Zintar >/dev/null
 
 exe_of() { # target name
     local found
@@ -60,7 +63,8 @@ cp "$(exe_of Varnick_Zintar app)" "$(exe_of zintar_bench_startup bench)" \
     "$(exe_of zintar_bench_minimal_window bench)" "$(exe_of zintar_bench_phases bench)" \
     "$(exe_of zintar_bench_minimal_phases bench)" "$(exe_of zintar_bench_minimal_controls bench)" \
     "$(exe_of zintar_bench_dll_loads bench)" "$(exe_of zintar_bench_keypress bench)" \
-    "$(exe_of zintar_bench_idle bench)" "$(exe_of zintar_bench_outside_text bench)" "$stage/"
+    "$(exe_of zintar_bench_idle bench)" "$(exe_of zintar_bench_outside_text bench)" \
+    "$(exe_of zintar_bench_layouts bench)" "$stage/"
 zintar_exe=$stage/Varnick_Zintar.exe
 startup_exe=$stage/zintar_bench_startup.exe
 keypress_exe=$stage/zintar_bench_keypress.exe
@@ -120,6 +124,13 @@ echo
 echo "== A burst of sent keys matched to their messages (the core's router)"
 "$root/scripts/wine-run" "$build/wine/null" null "$(exe_of zintar_bench_route_burst bench)" | tr -d '\r'
 echo "Load:    $(load_now) after the burst benchmark"
+echo
+
+echo "== Keyboard layouts read from their DLLs (in-process, null graphics driver)"
+zintar_ensure_wine_prefix "$build/wine/null" null
+zintar_install_fixture_layouts "$build/wine/null" "$build/tests/layouts/dlls"
+"$root/scripts/wine-run" "$build/wine/null" null "$stage/zintar_bench_layouts.exe" | tr -d '\r'
+echo "Load:    $(load_now) after the layout benchmark"
 echo
 
 echo "== Start-up (real exe, Xvfb, X11 driver without window manager)"

@@ -30,6 +30,15 @@ set(ZINTAR_CORE_SOURCES
     key_state/key_views.cpp
     key_state/key_views_text.cpp
     key_state/state_text.cpp
+    keyboard_layout/installed_layouts.cpp
+    keyboard_layout/keyboard_arrangement.cpp
+    keyboard_layout/layout_captions.cpp
+    keyboard_layout/layout_image.cpp
+    keyboard_layout/layout_key_rows.cpp
+    keyboard_layout/layout_texts.cpp
+    keyboard_layout/layout_typing.cpp
+    keyboard_layout/shortcut_verdict.cpp
+    keyboard_layout/standard_scan_codes.cpp
     keyboard_layout/typed_by_layout.cpp
     pictures/picture_scale.cpp
 )

@@ -41,9 +41,18 @@ struct MemoryDcTraits {
     static void Close(HDC dc) { ::DeleteDC(dc); }
 };
 
+struct LibraryTraits {
+    static void Close(HMODULE module) { ::FreeLibrary(module); }
+};
+struct RegistryKeyTraits {
+    static void Close(HKEY key) { ::RegCloseKey(key); }
+};
+
 using ScopedFont = ScopedHandle<HFONT, GdiObjectTraits>;
 using ScopedBitmap = ScopedHandle<HBITMAP, GdiObjectTraits>;
 using ScopedMemoryDc = ScopedHandle<HDC, MemoryDcTraits>;
+using ScopedLibrary = ScopedHandle<HMODULE, LibraryTraits>; // a DLL loaded for a while
+using ScopedRegistryKey = ScopedHandle<HKEY, RegistryKeyTraits>;
 
 // Selects an object into a DC and puts the old one back, so the owner can delete its own.
 class ScopedSelect {
