@@ -9,6 +9,9 @@ set(ZINTAR_CORE_SOURCES
     converter/conversion.cpp
     converter/hover.cpp
     converter/typed_codes.cpp
+    key_history/character_text.cpp
+    key_history/detail_rows.cpp
+    key_history/history_columns.cpp
     key_history/history_view.cpp
     key_history/input_device_name.cpp
     key_history/key_details.cpp

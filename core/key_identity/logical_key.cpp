@@ -3,7 +3,7 @@
 #include <array>
 
 #include "core/common/hex_text.h"
-#include "core/key_history/key_event.h"
+#include "core/key_history/character_text.h"
 #include "core/key_identity/key_names.h"
 
 namespace zintar {
@@ -212,7 +212,6 @@ const LogicalNames* Find(int virtualKey) {
 }
 
 constexpr char32_t kBackspace = 0x08, kTab = 0x09, kCarriageReturn = 0x0D, kEscape = 0x1B;
-constexpr char32_t kFirstPrintable = 0x20, kDelete = 0x7F, kLastCodePoint = 0x10FFFF;
 
 } // namespace
 
@@ -267,23 +266,14 @@ std::wstring DomKeyOfCharacter(char32_t c, bool dead) {
     default:
         break;
     }
-    if (c < kFirstPrintable || c == kDelete || c > kLastCodePoint || IsSurrogate(c))
-        return {};
-    if constexpr (sizeof(wchar_t) == 2) {
-        if (c >= 0x10000) {
-            const char32_t v = c - 0x10000;
-            return {static_cast<wchar_t>(0xD800 + (v >> 10)),
-                    static_cast<wchar_t>(0xDC00 + (v & 0x3FF))};
-        }
-    }
-    return std::wstring(1, static_cast<wchar_t>(c));
+    return IsControlCharacter(c) ? std::wstring() : Utf16Text(c);
 }
 
 std::wstring AutoHotkeyKeyName(int virtualKey) {
     const LogicalNames* names = Find(virtualKey);
     if (names && !names->ahk.empty())
         return std::wstring(names->ahk);
-    return L"vk" + HexText(static_cast<uint32_t>(virtualKey) & 0xFF, 2);
+    return L"vk" + HexText(static_cast<uint32_t>(virtualKey) & 0xFF, kByteDigits);
 }
 
 } // namespace zintar
