@@ -26,6 +26,7 @@ set(ZINTAR_CORE_SOURCES
     key_identity/physical_key.cpp
     key_identity/reserved_shortcuts.cpp
     key_identity/virtual_key_names.cpp
+    key_identity/virtual_key_table.cpp
     keyboard_layout/typed_by_layout.cpp
     pictures/picture_scale.cpp
 )
