@@ -5,6 +5,7 @@
 #include <array>
 
 #include "core/common/hex_text.h"
+#include "core/common/indexed_table.h"
 #include "core/key_history/character_text.h"
 #include "core/key_history/history_words.h"
 #include "core/key_history/key_history_text.h"
@@ -176,13 +177,8 @@ constexpr std::array<DetailRowInfo, kDetailRowCount> kRows{{
 }};
 // clang-format on
 
-constexpr bool RowsFollowTheEnumeration() {
-    for (size_t i = 0; i < kRows.size(); ++i)
-        if (kRows[i].id != static_cast<DetailRow>(i) || !kRows[i].value)
-            return false;
-    return true;
-}
-static_assert(RowsFollowTheEnumeration(), "one row per detail row, in the order of DetailRow");
+static_assert(EachRowAtItsIndex(kRows, &DetailRowInfo::id),
+              "one row per detail row, in the order of DetailRow");
 
 } // namespace
 

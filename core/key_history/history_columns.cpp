@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/common/hex_text.h"
+#include "core/common/indexed_table.h"
 #include "core/common/virtual_keys.h"
 #include "core/key_history/character_text.h"
 #include "core/key_history/history_words.h"
@@ -237,13 +238,8 @@ constexpr std::array<HistoryColumnInfo, kHistoryColumnCount> kColumns{{
 }};
 // clang-format on
 
-constexpr bool RowsFollowTheEnumeration() {
-    for (size_t i = 0; i < kColumns.size(); ++i)
-        if (kColumns[i].id != static_cast<HistoryColumn>(i) || !kColumns[i].text)
-            return false;
-    return true;
-}
-static_assert(RowsFollowTheEnumeration(), "one row per column, in the order of HistoryColumn");
+static_assert(EachRowAtItsIndex(kColumns, &HistoryColumnInfo::id),
+              "one row per column, in the order of HistoryColumn");
 
 const HistoryColumnInfo* Find(HistoryColumn column) {
     const auto i = static_cast<size_t>(column);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/common/indexed_table.h"
 #include "core/key_identity/key_names.h"
 
 namespace zintar {
@@ -294,15 +295,8 @@ constexpr std::array<VirtualKeyNames, kKeyCodeCount> kRows{{
     {0xFF, L"", L"Wake Up"},
 }};
 
-// A row out of place would give its names to the wrong code, and a code listed twice would
-// push every row after it one code on.
-constexpr bool EachRowAtItsCode() {
-    for (size_t i = 0; i < kRows.size(); ++i)
-        if (kRows[i].code != i)
-            return false;
-    return true;
-}
-static_assert(EachRowAtItsCode(), "the row of code n stands at index n");
+static_assert(EachRowAtItsIndex(kRows, &VirtualKeyNames::code),
+              "the row of code n stands at index n");
 
 constexpr VirtualKeyNames kUnnamed{0};
 

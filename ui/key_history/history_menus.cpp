@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/converter/captions.h"
+#include "core/key_history/history_columns.h"
 #include "core/key_identity/copy_as_code.h"
 #include "platform/window/scoped_handles.h"
 #include "ui/key_history/history_window.h"
