@@ -22,18 +22,16 @@ namespace {
 // longest reason, seen by every view, from a device named with a vendor and a product.
 constexpr uint8_t kAllModifiers = kModifierShift | kModifierCtrl | kModifierAlt;
 constexpr uint8_t kDelete = 0x2E, kF9 = 0x78;
-constexpr KeyEventRecord kWideKeyDown{
-    99999, 0,     KeyMessage::SysKeyDown, kDelete,        0x53,          true,
-    true,  65535, KeySide::Right,         vk::kRightMenu, kAllModifiers, kNoAnsiCode};
-constexpr KeyEventRecord kWideKeyUp{
-    99999, 0,     KeyMessage::SysKeyUp, kDelete,        0x53,          true,
-    true,  65535, KeySide::Right,       vk::kRightMenu, kAllModifiers, kNoAnsiCode};
-constexpr KeyEventRecord kWideCharacter{
-    99999, 0x1F600, KeyMessage::DeadChar, 0, 0x53,          true,
-    true,  65535,   KeySide::None,        0, kAllModifiers, 255};
-constexpr KeyRoute kWideRoute{
-    {kF9, 0x43, false, false, 0}, 0, kAllKeySources, true, false, 0, true, 1, false, 0, 0, 0,
-    NotDeliveredReason::KeyUpOnly};
+// clang-format off
+constexpr KeyEventRecord kWideKeyDown{99999, 0, KeyMessage::SysKeyDown, kDelete, 0x53, true, true,
+    65535, KeySide::Right, vk::kRightMenu, kAllModifiers, kNoAnsiCode};
+constexpr KeyEventRecord kWideKeyUp{99999, 0, KeyMessage::SysKeyUp, kDelete, 0x53, true, true,
+    65535, KeySide::Right, vk::kRightMenu, kAllModifiers, kNoAnsiCode};
+constexpr KeyEventRecord kWideCharacter{99999, 0x1F600, KeyMessage::DeadChar, 0, 0x53, true, true,
+    65535, KeySide::None, 0, kAllModifiers, 255};
+constexpr KeyRoute kWideRoute{{kF9, 0x43, false, false, 0}, 0, kAllKeySources, true, false, 0,
+    true, 1, false, 0, 0, 0, NotDeliveredReason::KeyUpOnly};
+// clang-format on
 
 constexpr HistoryCell kKeySamples[] = {{&kWideKeyDown}, {&kWideKeyUp}};
 constexpr HistoryCell kCharacterSamples[] = {{&kWideCharacter}};
@@ -271,16 +269,11 @@ std::wstring_view HistoryColumnTitle(HistoryColumn column, Language language) {
     return info ? info->title.In(language) : std::wstring_view();
 }
 
-bool IsRouteColumn(HistoryColumn column) {
-    const HistoryColumnInfo* info = Find(column);
-    return info && info->source == CellSource::Route;
-}
-
 std::wstring ColumnCellText(HistoryColumn column, const HistoryCell& cell, Language language) {
     const HistoryColumnInfo* info = Find(column);
     if (!info || !HasSource(info->source, cell))
         return {};
-    return info->text(cell, language);
+    return info->cellText(cell, language);
 }
 
 std::vector<std::wstring> ColumnWidthTexts(HistoryColumn column, Language language) {

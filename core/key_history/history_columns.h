@@ -76,7 +76,7 @@ struct HistoryColumnInfo {
     HistoryColumn id;
     Bilingual title;
     CellSource source;
-    CellTextOf text;
+    CellTextOf cellText;
     // Cells whose texts are as wide as the widest the column usually shows, in either
     // language.
     std::span<const HistoryCell> widthSamples;
@@ -87,7 +87,6 @@ std::span<const HistoryColumnInfo> HistoryColumns();
 
 // Empty for a value outside the enumeration.
 std::wstring_view HistoryColumnTitle(HistoryColumn column, Language language);
-bool IsRouteColumn(HistoryColumn column);
 
 // The text of one cell; empty where its source is missing from the row.
 std::wstring ColumnCellText(HistoryColumn column, const HistoryCell& cell, Language language);
