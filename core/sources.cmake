@@ -9,6 +9,9 @@ set(ZINTAR_CORE_SOURCES
     converter/conversion.cpp
     converter/hover.cpp
     converter/typed_codes.cpp
+    key_history/character_text.cpp
+    key_history/detail_rows.cpp
+    key_history/history_columns.cpp
     key_history/history_view.cpp
     key_history/input_device_name.cpp
     key_history/key_details.cpp
@@ -23,6 +26,7 @@ set(ZINTAR_CORE_SOURCES
     key_identity/physical_key.cpp
     key_identity/reserved_shortcuts.cpp
     key_identity/virtual_key_names.cpp
+    key_identity/virtual_key_table.cpp
     key_state/key_repeat.cpp
     key_state/key_repeat_text.cpp
     key_state/key_times.cpp

@@ -5,6 +5,9 @@
 
 namespace zintar {
 
+// The least number of hexadecimal digits a byte is written with ("0D", "E0 1C").
+constexpr int kByteDigits = 2;
+
 // One hexadecimal digit: 0-9 and A-F for 0 to 15, "0" for 16 or more, empty for negatives.
 std::wstring HexDigitText(int d);
 

@@ -1,15 +1,11 @@
 #pragma once
-// The texts of the window that follow the language.
-#include <cstdint>
+// The texts of the main window that follow the language.
+#include <array>
 #include <string>
 #include <string_view>
 
-#include "core/converter/controls.h"
-#include "core/key_history/history_columns.h"
-#include "core/common/hotkey.h"
-#include "core/key_history/key_details.h"
-#include "core/key_history/key_event.h"
 #include "core/common/language.h"
+#include "core/converter/controls.h"
 
 namespace zintar {
 
@@ -20,20 +16,17 @@ struct Captions {
     std::wstring_view keyCode;
     std::wstring_view hex;
     std::wstring_view pressedKeys;
-    // The key history window: its title, which is also its item in the window menu, and the
-    // commands of its list's menu.
-    std::wstring_view keyHistory;
-    std::wstring_view copy;
-    std::wstring_view selectAll;
-    std::wstring_view clear;
-    // Copy as code: the submenu, the pane's button and the submenu's item for every API;
-    // the header's menu of the columns.
-    std::wstring_view copyAsCode;
-    std::wstring_view everyApi;
-    std::wstring_view columns;
 };
 
 const Captions& CaptionsOf(Language language);
+
+// Every field of the main window's own captions, for checks that visit each text; the size
+// check keeps the list complete.
+inline constexpr std::array kMainWindowCaptionFields{
+    &Captions::title,   &Captions::character, &Captions::characterCode,
+    &Captions::keyCode, &Captions::hex,       &Captions::pressedKeys,
+};
+static_assert(sizeof(Captions) == kMainWindowCaptionFields.size() * sizeof(std::wstring_view));
 
 // The modifiers' caption reads the same in both languages.
 constexpr std::wstring_view kModifiersCaption = L"shift";
@@ -47,19 +40,6 @@ constexpr std::wstring_view kHungarianMenuItem = L"Magyar";
 // "hex"), each flag by its own language whatever the window's, the link by its address's
 // host. Empty for a control that needs no name of its own.
 std::wstring AccessibleName(Control control, Language language);
-
-// The key history's texts: column titles, message names, yes / no and the sides of a
-// modifier key. Empty for a value outside its enumeration.
-std::wstring_view HistoryColumnTitle(HistoryColumn column, Language language);
-std::wstring_view KeyMessageName(KeyMessage message, Language language);
-std::wstring_view YesNoText(bool yes, Language language);
-std::wstring_view SideName(KeySide side, Language language);
-
-// The key details pane: each row's caption, and the texts its values share.
-enum class DetailValue : uint8_t { Nothing, Dead, ModifierAlone, ProbeWaits };
-std::wstring_view DetailCaption(DetailRow row, Language language);
-std::wstring_view DetailValueText(DetailValue value, Language language);
-std::wstring_view HotkeyAnswerText(HotkeyAnswer answer, Language language);
 
 // "v1.2.1": each number in plain decimal.
 std::wstring VersionText(int major, int minor, int revision);

@@ -1,11 +1,23 @@
 #pragma once
-// The key history's columns, for its texts (core/key_history/key_history_text.h) and their titles
-// (core/converter/captions.h).
+// The key history's columns: one descriptor row each (core/key_history/history_columns.cpp)
+// with the column's titles, where its cells come from, the function that writes a cell and
+// the cells that show how wide it must be. Adding a column is a value here, a row there and
+// the row's cell function.
 #include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/common/bilingual.h"
+#include "core/common/language.h"
+#include "core/key_history/key_event.h"
+#include "core/key_history/key_route.h"
 
 namespace zintar {
 
-// The columns in the order the list shows them.
+// The columns in the order the list shows them; the table checks at compile time that its
+// rows follow this order.
 enum class HistoryColumn : uint8_t {
     Elapsed,     // milliseconds since the previous record
     Message,     // key down, key up, ... in the current language
@@ -31,13 +43,55 @@ enum class HistoryColumn : uint8_t {
     MacKeyCode,  // key rows: "0x00 kVK_ANSI_A", or "none"
     DomKey,      // KeyboardEvent.key: named keys on key rows, the character or "Dead" on
                  // character rows
-    // The key's route (core/key_history/key_route_text.h writes these cells; the record alone has
-    // none).
+    // The key's route: the record alone has none.
     Delivered, // yes, or no with the likely reason
     Injected,  // yes for a key that a program sent, else empty
     Device,    // the keyboard that sent it, "HID VID_845E PID_0002"
     SeenBy,    // window, hook, raw input
 };
 constexpr int kHistoryColumnCount = static_cast<int>(HistoryColumn::SeenBy) + 1;
+
+// What a row of the list holds for its cells.
+struct HistoryCell {
+    // The record of a key message, or the one a key that went elsewhere would have made;
+    // null for none.
+    const KeyEventRecord* record = nullptr;
+    // Null for a character, or a key whose route is still waiting.
+    const KeyRoute* route = nullptr;
+    std::wstring_view deviceName{}; // the system's name of the route's device, empty if unknown
+};
+
+// Where a column's cells come from; a row without it has an empty cell there.
+enum class CellSource : uint8_t {
+    Record,          // every record
+    KeyRecord,       // records of key messages
+    CharacterRecord, // records of character messages
+    Route,           // the route: a route column
+};
+
+// Called only for a cell whose source the row has.
+using CellTextOf = std::wstring (*)(const HistoryCell& cell, Language language);
+
+struct HistoryColumnInfo {
+    HistoryColumn id;
+    Bilingual title;
+    CellSource source;
+    CellTextOf cellText;
+    // Cells whose texts are as wide as the widest the column usually shows, in either
+    // language.
+    std::span<const HistoryCell> widthSamples;
+};
+
+// Every column, in the order of HistoryColumn.
+std::span<const HistoryColumnInfo> HistoryColumns();
+
+// Empty for a value outside the enumeration.
+std::wstring_view HistoryColumnTitle(HistoryColumn column, Language language);
+
+// The text of one cell; empty where its source is missing from the row.
+std::wstring ColumnCellText(HistoryColumn column, const HistoryCell& cell, Language language);
+
+// The texts a column must fit in the language: its title, then its width samples' cells.
+std::vector<std::wstring> ColumnWidthTexts(HistoryColumn column, Language language);
 
 } // namespace zintar

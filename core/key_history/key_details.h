@@ -1,26 +1,29 @@
 #pragma once
 // The key details pane of the key history window: which record it shows and its rows, each a
-// caption and a value. The pane's control writes the rows as they come; what the platform
-// reads (the layout, what the key types, the shortcut's probe) comes in as facts, so every
-// text is decided here.
+// caption and a value, one descriptor row each (core/key_history/detail_rows.cpp). The pane's
+// control writes the rows as they come; what the platform reads (the layout, what the key
+// types, the shortcut's probe) comes in as facts, so every text is decided here.
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include "core/key_identity/copy_as_code.h"
+#include "core/common/bilingual.h"
 #include "core/common/hotkey.h"
-#include "core/key_history/key_event.h"
 #include "core/common/language.h"
+#include "core/key_history/key_event.h"
+#include "core/key_identity/copy_as_code.h"
 #include "core/keyboard_layout/typed_by_layout.h"
 
 namespace zintar {
 
-// The rows in the order the pane shows them.
+// The rows in the order the pane shows them; the table checks at compile time that its rows
+// follow this order.
 enum class DetailRow : uint8_t {
     VirtualKey, // "116 0x74 VK_F5"
     ScanCode,   // "3F", "E0 1C"
@@ -70,7 +73,21 @@ struct KeyDetailsFacts {
     std::wstring_view reservedBecause; // what Windows does with a reserved shortcut
 };
 
-// Captions and texts are in core/converter/captions.h.
+// A row's value; empty while the facts it needs are not read.
+using DetailValueOf = std::wstring (*)(const KeyDetailsFacts& facts, Language language);
+
+struct DetailRowInfo {
+    DetailRow id;
+    Bilingual caption;
+    DetailValueOf value;
+};
+
+// Every row, in the order of DetailRow.
+std::span<const DetailRowInfo> DetailRows();
+
+// Empty for a value outside the enumeration.
+std::wstring_view DetailCaption(DetailRow row, Language language);
+
 struct DetailLine {
     std::wstring_view caption;
     std::wstring value;

@@ -1,20 +1,21 @@
 #pragma once
-// The texts of the key history: column titles and cells in either language, and the
-// tab-separated copy of selected rows. Texts are made only when a cell is shown or copied;
-// the history itself keeps numbers.
+// The texts of the key history's records in either language, and the tab-separated copy of
+// selected rows. Texts are made only when a cell is shown or copied; the history itself keeps
+// numbers. Each column's title and cell come from its row in core/key_history/history_columns.h.
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/common/language.h"
 #include "core/key_history/history_columns.h"
 #include "core/key_history/key_event.h"
-#include "core/common/language.h"
 
 namespace zintar {
 
-// Key columns are empty on character rows and character columns on key rows.
+// Key columns are empty on character rows, character columns on key rows and route columns
+// everywhere.
 std::wstring HistoryCellText(const KeyEventRecord& record, HistoryColumn column, Language language);
 
 // Which columns a copy holds: bit c for column c.

@@ -8,14 +8,6 @@
 
 namespace zintar {
 
-namespace {
-
-bool IsRouteColumn(HistoryColumn column) {
-    return column >= HistoryColumn::Delivered;
-}
-
-} // namespace
-
 void KeyRows::Follow() {
     if (!history_.IsCurrent(generation_) || history_.addedCount() < followed_) {
         rows_.clear();
@@ -126,14 +118,12 @@ std::wstring KeyRows::CellText(size_t shownRow, HistoryColumn column, Language l
     const Row* row = ShownRow(shownRow);
     if (!row)
         return {};
-    if (IsRouteColumn(column))
-        return RouteCellText(row->route ? &*row->route : nullptr, column, language,
-                             row->deviceName);
-    if (!row->IsRecord())
-        return HistoryCellText(RecordOfRoute(*row->route), column, language);
     const uint64_t first = history_.oldestNumber();
-    return HistoryCellText(history_.at(static_cast<size_t>(row->place.record - first)), column,
-                           language);
+    const KeyEventRecord record = row->IsRecord()
+                                      ? history_.at(static_cast<size_t>(row->place.record - first))
+                                      : RecordOfRoute(*row->route);
+    return ColumnCellText(column, {&record, row->route ? &*row->route : nullptr, row->deviceName},
+                          language);
 }
 
 std::wstring KeyRows::CopyText(const std::vector<size_t>& shownRows, Language language,

@@ -8,17 +8,16 @@ namespace zintar {
 
 namespace {
 
-constexpr BilingualText kDelayCaption{L"Repeat delay",
-                                      L"Ism\u00E9tl\u00E9s k\u00E9sleltet\u00E9se"};
-constexpr BilingualText kRateCaption{L"Repeat rate", L"Ism\u00E9tl\u00E9si sebess\u00E9g"};
-constexpr BilingualText kNothingMeasured{
-    L"measured while a key is held", L"billenty\u0171 nyomva tart\u00E1sakor m\u00E9rhet\u0151"};
-constexpr BilingualText kNoRepeatYet{L"no repeat yet", L"m\u00E9g nem ism\u00E9tl\u0151d\u00F6tt"};
-constexpr BilingualText kDownNotSeen{L"its key-down was not received",
-                                     L"a lenyom\u00E1sa nem \u00E9rkezett meg"};
-constexpr BilingualText kTooFewRepeats{L"too few repeats yet",
-                                       L"m\u00E9g kev\u00E9s az ism\u00E9tl\u00E9s"};
-constexpr BilingualText kSetting{L"setting ", L"be\u00E1ll\u00EDt\u00E1s: "};
+constexpr Bilingual kDelayCaption{L"Repeat delay", L"Ism\u00E9tl\u00E9s k\u00E9sleltet\u00E9se"};
+constexpr Bilingual kRateCaption{L"Repeat rate", L"Ism\u00E9tl\u00E9si sebess\u00E9g"};
+constexpr Bilingual kNothingMeasured{L"measured while a key is held",
+                                     L"billenty\u0171 nyomva tart\u00E1sakor m\u00E9rhet\u0151"};
+constexpr Bilingual kNoRepeatYet{L"no repeat yet", L"m\u00E9g nem ism\u00E9tl\u0151d\u00F6tt"};
+constexpr Bilingual kDownNotSeen{L"its key-down was not received",
+                                 L"a lenyom\u00E1sa nem \u00E9rkezett meg"};
+constexpr Bilingual kTooFewRepeats{L"too few repeats yet",
+                                   L"m\u00E9g kev\u00E9s az ism\u00E9tl\u00E9s"};
+constexpr Bilingual kSetting{L"setting ", L"be\u00E1ll\u00EDt\u00E1s: "};
 
 std::wstring RateText(double perSecond, Language language) {
     const auto tenths = static_cast<uint64_t>(std::lround(perSecond * 10));

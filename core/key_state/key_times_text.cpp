@@ -8,12 +8,12 @@ namespace {
 
 // In the order of KeyTimeColumn. "Pergés" is the Hungarian engineers' word for a switch's
 // contacts bouncing.
-constexpr std::array<BilingualText, kKeyTimeColumns.size()> kTitles{{
+constexpr std::array<Bilingual, kKeyTimeColumns.size()> kTitles{{
     {L"Held (ms)", L"Nyomva tartva (ms)"},
     {L"Since release (ms)", L"Felenged\u00E9s \u00F3ta (ms)"},
     {L"Chatter", L"Perg\u00E9s"},
 }};
-constexpr BilingualText kYes{L"yes", L"igen"};
+constexpr Bilingual kYes{L"yes", L"igen"};
 
 std::wstring MillisecondsText(const std::optional<uint32_t>& ms) {
     return ms ? std::to_wstring(*ms) : std::wstring();

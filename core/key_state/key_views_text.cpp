@@ -8,16 +8,16 @@ namespace zintar {
 
 namespace {
 
-constexpr BilingualText kKeyTitle{L"Key", L"Billenty\u0171"};
-constexpr BilingualText kStuckTitle{L"Stuck", L"Beragadt"};
-constexpr BilingualText kDown{L"down", L"lenyomva"};
-constexpr BilingualText kUp{L"up", L"felengedve"};
-constexpr BilingualText kOn{L"on", L"be"};
-constexpr BilingualText kOff{L"off", L"ki"};
-constexpr BilingualText kUnknown{L"unknown", L"ismeretlen"};
-constexpr BilingualText kStuckOnly{L"yes: only ", L"igen: csak "};
-constexpr BilingualText kAnd{L" and ", L" \u00E9s "};
-constexpr BilingualText kSeconds{L" s", L" mp"};
+constexpr Bilingual kKeyTitle{L"Key", L"Billenty\u0171"};
+constexpr Bilingual kStuckTitle{L"Stuck", L"Beragadt"};
+constexpr Bilingual kDown{L"down", L"lenyomva"};
+constexpr Bilingual kUp{L"up", L"felengedve"};
+constexpr Bilingual kOn{L"on", L"be"};
+constexpr Bilingual kOff{L"off", L"ki"};
+constexpr Bilingual kUnknown{L"unknown", L"ismeretlen"};
+constexpr Bilingual kStuckOnly{L"yes: only ", L"igen: csak "};
+constexpr Bilingual kAnd{L" and ", L" \u00E9s "};
+constexpr Bilingual kSeconds{L" s", L" mp"};
 
 // The views' columns, in the order the stuck cell lists the views too. A view is named by
 // its API in both languages.

@@ -1,20 +1,14 @@
 #pragma once
-// Small pieces that the key-state texts share: one text in both languages, and numbers with
-// a decimal as each language writes them.
+// Small pieces that the key-state texts share: numbers with a decimal as each language
+// writes them.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "core/common/bilingual.h"
 #include "core/common/language.h"
 
 namespace zintar {
-
-struct BilingualText {
-    std::wstring_view english, hungarian;
-    constexpr std::wstring_view In(Language language) const {
-        return language == Language::English ? english : hungarian;
-    }
-};
 
 // Tenths as a number with one decimal: "2.3" in English, "2,3" in Hungarian.
 std::wstring TenthsText(uint64_t tenths, Language language);

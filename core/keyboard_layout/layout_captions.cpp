@@ -113,7 +113,7 @@ std::wstring LayoutProblemText(const LayoutProblem& problem, Language language) 
     text += kPartNames[part];
     if (problem.systemError != 0) {
         text += L", ";
-        text += InLanguage(kSystemError, language);
+        text += kSystemError.In(language);
         text += std::to_wstring(problem.systemError);
     }
     text += L')';
@@ -121,11 +121,11 @@ std::wstring LayoutProblemText(const LayoutProblem& problem, Language language) 
 }
 
 std::wstring_view SpaceName(Language language) {
-    return InLanguage(kSpace, language);
+    return kSpace.In(language);
 }
 
 std::wstring_view DeadMark(Language language) {
-    return InLanguage(kDead, language);
+    return kDead.In(language);
 }
 
 } // namespace zintar

@@ -3,26 +3,29 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "core/common/bilingual.h"
+
 namespace zintar {
 
 namespace {
 
 struct StateRow {
     ShiftStateKeys keys;
-    std::wstring_view english, hungarian;
+    Bilingual name;
 };
 
 // In the order of ShiftState.
 constexpr std::array<StateRow, kShiftStateCount> kStates{{
-    {{false, false, false, false}, L"Plain", L"Alap"},
-    {{true, false, false, false}, L"Shift", L"Shift"},
-    {{false, true, true, false}, L"AltGr", L"AltGr"},
-    {{true, true, true, false}, L"Shift+AltGr", L"Shift+AltGr"},
-    {{false, false, false, true}, L"Caps Lock", L"Caps Lock"},
+    {{false, false, false, false}, {L"Plain", L"Alap"}},
+    {{true, false, false, false}, {L"Shift", L"Shift"}},
+    {{false, true, true, false}, {L"AltGr", L"AltGr"}},
+    {{true, true, true, false}, {L"Shift+AltGr", L"Shift+AltGr"}},
+    {{false, false, false, true}, {L"Caps Lock", L"Caps Lock"}},
 }};
 
 constexpr std::array<wchar_t, 6> kBases{L'a', L'e', L'i', L'o', L'u', L' '};
 constexpr std::wstring_view kArrow = L"\u2192";
+constexpr Bilingual kSpaceName{L"space", L"sz\u00F3k\u00F6z"};
 
 struct LayoutName {
     std::wstring_view klid, name;
@@ -79,9 +82,7 @@ ShiftStateKeys KeysOfShiftState(ShiftState state) {
 
 std::wstring_view ShiftStateName(ShiftState state, Language language) {
     const auto i = static_cast<size_t>(state);
-    if (i >= kStates.size())
-        return {};
-    return language == Language::English ? kStates[i].english : kStates[i].hungarian;
+    return i < kStates.size() ? kStates[i].name.In(language) : std::wstring_view();
 }
 
 TypedText ReadToUnicodeAnswer(int result, std::wstring_view buffer) {
@@ -115,7 +116,7 @@ std::wstring CompositionSummary(std::span<const Composition> compositions, Langu
         if (!text.empty())
             text += L' ';
         if (c.base == L' ')
-            text += language == Language::English ? L"space" : L"sz\u00F3k\u00F6z";
+            text += kSpaceName.In(language);
         else
             text += c.base;
         text += kArrow;

@@ -4,10 +4,8 @@
 #include <array>
 #include <cwchar>
 
-#include "core/converter/captions.h"
+#include "core/key_history/history_columns.h"
 #include "core/key_history/key_history_text.h"
-#include "core/key_identity/key_names.h"
-#include "core/key_history/key_route_text.h"
 #include "platform/controls/clipboard.h"
 #include "platform/window/dpi.h"
 #include "ui/common/child_control.h"
@@ -19,25 +17,6 @@ namespace {
 
 constexpr int kListId = 100;
 constexpr int kColumnPaddingTwips = 270; // the list's own margins around a cell's text
-
-// Records whose texts are as wide as the widest that a column usually shows (system key
-// messages of an extended key with every modifier held, a dead character beyond the first
-// plane), so that each column starts wide enough for its rows in either language.
-constexpr std::array<KeyEventRecord, 3> kWideRecords{{
-    {99999, 0, KeyMessage::SysKeyDown, VK_DELETE, 0x53, true, true, 65535, KeySide::Right, VK_RMENU,
-     kModifierShift | kModifierCtrl | kModifierAlt, kNoAnsiCode},
-    {99999, 0, KeyMessage::SysKeyUp, VK_DELETE, 0x53, true, true, 65535, KeySide::Right, VK_RMENU,
-     kModifierShift | kModifierCtrl | kModifierAlt, kNoAnsiCode},
-    {99999, 0x1F600, KeyMessage::DeadChar, 0, 0x53, true, true, 65535, KeySide::None, 0,
-     kModifierShift | kModifierCtrl | kModifierAlt, 255},
-}};
-
-// The widest route cells: a key that went elsewhere for the longest reason, seen by every
-// view, from a device named with a vendor and a product.
-constexpr KeyRoute kWideRoute{
-    {VK_F9, 0x43, false, false, 0}, 0, kAllKeySources, true, false, 0, true, 1, false, 0, 0, 0,
-    NotDeliveredReason::KeyUpOnly};
-constexpr std::wstring_view kWideDeviceName = L"\\\\?\\HID#VID_FFFF&PID_FFFF#0";
 
 } // namespace
 
@@ -61,21 +40,17 @@ void HistoryList::SetLanguage(Language language) {
     InvalidateRect(list_.hwnd(), nullptr, TRUE); // the message names and yes / no follow too
 }
 
-// Each column as wide as its title or the widest sample text in the list's font, whichever
-// is wider.
+// Each column as wide as the widest of its title and its sample texts in the list's font.
 void HistoryList::FitColumns() {
     const int padding = TwipsToPixels(kColumnPaddingTwips, dpi_);
     for (int c = 0; c < kHistoryColumnCount; ++c) {
-        const auto column = static_cast<HistoryColumn>(c);
         if (!HasColumn(shownColumns_, c)) {
             list_.SetColumnWidth(c, 0);
             continue;
         }
-        int width = list_.TextWidth(std::wstring(HistoryColumnTitle(column, language_)));
-        for (const KeyEventRecord& record : kWideRecords)
-            width = std::max(width, list_.TextWidth(HistoryCellText(record, column, language_)));
-        width = std::max(
-            width, list_.TextWidth(RouteCellText(&kWideRoute, column, language_, kWideDeviceName)));
+        int width = 0;
+        for (const std::wstring& text : ColumnWidthTexts(static_cast<HistoryColumn>(c), language_))
+            width = std::max(width, list_.TextWidth(text));
         list_.SetColumnWidth(c, width + padding);
     }
 }

@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "core/converter/captions.h"
+#include "core/key_history/history_captions.h"
+#include "core/key_history/history_columns.h"
 #include "core/key_identity/copy_as_code.h"
 #include "platform/window/scoped_handles.h"
 #include "ui/key_history/history_command.h"
@@ -30,7 +31,7 @@ void Track(HMENU menu, HWND owner, POINT at) {
 } // namespace
 
 void ShowListMenu(HWND owner, POINT at, Language language, ListMenuState state) {
-    const Captions& captions = CaptionsOf(language);
+    const HistoryCaptions& captions = HistoryCaptionsOf(language);
     win32::ScopedMenu menu;
     win32::ScopedMenu code;
     if (!menu.get() || !code.get())

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/converter/captions.h"
+#include "core/key_history/history_captions.h"
 #include "core/key_history/key_details.h"
 #include "core/key_identity/key_names.h"
 #include "platform/controls/clipboard.h"
@@ -107,7 +107,7 @@ void HistoryWindow::SetLanguage(Language language) {
 }
 
 void HistoryWindow::ApplyLanguage() {
-    SetWindowTextW(hwnd_, std::wstring(CaptionsOf(language_).keyHistory).c_str());
+    SetWindowTextW(hwnd_, std::wstring(HistoryCaptionsOf(language_).keyHistory).c_str());
     list_.SetLanguage(language_);
     pane_.SetLanguage(language_);
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "core/converter/captions.h"
+#include "core/key_history/history_captions.h"
 #include "core/key_identity/reserved_shortcuts.h"
 #include "core/common/scroll_span.h"
 #include "ui/common/child_control.h"
@@ -176,7 +176,7 @@ void KeyDetailsPane::Write() {
         captions_[i].Write(lines[i].caption);
         values_[i].Write(facts_ ? std::wstring_view(lines[i].value) : std::wstring_view());
     }
-    button_.Write(CaptionsOf(language_).copyAsCode);
+    button_.Write(HistoryCaptionsOf(language_).copyAsCode);
     EnableWindow(button_.hwnd(), ShownKey().has_value());
 }
 

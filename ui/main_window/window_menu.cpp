@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/converter/captions.h"
+#include "core/key_history/history_captions.h"
 
 namespace zintar {
 
@@ -24,7 +25,7 @@ void AddWindowMenuItems(HWND window, Language language) {
                 std::wstring(kHungarianMenuItem).c_str());
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, Id(MenuCommand::KeyHistory),
-                std::wstring(CaptionsOf(language).keyHistory).c_str());
+                std::wstring(HistoryCaptionsOf(language).keyHistory).c_str());
 }
 
 void ShowWindowMenuLanguage(HWND window, Language language) {
@@ -36,7 +37,8 @@ void ShowWindowMenuLanguage(HWND window, Language language) {
         Id(language == Language::English ? MenuCommand::English : MenuCommand::Hungarian),
         MF_BYCOMMAND);
     ModifyMenuW(menu, Id(MenuCommand::KeyHistory), MF_BYCOMMAND | MF_STRING,
-                Id(MenuCommand::KeyHistory), std::wstring(CaptionsOf(language).keyHistory).c_str());
+                Id(MenuCommand::KeyHistory),
+                std::wstring(HistoryCaptionsOf(language).keyHistory).c_str());
 }
 
 MenuCommand MenuCommandOf(WPARAM wp) {

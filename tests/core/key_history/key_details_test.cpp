@@ -1,5 +1,4 @@
 // The key details pane's rows, the record it shows, and the copy without hidden columns.
-#include "core/converter/captions.h"
 #include "core/key_history/key_details.h"
 #include "core/key_history/key_history_text.h"
 

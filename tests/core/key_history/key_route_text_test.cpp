@@ -1,4 +1,4 @@
-#include "core/converter/captions.h"
+#include "core/key_history/history_columns.h"
 #include "core/key_history/key_route_text.h"
 
 #include <gtest/gtest.h>
