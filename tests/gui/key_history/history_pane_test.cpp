@@ -1,6 +1,6 @@
 // The key history window's details pane, wired to the list: it follows the selection, else
 // the newest key, in the language chosen. What it reads of the system and when is the unit
-// test's (tests/unit/key_details_pane_test.cpp).
+// test's (tests/unit/key_history/key_details_pane_test.cpp).
 #include "tests/gui/key_history/history_window_fixture.h"
 
 namespace zintar::test {

@@ -3,7 +3,7 @@
 # installs layouts (scripts/lib/test-layouts.sh).
 # usage: install_test_layouts.sh PREFIX-DIR DLL-DIR
 set -euo pipefail
-root=$(cd "$(dirname "$0")/../.." && pwd)
+root=$(cd "$(dirname "$0")/../../.." && pwd)
 source "$root/scripts/lib/steps.sh"
 source "$root/scripts/lib/wine-prefix.sh"
 source "$root/scripts/lib/test-layouts.sh"
