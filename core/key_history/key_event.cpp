@@ -229,8 +229,11 @@ const KeyEventRecord* KeyHistory::AddOther(const KeyMessageInput& input) {
         break;
     case KeyMessage::ImeComposition:
         record.imeNotice = input.lParam;
-        record.imeValue =
-            input.ime && (input.lParam & text_input::kCursorPosition) != 0 ? input.ime->cursor : -1;
+        // The cursor belongs to the composition string, whether or not its flag came too.
+        record.imeValue = input.ime && (input.lParam & (text_input::kCursorPosition |
+                                                        text_input::kCompositionString)) != 0
+                              ? input.ime->cursor
+                              : -1;
         if (input.ime)
             texts_.Keep(added_,
                         (input.lParam & text_input::kCompositionString) ? input.ime->composition

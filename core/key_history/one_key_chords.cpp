@@ -69,12 +69,12 @@ OneKeyChords::Marks OneKeyChords::Match() const {
         bool all = true;
         for (size_t i = first; i < first + known.modifierCount && all; ++i) {
             const bool once = std::count_if(run_.begin() + static_cast<std::ptrdiff_t>(first),
-                                            run_.begin() + static_cast<std::ptrdiff_t>(i), [&](
-                                                const ChordKeyEvent& e) {
+                                            run_.begin() + static_cast<std::ptrdiff_t>(i),
+                                            [&](const ChordKeyEvent& e) {
                                                 return e.virtualKey == run_[i].virtualKey;
                                             }) == 0;
-            all = once && std::find(known.modifiers.begin(), modifiers, run_[i].virtualKey) !=
-                              modifiers;
+            all = once &&
+                  std::find(known.modifiers.begin(), modifiers, run_[i].virtualKey) != modifiers;
         }
         if (!all)
             continue;

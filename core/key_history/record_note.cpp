@@ -13,8 +13,10 @@ namespace zintar {
 namespace {
 
 inline constexpr std::array<Worded<OneKeyChord>, 2> kChordNotes{{
-    {OneKeyChord::CopilotKey, {L"one key: Copilot key", L"egy billenty\u0171: Copilot-billenty\u0171"}},
-    {OneKeyChord::OfficeKey, {L"one key: Office key", L"egy billenty\u0171: Office-billenty\u0171"}},
+    {OneKeyChord::CopilotKey,
+     {L"one key: Copilot key", L"egy billenty\u0171: Copilot-billenty\u0171"}},
+    {OneKeyChord::OfficeKey,
+     {L"one key: Office key", L"egy billenty\u0171: Office-billenty\u0171"}},
 }};
 
 // The words of the notes that are not a chord's.
@@ -62,8 +64,7 @@ std::wstring Word(NoteWord word, Language language) {
 
 // A string of the input method in the language's quotation marks.
 std::wstring Quoted(const std::wstring& text, Language language) {
-    return language == Language::English ? L"\"" + text + L"\""
-                                         : L"\u201E" + text + L"\u201D";
+    return language == Language::English ? L"\"" + text + L"\"" : L"\u201E" + text + L"\u201D";
 }
 
 void Add(std::wstring& note, const std::wstring& part) {

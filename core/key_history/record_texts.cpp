@@ -55,9 +55,9 @@ void RecordTexts::Keep(uint64_t record, std::wstring_view composition, std::wstr
 }
 
 const RecordTexts::Texts* RecordTexts::Find(uint64_t record) const {
-    const auto it =
-        std::lower_bound(texts_.begin(), texts_.end(), record,
-                         [](const std::pair<uint64_t, Texts>& e, uint64_t n) { return e.first < n; });
+    const auto it = std::lower_bound(
+        texts_.begin(), texts_.end(), record,
+        [](const std::pair<uint64_t, Texts>& e, uint64_t n) { return e.first < n; });
     return it != texts_.end() && it->first == record ? &it->second : nullptr;
 }
 

@@ -27,8 +27,9 @@ KeyMessageInput Input(const Press& p) {
         lParam |= 1u << 24;
     if (p.up || p.repeat)
         lParam |= 1u << 30;
-    const KeyMessage message = p.key == kAlt ? (p.up ? KeyMessage::SysKeyUp : KeyMessage::SysKeyDown)
-                                             : (p.up ? KeyMessage::KeyUp : KeyMessage::KeyDown);
+    const KeyMessage message = p.key == kAlt
+                                   ? (p.up ? KeyMessage::SysKeyUp : KeyMessage::SysKeyDown)
+                                   : (p.up ? KeyMessage::KeyUp : KeyMessage::KeyDown);
     return {message, p.key, lParam, p.timeMs, 0, kNoAnsiCode};
 }
 
@@ -53,8 +54,12 @@ TEST(OneKeyChords, GroupsTheCopilotKeyFromItsFirstKeyToItsLastKeyUp) {
     };
     const Case cases[] = {
         {"the Copilot key, held a while",
-         {{kLWin, 0x5B, false, 1000}, {kShift, 0x2A, false, 1002}, {kF23, 0x6E, false, 1004},
-          {kF23, 0x6E, false, 1500, true}, {kF23, 0x6E, true, 1700}, {kShift, 0x2A, true, 1702},
+         {{kLWin, 0x5B, false, 1000},
+          {kShift, 0x2A, false, 1002},
+          {kF23, 0x6E, false, 1004},
+          {kF23, 0x6E, false, 1500, true},
+          {kF23, 0x6E, true, 1700},
+          {kShift, 0x2A, true, 1702},
           {kLWin, 0x5B, true, 1704}},
          {kCopilot, kCopilot, kCopilot, kCopilot, kCopilot, kCopilot, kCopilot}},
         {"the modifiers in the other order",
@@ -67,7 +72,9 @@ TEST(OneKeyChords, GroupsTheCopilotKeyFromItsFirstKeyToItsLastKeyUp) {
          {{kF23, 0x6E, false, 0}, {kShift, 0x2A, false, 2}, {kLWin, 0x5B, false, 4}},
          {kNone, kNone, kNone}},
         {"another key among the modifiers",
-         {{kLWin, 0x5B, false, 0}, {'A', 0x1E, false, 2}, {kShift, 0x2A, false, 4},
+         {{kLWin, 0x5B, false, 0},
+          {'A', 0x1E, false, 2},
+          {kShift, 0x2A, false, 4},
           {kF23, 0x6E, false, 6}},
          {kNone, kNone, kNone, kNone}},
         {"a modifier already held",

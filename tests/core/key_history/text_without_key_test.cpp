@@ -32,8 +32,8 @@ KeyMessageInput Char(char32_t unit, KeyMessage message = KeyMessage::Char, uint3
     return {message, unit, 1, timeMs, 0, kNoAnsiCode};
 }
 KeyMessageInput KeyA(bool up) {
-    return {up ? KeyMessage::KeyUp : KeyMessage::KeyDown, 'A', 1 | (0x1Eu << 16), 0, 0,
-            kNoAnsiCode};
+    return {
+        up ? KeyMessage::KeyUp : KeyMessage::KeyDown, 'A', 1 | (0x1Eu << 16), 0, 0, kNoAnsiCode};
 }
 
 // Each record as "down D83D", "up D83D", "char 1F600", "char D83D unpaired".
@@ -211,8 +211,8 @@ TEST(InputMethod, TheCompositionRowsCarryTheirStringsInBothLanguages) {
     const ImeFacts composing{L"\u306B\u307B", L"", 2};
     const ImeFacts done{L"", L"\u65E5\u672C", -1};
     history.Add(Ime(KeyMessage::ImeStartComposition, 0, 0, nullptr));
-    history.Add(Ime(KeyMessage::ImeComposition, 0x306B, kCompositionString | kCursorPosition,
-                    &composing));
+    history.Add(
+        Ime(KeyMessage::ImeComposition, 0x306B, kCompositionString | kCursorPosition, &composing));
     history.Add(Ime(KeyMessage::ImeComposition, 0, kResultString, &done));
     history.Add(Ime(KeyMessage::ImeChar, 0x65E5, 1, nullptr));
     history.Add(Ime(KeyMessage::ImeEndComposition, 0, 0, nullptr));
