@@ -24,6 +24,7 @@ constexpr uint8_t kLeftShiftScan = 0x2A, kRightShiftScan = 0x36;
 constexpr uint8_t kLeftWinScan = 0x5B, kRightWinScan = 0x5C;
 constexpr int kUnitShift = 16;
 constexpr uint32_t kCommandShift = 16, kCommandMask = 0x0FFF;
+constexpr int32_t kConversionModeFlags = 0x0FFF;
 
 constexpr bool IsHighSurrogate(char32_t unit) {
     return unit >= 0xD800 && unit <= 0xDBFF;
@@ -34,6 +35,12 @@ constexpr bool IsLowSurrogate(char32_t unit) {
 
 constexpr char32_t CombinePair(char32_t high, char32_t low) {
     return 0x10000 + ((high - 0xD800) << 10) + (low - 0xDC00);
+}
+
+// A cursor or a state as a record keeps it: a cursor beyond a bounded composition is no place
+// a row can show.
+int16_t ImeValue(int32_t value) {
+    return value < 0 || value > INT16_MAX ? int16_t{-1} : static_cast<int16_t>(value);
 }
 
 bool IsKnownMessage(KeyMessage message) {
@@ -224,16 +231,21 @@ const KeyEventRecord* KeyHistory::AddOther(const KeyMessageInput& input) {
         if (input.wParam != text_input::kSetOpenStatus &&
             input.wParam != text_input::kSetConversionMode)
             return nullptr;
-        record.imeNotice = input.wParam;
-        record.imeValue = input.ime ? input.ime->state : -1;
+        record.imeNotice = static_cast<uint16_t>(input.wParam);
+        // The conversion mode's flags are its low twelve bits; the rest is reserved.
+        record.imeValue = ImeValue(!input.ime || input.ime->state < 0 ? -1
+                                   : input.wParam == text_input::kSetConversionMode
+                                       ? input.ime->state & kConversionModeFlags
+                                       : input.ime->state);
         break;
     case KeyMessage::ImeComposition:
-        record.imeNotice = input.lParam;
+        record.imeNotice = static_cast<uint16_t>(input.lParam);
         // The cursor belongs to the composition string, whether or not its flag came too.
-        record.imeValue = input.ime && (input.lParam & (text_input::kCursorPosition |
-                                                        text_input::kCompositionString)) != 0
-                              ? input.ime->cursor
-                              : -1;
+        record.imeValue =
+            ImeValue(input.ime && (input.lParam & (text_input::kCursorPosition |
+                                                   text_input::kCompositionString)) != 0
+                         ? input.ime->cursor
+                         : -1);
         if (input.ime)
             texts_.Keep(added_,
                         (input.lParam & text_input::kCompositionString) ? input.ime->composition

@@ -102,10 +102,10 @@ struct KeyEventRecord {
     uint8_t realKey = 0;
     // WM_IME_COMPOSITION: the parts that changed (GCS_ bits); WM_IME_NOTIFY: the notice
     // (IMN_SETOPENSTATUS, IMN_SETCONVERSIONMODE); WM_IME_SETCONTEXT: 1 active, 0 not.
-    uint32_t imeNotice = 0;
+    uint16_t imeNotice = 0;
     // WM_IME_COMPOSITION: the cursor in the composition string, -1 when not read;
     // WM_IME_NOTIFY: the open status or the conversion mode, -1 when not known.
-    int32_t imeValue = -1;
+    int16_t imeValue = -1;
     // WM_APPCOMMAND: the APPCOMMAND_ value and the device that sent it (FAPPCOMMAND_ bits).
     uint16_t appCommand = 0;
     uint16_t appCommandDevice = 0;

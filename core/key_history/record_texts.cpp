@@ -11,6 +11,10 @@ namespace {
 
 constexpr wchar_t kEllipsis = L'\u2026';
 
+bool Before(const std::pair<uint64_t, RecordTexts::Texts>& entry, uint64_t record) {
+    return entry.first < record;
+}
+
 bool IsHighHalf(wchar_t unit) {
     return unit >= 0xD800 && unit <= 0xDBFF;
 }
@@ -62,8 +66,9 @@ const RecordTexts::Texts* RecordTexts::Find(uint64_t record) const {
 }
 
 void RecordTexts::DropBefore(uint64_t record) {
-    while (!texts_.empty() && texts_.front().first < record)
-        texts_.pop_front();
+    if (texts_.empty() || texts_.front().first >= record)
+        return;
+    texts_.erase(texts_.begin(), std::lower_bound(texts_.begin(), texts_.end(), record, Before));
 }
 
 } // namespace zintar

@@ -6,10 +6,10 @@
 // allocated before the first such record.
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace zintar {
 
@@ -32,7 +32,8 @@ class RecordTexts {
     void Clear() { texts_.clear(); }
 
   private:
-    std::deque<std::pair<uint64_t, Texts>> texts_;
+    // Oldest first; a vector allocates nothing while it is empty, and few records keep texts.
+    std::vector<std::pair<uint64_t, Texts>> texts_;
 };
 
 // The text as a record keeps it: control characters in caret notation, and at most maxUnits

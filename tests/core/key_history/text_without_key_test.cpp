@@ -259,6 +259,14 @@ TEST(InputMethod, ARowKeepsABoundedTextOfWholeCharacters) {
     ASSERT_NE(history.TextsAt(0), nullptr);
     EXPECT_EQ(history.TextsAt(0)->composition.size(), RecordTexts::kMaxUnits);
     EXPECT_EQ(history.TextsAt(0)->result.size(), RecordTexts::kMaxUnits);
+    // The texts leave with their record, and the newest record's stay found.
+    for (size_t i = 0; i < KeyHistory::kCapacity; ++i)
+        history.Add(KeyA(i % 2 == 1));
+    history.Add(Ime(KeyMessage::ImeComposition, 0, text_input::kResultString, &facts));
+    for (size_t i = 0; i + 1 < history.size(); ++i)
+        ASSERT_EQ(history.TextsAt(i), nullptr) << i;
+    ASSERT_NE(history.TextsAt(history.size() - 1), nullptr);
+    EXPECT_EQ(history.TextsAt(history.size() - 1)->composition, L"");
 }
 
 TEST(InputMethod, NoticesOfOpenStatusConversionModeAndContext) {
