@@ -9,6 +9,7 @@ set(ZINTAR_CORE_SOURCES
     converter/conversion.cpp
     converter/hover.cpp
     converter/typed_codes.cpp
+    key_history/app_commands.cpp
     key_history/character_text.cpp
     key_history/detail_rows.cpp
     key_history/history_columns.cpp
@@ -20,6 +21,9 @@ set(ZINTAR_CORE_SOURCES
     key_history/key_route.cpp
     key_history/key_route_text.cpp
     key_history/key_rows.cpp
+    key_history/one_key_chords.cpp
+    key_history/record_note.cpp
+    key_history/record_texts.cpp
     key_identity/copy_as_code.cpp
     key_identity/key_names.cpp
     key_identity/logical_key.cpp

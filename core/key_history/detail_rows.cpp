@@ -118,6 +118,8 @@ std::wstring DeadKeyValue(const KeyDetailsFacts& facts, Language language) {
 }
 
 std::wstring ShortcutValue(const KeyDetailsFacts& facts, Language language) {
+    if (IsSentTextKey(facts.record))
+        return std::wstring(TextOf(kDetailValues, DetailValue::SentText, language));
     if (!ShortcutOfRecord(facts.record))
         return std::wstring(TextOf(kDetailValues, DetailValue::ModifierAlone, language));
     if (!facts.shortcut)

@@ -8,6 +8,7 @@
 #include "core/key_history/character_text.h"
 #include "core/key_history/history_words.h"
 #include "core/key_history/input_device_name.h"
+#include "core/key_history/record_note.h"
 #include "core/key_identity/key_names.h"
 #include "core/key_identity/logical_key.h"
 #include "core/key_identity/physical_key.h"
@@ -37,6 +38,21 @@ constexpr HistoryCell kKeySamples[] = {{&kWideKeyDown}, {&kWideKeyUp}};
 constexpr HistoryCell kCharacterSamples[] = {{&kWideCharacter}};
 constexpr HistoryCell kRecordSamples[] = {{&kWideKeyDown}, {&kWideKeyUp}, {&kWideCharacter}};
 constexpr HistoryCell kRouteSamples[] = {{nullptr, &kWideRoute, L"\\\\?\\HID#VID_FFFF&PID_FFFF#0"}};
+// Records of the messages that are no keystroke: the widest message name in Hungarian, and a
+// note as wide as the usual ones (an application command from the mouse).
+constexpr KeyEventRecord OtherRecord(KeyMessage message, uint16_t appCommand, uint16_t device) {
+    KeyEventRecord record{};
+    record.message = message;
+    record.ansiCode = kNoAnsiCode;
+    record.appCommand = appCommand;
+    record.appCommandDevice = device;
+    return record;
+}
+constexpr KeyEventRecord kCompositionStart = OtherRecord(KeyMessage::ImeStartComposition, 0, 0);
+constexpr KeyEventRecord kAppCommand = OtherRecord(KeyMessage::AppCommand, 8, 0x8000);
+constexpr HistoryCell kMessageSamples[] = {
+    {&kWideKeyDown}, {&kWideKeyUp}, {&kWideCharacter}, {&kCompositionStart}};
+constexpr HistoryCell kNoteSamples[] = {{&kAppCommand}};
 
 std::wstring YesNo(bool yes, Language language) {
     return std::wstring(TextOf(kYesNo, yes, language));
@@ -64,18 +80,23 @@ std::wstring ConstantCell(const HistoryCell& c, Language) {
     return std::wstring(VirtualKeyConstantName(c.record->virtualKey));
 }
 
+// Sent text has no key: its lParam holds the character where a keystroke has its scan code
+// and flags, so these cells stay empty rather than name a key.
 std::wstring ScanCodeCell(const HistoryCell& c, Language) {
+    if (c.record->sent)
+        return {};
     return (c.record->extended ? L"E0 " : L"") + HexText(c.record->scanCode, kByteDigits);
 }
 
 std::wstring ExtendedCell(const HistoryCell& c, Language language) {
-    return YesNo(c.record->extended, language);
+    return c.record->sent ? std::wstring() : YesNo(c.record->extended, language);
 }
 
 // A key-up always has its previous-state bit set; there it says nothing about repeat.
 std::wstring AutoRepeatCell(const HistoryCell& c, Language language) {
-    return IsKeyUpMessage(c.record->message) ? std::wstring()
-                                             : YesNo(c.record->previousDown, language);
+    return IsKeyUpMessage(c.record->message) || c.record->sent
+               ? std::wstring()
+               : YesNo(c.record->previousDown, language);
 }
 
 std::wstring RepeatCountCell(const HistoryCell& c, Language) {
@@ -160,6 +181,10 @@ std::wstring DeviceCell(const HistoryCell& c, Language) {
     return c.route->hasDevice ? ShortInputDeviceName(c.deviceName) : std::wstring();
 }
 
+std::wstring NoteCell(const HistoryCell& c, Language language) {
+    return RecordNoteText(*c.record, c.texts, language);
+}
+
 std::wstring SeenByCell(const HistoryCell& c, Language language) {
     std::wstring text;
     for (const auto& [source, name] : kKeySourceNames) {
@@ -182,7 +207,7 @@ constexpr std::array<HistoryColumnInfo, kHistoryColumnCount> kColumns{{
     {C::Elapsed, {L"Elapsed (ms)", L"Eltelt id\u0151 (ms)"},
      S::Record, ElapsedCell, kRecordSamples},
     {C::Message, {L"Message", L"\u00DCzenet"},
-     S::Record, MessageCell, kRecordSamples},
+     S::Record, MessageCell, kMessageSamples},
     {C::KeyCode, {L"Key code", L"Billenty\u0171k\u00F3d"},
      S::KeyRecord, KeyCodeCell, kKeySamples},
     {C::KeyCodeHex, {L"Hex", L"Hexa"},
@@ -190,13 +215,13 @@ constexpr std::array<HistoryColumnInfo, kHistoryColumnCount> kColumns{{
     {C::Constant, {L"Constant", L"Konstans"},
      S::KeyRecord, ConstantCell, kKeySamples},
     {C::ScanCode, {L"Scan code", L"Letapogat\u00E1si k\u00F3d"},
-     S::Record, ScanCodeCell, kRecordSamples},
+     S::Keystroke, ScanCodeCell, kRecordSamples},
     {C::Extended, {L"Extended", L"Kiterjesztett"},
-     S::Record, ExtendedCell, kRecordSamples},
+     S::Keystroke, ExtendedCell, kRecordSamples},
     {C::AutoRepeat, {L"Auto-repeat", L"Automatikus ism\u00E9tl\u00E9s"},
-     S::Record, AutoRepeatCell, kRecordSamples},
+     S::Keystroke, AutoRepeatCell, kRecordSamples},
     {C::RepeatCount, {L"Repeat count", L"Ism\u00E9tl\u00E9ssz\u00E1m"},
-     S::Record, RepeatCountCell, kRecordSamples},
+     S::Keystroke, RepeatCountCell, kRecordSamples},
     {C::Side, {L"Side", L"Oldal"},
      S::Record, SideCell, kRecordSamples},
     {C::SideKey, {L"Side-specific code", L"Oldalf\u00FCgg\u0151 k\u00F3d"},
@@ -206,15 +231,15 @@ constexpr std::array<HistoryColumnInfo, kHistoryColumnCount> kColumns{{
     {C::Combination, {L"Combination", L"Kombin\u00E1ci\u00F3"},
      S::KeyRecord, CombinationCell, kKeySamples},
     {C::Character, {L"Character", L"Karakter"},
-     S::CharacterRecord, CharacterCell, kCharacterSamples},
+     S::Text, CharacterCell, kCharacterSamples},
     {C::AnsiCode, {L"ANSI code", L"ANSI k\u00F3d"},
      S::CharacterRecord, AnsiCodeCell, kCharacterSamples},
     {C::AnsiCodeHex, {L"ANSI hex", L"ANSI hexa"},
      S::CharacterRecord, AnsiCodeHexCell, kCharacterSamples},
     {C::Unicode, {L"Unicode", L"Unicode"},
-     S::CharacterRecord, UnicodeCell, kCharacterSamples},
+     S::Text, UnicodeCell, kCharacterSamples},
     {C::Utf8, {L"UTF-8", L"UTF-8"},
-     S::CharacterRecord, Utf8Cell, kCharacterSamples},
+     S::Text, Utf8Cell, kCharacterSamples},
     {C::DomCode, {L"DOM code", L"DOM-k\u00F3d"},
      S::KeyRecord, PhysicalCell<DomCodeText>, kKeySamples},
     {C::UsbUsage, {L"USB usage", L"USB-haszn\u00E1lat"},
@@ -224,7 +249,7 @@ constexpr std::array<HistoryColumnInfo, kHistoryColumnCount> kColumns{{
     {C::MacKeyCode, {L"macOS key code", L"macOS billenty\u0171k\u00F3d"},
      S::KeyRecord, PhysicalCell<MacKeyText>, kKeySamples},
     {C::DomKey, {L"DOM key", L"DOM-billenty\u0171"},
-     S::Record, DomKeyCell, kRecordSamples},
+     S::Keystroke, DomKeyCell, kRecordSamples},
     {C::Delivered, {L"Delivered", L"K\u00E9zbes\u00EDtve"},
      S::Route, DeliveredCell, kRouteSamples},
     {C::Injected, {L"Injected", L"Injekt\u00E1lt"},
@@ -233,6 +258,8 @@ constexpr std::array<HistoryColumnInfo, kHistoryColumnCount> kColumns{{
      S::Route, DeviceCell, kRouteSamples},
     {C::SeenBy, {L"Seen by", L"\u00C9szlelte"},
      S::Route, SeenByCell, kRouteSamples},
+    {C::Note, {L"Note", L"Megjegyz\u00E9s"},
+     S::Record, NoteCell, kNoteSamples},
 }};
 // clang-format on
 
@@ -249,11 +276,17 @@ bool HasSource(CellSource source, const HistoryCell& cell) {
     case CellSource::Record:
         return cell.record != nullptr;
     case CellSource::KeyRecord:
-        return cell.record && !IsCharacterMessage(cell.record->message);
+        return cell.record && IsKeyMessage(cell.record->message);
     case CellSource::CharacterRecord:
         return cell.record && IsCharacterMessage(cell.record->message);
     case CellSource::Route:
         return cell.route != nullptr;
+    case CellSource::Keystroke:
+        return cell.record &&
+               (IsKeyMessage(cell.record->message) || IsCharacterMessage(cell.record->message));
+    case CellSource::Text:
+        return cell.record &&
+               (IsCharacterMessage(cell.record->message) || IsSentTextKey(*cell.record));
     }
     return false;
 }

@@ -48,8 +48,11 @@ enum class HistoryColumn : uint8_t {
     Injected,  // yes for a key that a program sent, else empty
     Device,    // the keyboard that sent it, "HID VID_845E PID_0002"
     SeenBy,    // window, hook, raw input
+    // What the other columns cannot say: one key that sent a chord, sent text, an unpaired
+    // half, the input method's strings and states, an application command.
+    Note,
 };
-constexpr int kHistoryColumnCount = static_cast<int>(HistoryColumn::SeenBy) + 1;
+constexpr int kHistoryColumnCount = static_cast<int>(HistoryColumn::Note) + 1;
 
 // What a row of the list holds for its cells.
 struct HistoryCell {
@@ -59,6 +62,7 @@ struct HistoryCell {
     // Null for a character, or a key whose route is still waiting.
     const KeyRoute* route = nullptr;
     std::wstring_view deviceName{}; // the system's name of the route's device, empty if unknown
+    const RecordTexts::Texts* texts = nullptr; // the record's input method strings, if any
 };
 
 // Where a column's cells come from; a row without it has an empty cell there.
@@ -67,6 +71,10 @@ enum class CellSource : uint8_t {
     KeyRecord,       // records of key messages
     CharacterRecord, // records of character messages
     Route,           // the route: a route column
+    // Records of key and character messages, whose lParam is a keystroke's.
+    Keystroke,
+    // Records that carry a character: character messages and VK_PACKET key messages.
+    Text,
 };
 
 // Called only for a cell whose source the row has.

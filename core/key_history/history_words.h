@@ -16,13 +16,23 @@
 
 namespace zintar {
 
-inline constexpr std::array<Worded<KeyMessage>, 6> kKeyMessageNames{{
+inline constexpr std::array<Worded<KeyMessage>, 14> kKeyMessageNames{{
     {KeyMessage::KeyDown, {L"key down", L"billenty\u0171 le"}},
     {KeyMessage::KeyUp, {L"key up", L"billenty\u0171 fel"}},
     {KeyMessage::SysKeyDown, {L"system key down", L"rendszerbillenty\u0171 le"}},
     {KeyMessage::SysKeyUp, {L"system key up", L"rendszerbillenty\u0171 fel"}},
     {KeyMessage::Char, {L"character", L"karakter"}},
     {KeyMessage::DeadChar, {L"dead character", L"holt karakter"}},
+    {KeyMessage::ImeStartComposition,
+     {L"IME composition start", L"IME-\u00F6ssze\u00E1ll\u00EDt\u00E1s kezdete"}},
+    {KeyMessage::ImeComposition, {L"IME composition", L"IME-\u00F6ssze\u00E1ll\u00EDt\u00E1s"}},
+    {KeyMessage::ImeEndComposition,
+     {L"IME composition end", L"IME-\u00F6ssze\u00E1ll\u00EDt\u00E1s v\u00E9ge"}},
+    {KeyMessage::ImeChar, {L"IME character", L"IME-karakter"}},
+    {KeyMessage::ImeNotify, {L"IME notice", L"IME-\u00E9rtes\u00EDt\u00E9s"}},
+    {KeyMessage::ImeSetContext, {L"IME context", L"IME-k\u00F6rnyezet"}},
+    {KeyMessage::UniChar, {L"UTF-32 character", L"UTF-32 karakter"}},
+    {KeyMessage::AppCommand, {L"application command", L"alkalmaz\u00E1sparancs"}},
 }};
 
 inline constexpr std::array<Worded<bool>, 2> kYesNo{{
@@ -58,14 +68,16 @@ inline constexpr std::array<Worded<HotkeyAnswer>, 4> kHotkeyAnswers{{
 }};
 
 // The details pane's values that are words rather than codes.
-enum class DetailValue : uint8_t { Nothing, Dead, ModifierAlone, ProbeWaits };
+enum class DetailValue : uint8_t { Nothing, Dead, ModifierAlone, ProbeWaits, SentText };
 
-inline constexpr std::array<Worded<DetailValue>, 4> kDetailValues{{
+inline constexpr std::array<Worded<DetailValue>, 5> kDetailValues{{
     {DetailValue::Nothing, {L"nothing", L"semmi"}},
     {DetailValue::Dead, {L"(dead)", L"(holt)"}},
     {DetailValue::ModifierAlone, {L"a modifier alone", L"csak m\u00F3dos\u00EDt\u00F3"}},
     {DetailValue::ProbeWaits,
      {L"checked once no key is down", L"ellen\u0151rz\u00E9s, ha nincs lenyomott billenty\u0171"}},
+    {DetailValue::SentText,
+     {L"no key: sent text", L"nem billenty\u0171: k\u00FCld\u00F6tt sz\u00F6veg"}},
 }};
 
 } // namespace zintar

@@ -14,25 +14,37 @@ bool IsModifierKey(uint8_t key) {
 
 } // namespace
 
-std::optional<size_t> DetailsRecord(const KeyHistory& history, std::optional<size_t> selected) {
-    if (history.size() == 0)
+std::optional<DetailsSubject> DetailsSubjectOf(const KeyRows& rows,
+                                               std::optional<size_t> selectedRow) {
+    const size_t count = rows.shownCount();
+    if (count == 0)
         return std::nullopt;
-    const bool chosen = selected && *selected < history.size();
+    const bool chosen = selectedRow && *selectedRow < count;
     // Unselected, the newest key-down: its key-up comes after the modifiers are let go.
     auto fits = [&](const KeyEventRecord& r) {
-        return chosen ? !IsCharacterMessage(r.message)
+        return chosen ? IsKeyMessage(r.message)
                       : r.message == KeyMessage::KeyDown || r.message == KeyMessage::SysKeyDown;
     };
-    for (size_t i = chosen ? *selected : history.size() - 1;; --i) {
-        if (fits(history.at(i)))
-            return i;
+    for (size_t i = chosen ? *selectedRow : count - 1;; --i) {
+        const std::optional<KeyEventRecord> record = rows.ShownRecord(i);
+        if (record && fits(*record)) {
+            const KeyRows::Row& row = *rows.ShownRow(i);
+            std::optional<HotkeyAnswer> known;
+            if (row.route && !row.route->delivered) {
+                if (row.route->reason == NotDeliveredReason::OtherProgramsHotkey)
+                    known = HotkeyAnswer::Taken;
+                else if (row.route->reason == NotDeliveredReason::SystemShortcut)
+                    known = HotkeyAnswer::ReservedByWindows;
+            }
+            return DetailsSubject{*record, row.place, known};
+        }
         if (i == 0)
             return std::nullopt;
     }
 }
 
 std::optional<Shortcut> ShortcutOfRecord(const KeyEventRecord& record) {
-    if (IsCharacterMessage(record.message) || record.virtualKey == 0 ||
+    if (!IsKeyMessage(record.message) || record.sent || record.virtualKey == 0 ||
         IsModifierKey(record.virtualKey))
         return std::nullopt;
     uint8_t modifiers = 0;

@@ -17,6 +17,7 @@
 #include "core/common/hotkey.h"
 #include "core/common/language.h"
 #include "core/key_history/key_event.h"
+#include "core/key_history/key_rows.h"
 #include "core/key_identity/copy_as_code.h"
 #include "core/keyboard_layout/typed_by_layout.h"
 
@@ -96,14 +97,25 @@ using DetailLines = std::array<DetailLine, kDetailRowCount>;
 
 DetailLines KeyDetailLines(const KeyDetailsFacts& facts, Language language);
 
-// The record the pane shows: the selected one if it is a key row, else the nearest key row
+// What the pane shows of a row: the record (for a key that went elsewhere, the one its key
+// message would have made), where the row stands, and what its route already tells of the
+// shortcut (another program's hotkey, Windows' own shortcut), which no probe needs to ask.
+struct DetailsSubject {
+    KeyEventRecord record;
+    KeyRows::Place place;
+    std::optional<HotkeyAnswer> knownAnswer;
+};
+
+// The row the pane shows: the selected one if it is a key row, else the nearest key row
 // before it (the key that typed a character); with nothing selected the newest key-down,
-// which still carries the modifiers of its combination.
-// None when no key row is there.
-std::optional<size_t> DetailsRecord(const KeyHistory& history, std::optional<size_t> selected);
+// which still carries the modifiers of its combination. The rows of keys that went
+// elsewhere are key rows too: a hotkey's key-down that another program took is the newest
+// key-down, not the modifier pressed before it. None when no key row is there.
+std::optional<DetailsSubject> DetailsSubjectOf(const KeyRows& rows,
+                                               std::optional<size_t> selectedRow);
 
 // The shortcut that a key row makes with its modifiers; none for a modifier key itself,
-// which makes no shortcut of its own.
+// which makes no shortcut of its own, and for sent text, which is no key.
 std::optional<Shortcut> ShortcutOfRecord(const KeyEventRecord& record);
 
 // The key with its modifiers as copy as code takes it.

@@ -37,6 +37,8 @@ uint8_t Held(const std::array<bool, 256>& down) {
 // some keys (Num Lock, Pause) differs between Raw Input and the key message. A key matches
 // when its code or its scan code agrees; the direction and the time decide the rest.
 bool SameKey(const SeenKey& a, const SeenKey& b) {
+    if (a.packet || b.packet)
+        return a.packet == b.packet && a.scanCode == b.scanCode;
     if (a.up != b.up)
         return false;
     const uint8_t va = GenericVirtualKey(a.virtualKey), vb = GenericVirtualKey(b.virtualKey);
@@ -63,6 +65,21 @@ bool WithinWait(uint32_t from, uint32_t to) {
 }
 
 } // namespace
+
+// Raw Input's view of a key with no key code whose make code is the unit of a packet that a
+// view saw and Raw Input has not: Wine's view of sent text.
+bool KeyRouter::IsUnnamedPacket(const SeenKey& key) const {
+    if (key.virtualKey != 0)
+        return false;
+    const KeySourceMask bit = Bit(KeySource::RawInput);
+    for (size_t i = std::max(unseen_[SourceIndex(KeySource::RawInput)], taken_) - taken_;
+         i < pending_.size(); ++i) {
+        const KeyRoute& route = pending_[i];
+        if (route.key.packet && (route.seenBy & bit) == 0 && route.key.scanCode == key.scanCode)
+            return true;
+    }
+    return false;
+}
 
 uint8_t GenericVirtualKey(uint8_t virtualKey) {
     if (virtualKey < kLeftShift || virtualKey > kRightMenu)
@@ -152,6 +169,16 @@ KeyRoute& KeyRouter::Join(const SeenKey& key, KeySource source) {
         ++taken_;
         ++dropped_;
     }
+    if (key.packet) {
+        // Text, not a key that is held: no modifier, no lone key-up, no chord.
+        KeyRoute route{};
+        route.key = key;
+        route.seenBy = Bit(source);
+        route.windowKeysBefore = windowKeys_;
+        route.recordsBefore = recordsEnd_;
+        pending_.push_back(route);
+        return pending_.back();
+    }
     // A key-up whose key-down no view saw: the down went elsewhere before any view. Only a
     // view of the keyboard tells that a key went up; a key message that the hook and Raw
     // Input, gathering, did not see first was sent to the window by a program, with no key.
@@ -194,7 +221,13 @@ void KeyRouter::Add(const HookKeyEvent& event) {
 void KeyRouter::Add(const RawKeyEvent& event) {
     if (event.key.virtualKey == kNoKey)
         return;
-    KeyRoute& route = Join(event.key, KeySource::RawInput);
+    SeenKey key = event.key;
+    key.packet = key.packet || IsUnnamedPacket(key);
+    KeyRoute& route = Join(key, KeySource::RawInput);
+    if (key.packet) {
+        route.key.up = key.up; // Raw Input's direction is right where the hook's may not be
+        return;                // sent text comes from no device
+    }
     route.hasDevice = true;
     route.device = event.device;
     // Input that no device sent was sent by a program: what the hook would have said, had
@@ -205,6 +238,7 @@ void KeyRouter::Add(const RawKeyEvent& event) {
 
 void KeyRouter::Add(const WindowKeyEvent& event) {
     KeyRoute& route = Join(event.key, KeySource::Window);
+    route.key.up = event.key.up; // the window's direction is the one a program sees
     route.delivered = true;
     route.record = event.record;
     ++windowKeys_;

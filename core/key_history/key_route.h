@@ -23,12 +23,21 @@ constexpr KeySourceMask Bit(KeySource source) {
 constexpr KeySourceMask kAllKeySources = 7;
 
 // What every view says of a key. A zero key code or scan code means the view did not say.
+//
+// Text sent without a key (SendInput with KEYEVENTF_UNICODE) is a VK_PACKET: no key of the
+// keyboard, but one UTF-16 unit, which every view names in full where a key has its scan
+// code: the hook in KBDLLHOOKSTRUCT.scanCode, the window in the key message's lParam high
+// word, Raw Input in its make code. Windows may leave packets out of Raw Input; Wine reports
+// them there with no key code (VKey 0) and a make code that is the unit. Wine's hook also
+// reports a packet's key-up as a key-down. So a packet's views are matched by their unit and
+// in order, whatever direction the hook gives, and the window's direction is the route's.
 struct SeenKey {
     uint8_t virtualKey;
-    uint16_t scanCode; // the make code without its prefix
+    uint16_t scanCode; // the make code without its prefix; a packet's UTF-16 unit
     bool extended;     // E0 prefix
     bool up;
     uint32_t timeMs;
+    bool packet = false; // a VK_PACKET: scanCode is the unit sent
 };
 
 struct HookKeyEvent {
@@ -128,6 +137,7 @@ class KeyRouter {
 
   private:
     KeyRoute& Join(const SeenKey& key, KeySource source);
+    bool IsUnnamedPacket(const SeenKey& key) const;
     KeyRoute* Match(const SeenKey& key, KeySource source);
     bool Settled(const KeyRoute& route, uint32_t nowMs, bool windowBehind) const;
     uint64_t RecordAfter() const;

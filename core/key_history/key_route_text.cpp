@@ -19,6 +19,16 @@ std::wstring RouteCellText(const KeyRoute* route, HistoryColumn column, Language
 
 KeyEventRecord RecordOfRoute(const KeyRoute& route) {
     KeyEventRecord record{};
+    if (route.key.packet) {
+        // Sent text: the unit is its character, and it has no scan code.
+        record.message = route.key.up ? KeyMessage::KeyUp : KeyMessage::KeyDown;
+        record.virtualKey = vk::kPacket;
+        record.codePoint = route.key.scanCode;
+        record.repeatCount = 1;
+        record.ansiCode = kNoAnsiCode;
+        record.sent = true;
+        return record;
+    }
     const uint8_t specific = route.key.virtualKey;
     const uint8_t key = GenericVirtualKey(specific);
     const uint8_t held = route.heldModifiers;

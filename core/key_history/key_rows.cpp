@@ -89,7 +89,7 @@ KeyRows::Change KeyRows::Update() {
     change.size = rows_.size();
     for (size_t i = 0; i < shown_.size() && !change.moved; ++i)
         change.moved = IndexNow(i) != i;
-    change.changed = revision_ != shownRevision_;
+    change.changed = revision_ != shownRevision_ || history_.revision() != shownHistoryRevision_;
     Reset();
     return change;
 }
@@ -100,6 +100,7 @@ void KeyRows::Reset() {
     for (const Row& row : rows_)
         shown_.push_back(row.place);
     shownRevision_ = revision_;
+    shownHistoryRevision_ = history_.revision();
 }
 
 const KeyRows::Row* KeyRows::ShownRow(size_t shownRow) const {
@@ -114,16 +115,26 @@ const KeyRows::Row* KeyRows::ShownRow(size_t shownRow) const {
     return &row;
 }
 
-std::wstring KeyRows::CellText(size_t shownRow, HistoryColumn column, Language language) const {
+std::optional<KeyEventRecord> KeyRows::ShownRecord(size_t shownRow) const {
     const Row* row = ShownRow(shownRow);
     if (!row)
+        return std::nullopt;
+    if (!row->IsRecord())
+        return RecordOfRoute(*row->route);
+    return history_.at(static_cast<size_t>(row->place.record - history_.oldestNumber()));
+}
+
+std::wstring KeyRows::CellText(size_t shownRow, HistoryColumn column, Language language) const {
+    const std::optional<KeyEventRecord> record = ShownRecord(shownRow);
+    if (!record)
         return {};
-    const uint64_t first = history_.oldestNumber();
-    const KeyEventRecord record = row->IsRecord()
-                                      ? history_.at(static_cast<size_t>(row->place.record - first))
-                                      : RecordOfRoute(*row->route);
-    return ColumnCellText(column, {&record, row->route ? &*row->route : nullptr, row->deviceName},
-                          language);
+    const Row& row = *ShownRow(shownRow);
+    const RecordTexts::Texts* texts =
+        row.IsRecord()
+            ? history_.TextsAt(static_cast<size_t>(row.place.record - history_.oldestNumber()))
+            : nullptr;
+    return ColumnCellText(
+        column, {&*record, row.route ? &*row.route : nullptr, row.deviceName, texts}, language);
 }
 
 std::wstring KeyRows::CopyText(const std::vector<size_t>& shownRows, Language language,
@@ -136,16 +147,6 @@ std::wstring KeyRows::CopyText(const std::vector<size_t>& shownRows, Language la
         text += TabbedLine(columns, [&](HistoryColumn c) { return CellText(shown, c, language); });
     }
     return text;
-}
-
-std::optional<size_t> KeyRows::RecordOfShownRow(size_t shownRow) const {
-    const Row* row = ShownRow(shownRow);
-    if (!row || !row->IsRecord())
-        return std::nullopt;
-    const uint64_t first = history_.oldestNumber();
-    if (row->place.record < first || row->place.record - first >= history_.size())
-        return std::nullopt;
-    return static_cast<size_t>(row->place.record - first);
 }
 
 } // namespace zintar

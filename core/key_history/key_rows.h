@@ -70,6 +70,9 @@ class KeyRows {
     // The row a shown row stands for; null past the shown rows or when it has left.
     const Row* ShownRow(size_t shownRow) const;
 
+    // What a shown row shows: its record, or for a key that went elsewhere the record its key
+    // message would have made; none past the shown rows or when it has left.
+    std::optional<KeyEventRecord> ShownRecord(size_t shownRow) const;
     // A cell of a shown row: record columns from the record (a key row's from the record its
     // key message would have made), route columns from the route.
     std::wstring CellText(size_t shownRow, HistoryColumn column, Language language) const;
@@ -78,9 +81,6 @@ class KeyRows {
     // Hidden columns are left out.
     std::wstring CopyText(const std::vector<size_t>& shownRows, Language language,
                           ColumnSet columns = kAllColumns) const;
-    // The history index of the record a shown row stands for; none for a row of a key that
-    // went elsewhere, past the shown rows, or that has left.
-    std::optional<size_t> RecordOfShownRow(size_t shownRow) const;
 
   private:
     std::optional<size_t> IndexOf(Place place) const;
@@ -92,6 +92,7 @@ class KeyRows {
     uint64_t followed_ = 0; // records taken as rows
     HistoryGeneration generation_;
     uint64_t revision_ = 0, shownRevision_ = 0; // counts routes and reasons that came in
+    uint64_t shownHistoryRevision_ = 0;         // records changed after they were added
 };
 
 } // namespace zintar

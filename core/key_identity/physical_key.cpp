@@ -20,6 +20,13 @@ constexpr int16_t kNone = kNoMacKeyCode;
 //   Linux include/uapi/linux/input-event-codes.h; the XKB evdev keycode set (xkeyboard-config
 //   keycodes/evdev, keycode = evdev code + 8); Apple's HIToolbox Events.h virtual key codes;
 //   SDL's SDL_scancode.h (SDL 2).
+// The editing keys of some keyboards (Undo E0 08, Paste E0 0A, Cut E0 17, Copy E0 18, Help
+// E0 3B) are the keyboard page's usages 0x7A-0x7D and 0x75, and Eject (E0 2C) the consumer
+// page's 0xB8, as Microsoft's scan code table pairs them; Linux names Eject KEY_EJECTCD, which
+// is what an eject key of a keyboard sends there. Apple's Events.h names none of the six: its
+// kVK_Help is the key in Insert's place on Apple keyboards, whose row it stays on. The mute key
+// is SDL_SCANCODE_MUTE (127), as SDL 2 reports it on Windows, Linux and macOS, beside volume
+// up and down (128, 129); SDL_SCANCODE_AUDIOMUTE is another key of the consumer page.
 // Windows reports Num Lock as 0x45 with the extended flag and Pause as 0x45 without it (the
 // driver folds Pause's E1 1D 45 sequence into a plain 0x45). Scan code 0x76 is F24 here, as
 // Microsoft's table lists it and as Windows maps it (VK_F24); the Japanese Lang5
@@ -37,8 +44,10 @@ constexpr PhysicalKey kKeys[] = {
     {0x06, NoE0, 0x070022, L"Digit5", 6, L"5", 14, L"AE05", 0x17, L"kVK_ANSI_5", 34, L"5"},
     {0x07, NoE0, 0x070023, L"Digit6", 7, L"6", 15, L"AE06", 0x16, L"kVK_ANSI_6", 35, L"6"},
     {0x08, NoE0, 0x070024, L"Digit7", 8, L"7", 16, L"AE07", 0x1A, L"kVK_ANSI_7", 36, L"7"},
+    {0x08, E0, 0x07007A, L"Undo", 131, L"UNDO", 139, L"UNDO", kNone, L"", 122, L"UNDO"},
     {0x09, NoE0, 0x070025, L"Digit8", 9, L"8", 17, L"AE08", 0x1C, L"kVK_ANSI_8", 37, L"8"},
     {0x0A, NoE0, 0x070026, L"Digit9", 10, L"9", 18, L"AE09", 0x19, L"kVK_ANSI_9", 38, L"9"},
+    {0x0A, E0, 0x07007D, L"Paste", 135, L"PASTE", 143, L"PAST", kNone, L"", 125, L"PASTE"},
     {0x0B, NoE0, 0x070027, L"Digit0", 11, L"0", 19, L"AE10", 0x1D, L"kVK_ANSI_0", 39, L"0"},
     {0x0C, NoE0, 0x07002D, L"Minus", 12, L"MINUS", 20, L"AE11", 0x1B, L"kVK_ANSI_Minus", 45,
      L"MINUS"},
@@ -57,7 +66,9 @@ constexpr PhysicalKey kKeys[] = {
     {0x15, NoE0, 0x07001C, L"KeyY", 21, L"Y", 29, L"AD06", 0x10, L"kVK_ANSI_Y", 28, L"Y"},
     {0x16, NoE0, 0x070018, L"KeyU", 22, L"U", 30, L"AD07", 0x20, L"kVK_ANSI_U", 24, L"U"},
     {0x17, NoE0, 0x07000C, L"KeyI", 23, L"I", 31, L"AD08", 0x22, L"kVK_ANSI_I", 12, L"I"},
+    {0x17, E0, 0x07007B, L"Cut", 137, L"CUT", 145, L"CUT", kNone, L"", 123, L"CUT"},
     {0x18, NoE0, 0x070012, L"KeyO", 24, L"O", 32, L"AD09", 0x1F, L"kVK_ANSI_O", 18, L"O"},
+    {0x18, E0, 0x07007C, L"Copy", 133, L"COPY", 141, L"COPY", kNone, L"", 124, L"COPY"},
     {0x19, NoE0, 0x070013, L"KeyP", 25, L"P", 33, L"AD10", 0x23, L"kVK_ANSI_P", 19, L"P"},
     {0x19, E0, 0x0C00B5, L"MediaTrackNext", 163, L"NEXTSONG", 171, L"I171", kNone, L"", 258,
      L"AUDIONEXT"},
@@ -75,8 +86,8 @@ constexpr PhysicalKey kKeys[] = {
     {0x1E, NoE0, 0x070004, L"KeyA", 30, L"A", 38, L"AC01", 0x00, L"kVK_ANSI_A", 4, L"A"},
     {0x1F, NoE0, 0x070016, L"KeyS", 31, L"S", 39, L"AC02", 0x01, L"kVK_ANSI_S", 22, L"S"},
     {0x20, NoE0, 0x070007, L"KeyD", 32, L"D", 40, L"AC03", 0x02, L"kVK_ANSI_D", 7, L"D"},
-    {0x20, E0, 0x0C00E2, L"AudioVolumeMute", 113, L"MUTE", 121, L"MUTE", 0x4A, L"kVK_Mute", 262,
-     L"AUDIOMUTE"},
+    {0x20, E0, 0x0C00E2, L"AudioVolumeMute", 113, L"MUTE", 121, L"MUTE", 0x4A, L"kVK_Mute", 127,
+     L"MUTE"},
     {0x21, NoE0, 0x070009, L"KeyF", 33, L"F", 41, L"AC04", 0x03, L"kVK_ANSI_F", 9, L"F"},
     {0x21, E0, 0x0C0192, L"LaunchApp2", 140, L"CALC", 148, L"I148", kNone, L"", 266, L"CALCULATOR"},
     {0x22, NoE0, 0x07000A, L"KeyG", 34, L"G", 42, L"AC05", 0x05, L"kVK_ANSI_G", 10, L"G"},
@@ -98,6 +109,7 @@ constexpr PhysicalKey kKeys[] = {
     {0x2B, NoE0, 0x070031, L"Backslash", 43, L"BACKSLASH", 51, L"BKSL", 0x2A, L"kVK_ANSI_Backslash",
      49, L"BACKSLASH"},
     {0x2C, NoE0, 0x07001D, L"KeyZ", 44, L"Z", 52, L"AB01", 0x06, L"kVK_ANSI_Z", 29, L"Z"},
+    {0x2C, E0, 0x0C00B8, L"Eject", 161, L"EJECTCD", 169, L"I169", kNone, L"", 281, L"EJECT"},
     {0x2D, NoE0, 0x07001B, L"KeyX", 45, L"X", 53, L"AB02", 0x07, L"kVK_ANSI_X", 27, L"X"},
     {0x2E, NoE0, 0x070006, L"KeyC", 46, L"C", 54, L"AB03", 0x08, L"kVK_ANSI_C", 6, L"C"},
     {0x2E, E0, 0x0C00EA, L"AudioVolumeDown", 114, L"VOLUMEDOWN", 122, L"VOL-", 0x49,
@@ -132,6 +144,7 @@ constexpr PhysicalKey kKeys[] = {
     {0x3A, NoE0, 0x070039, L"CapsLock", 58, L"CAPSLOCK", 66, L"CAPS", 0x39, L"kVK_CapsLock", 57,
      L"CAPSLOCK"},
     {0x3B, NoE0, 0x07003A, L"F1", 59, L"F1", 67, L"FK01", 0x7A, L"kVK_F1", 58, L"F1"},
+    {0x3B, E0, 0x070075, L"Help", 138, L"HELP", 146, L"HELP", kNone, L"", 117, L"HELP"},
     {0x3C, NoE0, 0x07003B, L"F2", 60, L"F2", 68, L"FK02", 0x78, L"kVK_F2", 59, L"F2"},
     {0x3D, NoE0, 0x07003C, L"F3", 61, L"F3", 69, L"FK03", 0x63, L"kVK_F3", 60, L"F3"},
     {0x3E, NoE0, 0x07003D, L"F4", 62, L"F4", 70, L"FK04", 0x76, L"kVK_F4", 61, L"F4"},

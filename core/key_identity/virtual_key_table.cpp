@@ -19,8 +19,9 @@ namespace {
 // members, the one that says what the key is: Enter over Return, PageUp over Prior, CapsLock
 // over Capital), the W3C UI Events KeyboardEvent key values and AutoHotkey's key list. WPF has
 // no member for the side-neutral Shift, Ctrl and Alt codes; KeyInterop gives the left keys, so
-// do these. Letters, digits and the punctuation keys type characters, so their DOM value is
-// empty here.
+// do these. The OEM codes 0xF0-0xF5 have WPF members (OemAttn to OemBackTab, which WPF also
+// calls DbeAlphanumeric to DbeRoman) but none in WinForms' Keys. Letters, digits and the
+// punctuation keys type characters, so their DOM value is empty here.
 constexpr std::array<VirtualKeyNames, kKeyCodeCount> kRows{{
     {0x00},
     {0x01, L"VK_LBUTTON"},
@@ -277,12 +278,12 @@ constexpr std::array<VirtualKeyNames, kKeyCodeCount> kRows{{
     {0xED, L"VK_OEM_PA3"},
     {0xEE, L"VK_OEM_WSCTRL"},
     {0xEF, L"VK_OEM_CUSEL"},
-    {0xF0, L"VK_OEM_ATTN"},
-    {0xF1, L"VK_OEM_FINISH"},
-    {0xF2, L"VK_OEM_COPY"},
-    {0xF3, L"VK_OEM_AUTO"},
-    {0xF4, L"VK_OEM_ENLW"},
-    {0xF5, L"VK_OEM_BACKTAB"},
+    {0xF0, L"VK_OEM_ATTN", L"", L"", L"OemAttn"},
+    {0xF1, L"VK_OEM_FINISH", L"", L"", L"OemFinish"},
+    {0xF2, L"VK_OEM_COPY", L"", L"", L"OemCopy"},
+    {0xF3, L"VK_OEM_AUTO", L"", L"", L"OemAuto"},
+    {0xF4, L"VK_OEM_ENLW", L"", L"", L"OemEnlw"},
+    {0xF5, L"VK_OEM_BACKTAB", L"", L"", L"OemBackTab"},
     {0xF6, L"VK_ATTN", L"", L"Attn", L"Attn", L"Attn"},
     {0xF7, L"VK_CRSEL", L"", L"Crsel", L"CrSel", L"CrSel"},
     {0xF8, L"VK_EXSEL", L"", L"Exsel", L"ExSel", L"ExSel"},

@@ -72,8 +72,10 @@ void KeyboardHook::Record(const KBDLLHOOKSTRUCT& key) noexcept {
     }
     HookKeyEvent& event = (*ring_)[(first_ + count_) % kRingCapacity];
     event.key.virtualKey = key.vkCode <= kLastKeyCode ? static_cast<uint8_t>(key.vkCode) : 0;
+    // For VK_PACKET the scan code is the UTF-16 unit sent.
+    event.key.packet = key.vkCode == VK_PACKET;
     event.key.scanCode = static_cast<uint16_t>(key.scanCode);
-    event.key.extended = (key.flags & LLKHF_EXTENDED) != 0;
+    event.key.extended = !event.key.packet && (key.flags & LLKHF_EXTENDED) != 0;
     event.key.up = (key.flags & LLKHF_UP) != 0;
     event.key.timeMs = key.time;
     event.injected = (key.flags & LLKHF_INJECTED) != 0;

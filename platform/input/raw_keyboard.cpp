@@ -82,6 +82,9 @@ std::optional<RawKeyEvent> DecodeRawKeyboard(HRAWINPUT input, uint32_t timeMs) n
     const RAWKEYBOARD& k = raw.data.keyboard;
     RawKeyEvent event{};
     event.key.virtualKey = k.VKey <= 255 ? static_cast<uint8_t>(k.VKey) : 0;
+    // A packet's make code is the UTF-16 unit sent (Wine reports it with VKey 0; the router
+    // tells those by their unit).
+    event.key.packet = k.VKey == VK_PACKET;
     event.key.scanCode = k.MakeCode;
     event.key.extended = (k.Flags & RI_KEY_E0) != 0;
     event.key.up = (k.Flags & RI_KEY_BREAK) != 0;

@@ -3,6 +3,10 @@
 // so that the receiving side can tell them.
 //   zintar_key_sender keys VK [VK...]   a press of each key (decimal codes)
 //   zintar_key_sender burst COUNT       COUNT events (presses of F13 in one SendInput call)
+//   zintar_key_sender text UNIT [UNIT...]  text without a key: each UTF-16 unit (hexadecimal)
+//                                       down and up with KEYEVENTF_UNICODE, one unit per
+//                                       input, as on-screen keyboards and the emoji panel send
+//                                       it (a character beyond U+FFFF as its two halves)
 // Prints how many events the system accepted; exit code 1 when it took fewer. During a burst,
 // and for a while after it, Zintar's window (when one runs) is asked every kPingEveryMs
 // whether it answers within kAnswerMs; a "pings" line gives how many answered, how many did
@@ -66,8 +70,19 @@ INPUT KeyInput(WORD vk, bool up) {
     return input;
 }
 
+// The system sends VK_PACKET with the unit where a key has its scan code.
+INPUT UnitInput(WORD unit, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = unit;
+    input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+    input.ki.dwExtraInfo = kMarker;
+    return input;
+}
+
 int Usage() {
-    std::fputs("usage: zintar_key_sender keys VK [VK...] | burst COUNT\n", stderr);
+    std::fputs("usage: zintar_key_sender keys VK [VK...] | burst COUNT | text UNIT [UNIT...]\n",
+               stderr);
     return 2;
 }
 
@@ -85,6 +100,14 @@ int main(int argc, char** argv) {
                     return Usage();
                 inputs.push_back(KeyInput(static_cast<WORD>(vk), false));
                 inputs.push_back(KeyInput(static_cast<WORD>(vk), true));
+            }
+        } else if (std::strcmp(argv[1], "text") == 0) {
+            for (int i = 2; i < argc; ++i) {
+                const unsigned long unit = std::strtoul(argv[i], nullptr, 16);
+                if (unit == 0 || unit > 0xFFFF)
+                    return Usage();
+                inputs.push_back(UnitInput(static_cast<WORD>(unit), false));
+                inputs.push_back(UnitInput(static_cast<WORD>(unit), true));
             }
         } else if (std::strcmp(argv[1], "burst") == 0) {
             const unsigned long count = std::strtoul(argv[2], nullptr, 10);

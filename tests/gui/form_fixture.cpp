@@ -7,6 +7,7 @@ namespace zintar::test {
 std::vector<ShellCall> FormFixture::shellCalls_;
 POINT FormFixture::cursor_{};
 bool FormFixture::cursorFails_ = false;
+const win32::InputMethod* FormFixture::inputMethod_ = nullptr;
 
 namespace {
 
@@ -30,6 +31,7 @@ void FormFixture::SetUp() {
     shellCalls_.clear();
     cursor_ = {};
     cursorFails_ = false;
+    inputMethod_ = nullptr;
     SetModifiers(0);
     RegDeleteTreeA(HKEY_CURRENT_USER, stored_registry::kSettingsKey);
     Restart();
@@ -41,6 +43,7 @@ void FormFixture::Restart() {
     platform.registry = &registry_.api();
     platform.getCursorPos = &FakeGetCursorPos;
     platform.shellExecuteA = &FakeShellExecuteA;
+    platform.inputMethod = inputMethod_;
     form_ = std::make_unique<MainWindow>(platform);
     ASSERT_TRUE(form_->Create(GetModuleHandleW(nullptr), false));
     form_->Show(SW_SHOW);

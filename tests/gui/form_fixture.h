@@ -72,6 +72,8 @@ class FormFixture : public ::testing::Test {
     static std::vector<ShellCall> shellCalls_;
     static POINT cursor_;
     static bool cursorFails_; // GetCursorPos answers FALSE
+    // The input method the capture box reads; null for the system's. Set before Restart.
+    static const win32::InputMethod* inputMethod_;
 
   private:
     std::unique_ptr<MainWindow> form_;

@@ -63,11 +63,6 @@ void HistoryList::ShowColumn(int column, bool shown) {
     FitColumns();
 }
 
-std::optional<size_t> HistoryList::SelectedRecord() const {
-    const std::optional<size_t> row = list_.FirstSelectedRow();
-    return row ? rows_.RecordOfShownRow(*row) : std::nullopt;
-}
-
 void HistoryList::Resize(int width, int height) {
     MoveWindow(list_.hwnd(), 0, 0, width, height, TRUE);
     // A new size can scroll the rows under the list's own pixels (at the end of the list,

@@ -51,9 +51,10 @@ class HistoryList {
     // clipboard as it was.
     void CopySelection(HWND owner) const;
     void SelectAll();
-    // The record of the first selected row, if it still stands for one.
-    std::optional<size_t> SelectedRecord() const;
+    // The first selected row, if any.
+    std::optional<size_t> SelectedRow() const { return list_.FirstSelectedRow(); }
     const KeyHistory& history() const { return history_; }
+    const KeyRows& rows() const { return rows_; }
     void Clear();
 
   private:

@@ -250,7 +250,7 @@ void HistoryWindow::ShowMenu(LPARAM screenPoint) {
 
 void HistoryWindow::RefreshPane() {
     if (list_)
-        pane_.Show(list_.history(), DetailsRecord(list_.history(), list_.SelectedRecord()));
+        pane_.Show(list_.history(), DetailsSubjectOf(list_.rows(), list_.SelectedRow()));
 }
 
 // The key the pane shows, which is the selected one or the newest.

@@ -108,19 +108,20 @@ void KeyDetailsPane::SetLanguage(Language language) {
         Write();
 }
 
-void KeyDetailsPane::Show(const KeyHistory& history, std::optional<size_t> record) {
+void KeyDetailsPane::Show(const KeyHistory& history, const std::optional<DetailsSubject>& subject) {
     if (!*this)
         return;
-    const uint64_t number = record ? history.oldestNumber() + *record : 0;
     const bool same =
-        facts_ && record && number == shownNumber_ && history.IsCurrent(shownGeneration_);
-    if (!record) {
+        facts_ && subject && subject->place == shownPlace_ && history.IsCurrent(shownGeneration_);
+    if (!subject) {
         facts_.reset();
     } else if (!same) {
-        facts_ = KeyDetailsFacts{history.at(*record), {}, {}, {}, {}};
+        facts_ = KeyDetailsFacts{subject->record, {}, {}, subject->knownAnswer, {}};
         layoutRead_ = false;
-        shownNumber_ = number;
+        shownPlace_ = subject->place;
         shownGeneration_ = history.generation();
+    } else if (subject->knownAnswer && facts_->shortcut != subject->knownAnswer) {
+        facts_->shortcut = subject->knownAnswer; // a probe of the row's key found its reason
     } else if (layoutRead_ && (facts_->shortcut || !ShortcutOfRecord(facts_->record))) {
         return; // nothing more to learn about this key
     }
@@ -155,8 +156,15 @@ void KeyDetailsPane::ReadPlatformFacts(const KeyHistory& history) {
     // Registering a combination while its keys are held can take the press away from the
     // program that expects it.
     const std::optional<Shortcut> shortcut = ShortcutOfRecord(facts_->record);
-    if (!shortcut || facts_->shortcut)
+    if (!shortcut)
         return;
+    if (facts_->shortcut) {
+        // Known from the route: what Windows does with a reserved one is still the table's.
+        if (*facts_->shortcut == HotkeyAnswer::ReservedByWindows && facts_->reservedBecause.empty())
+            if (const auto reserved = FindReservedShortcut(*shortcut))
+                facts_->reservedBecause = reserved->what;
+        return;
+    }
     const bool again = lastProbe_ && lastProbe_->shortcut.virtualKey == shortcut->virtualKey &&
                        lastProbe_->shortcut.modifiers == shortcut->modifiers;
     if (!again) {

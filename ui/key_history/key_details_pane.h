@@ -39,9 +39,10 @@ class KeyDetailsPane {
     void SetFont(HFONT font);
     void SetLanguage(Language language);
 
-    // Shows the history's record (none: an empty pane). A key not shown before has its
-    // layout read; the shortcut is probed once no key is down, so a later call finishes it.
-    void Show(const KeyHistory& history, std::optional<size_t> record);
+    // Shows a row's key (none: an empty pane). A key not shown before has its layout read; its
+    // shortcut is what its row's route knows, or is probed once no key is down, so a later
+    // call finishes it.
+    void Show(const KeyHistory& history, const std::optional<DetailsSubject>& subject);
 
     std::optional<KeyCombination> ShownKey() const;
     HWND copyButton() const { return button_.hwnd(); }
@@ -80,8 +81,8 @@ class KeyDetailsPane {
         std::wstring_view reservedBecause;
     };
     std::optional<Probe> lastProbe_;
-    // Which record is shown, by the history's number for it: it moves in the ring.
-    uint64_t shownNumber_ = 0;
+    // Which row is shown, by where it stands: its record moves in the ring.
+    KeyRows::Place shownPlace_{};
     HistoryGeneration shownGeneration_;
 };
 

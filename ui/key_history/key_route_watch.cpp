@@ -151,13 +151,19 @@ std::optional<LRESULT> KeyRouteWatch::Message(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void KeyRouteWatch::OnKeyMessage(const KeyMessageInput& message, bool added) {
-    if (!gathering_ || IsCharacterMessage(message.message) || !added)
+    if (!gathering_ || !IsKeyMessage(message.message) || !added)
         return;
     DrainHook();
     WindowKeyEvent event{};
     event.key.virtualKey = static_cast<uint8_t>(message.wParam);
-    event.key.scanCode = static_cast<uint16_t>((message.lParam >> kScanCodeShift) & 0xFF);
-    event.key.extended = (message.lParam & kExtendedBit) != 0;
+    if (event.key.virtualKey == VK_PACKET) {
+        // The unit sent fills lParam's high word: no scan code, no extended flag.
+        event.key.packet = true;
+        event.key.scanCode = static_cast<uint16_t>(message.lParam >> kScanCodeShift);
+    } else {
+        event.key.scanCode = static_cast<uint16_t>((message.lParam >> kScanCodeShift) & 0xFF);
+        event.key.extended = (message.lParam & kExtendedBit) != 0;
+    }
     event.key.up = IsKeyUpMessage(message.message);
     event.key.timeMs = message.timeMs;
     event.record = history_.addedCount() - 1;

@@ -11,8 +11,9 @@ namespace zintar {
 namespace {
 
 // The messages a key history records. WM_SYSCHAR is none of them: its key is recorded by the
-// system key-down before it, and Alt+letter types nothing.
-std::optional<KeyMessage> RecordedKeyMessage(UINT msg) {
+// system key-down before it, and Alt+letter types nothing. Nor is WM_UNICHAR's probe, which
+// asks whether the box takes UTF-32 and carries no character.
+std::optional<KeyMessage> RecordedKeyMessage(UINT msg, WPARAM wp) {
     switch (msg) {
     case WM_KEYDOWN:
         return KeyMessage::KeyDown;
@@ -26,9 +27,72 @@ std::optional<KeyMessage> RecordedKeyMessage(UINT msg) {
         return KeyMessage::Char;
     case WM_DEADCHAR:
         return KeyMessage::DeadChar;
+    case WM_IME_STARTCOMPOSITION:
+        return KeyMessage::ImeStartComposition;
+    case WM_IME_COMPOSITION:
+        return KeyMessage::ImeComposition;
+    case WM_IME_ENDCOMPOSITION:
+        return KeyMessage::ImeEndComposition;
+    case WM_IME_CHAR:
+        return KeyMessage::ImeChar;
+    case WM_IME_NOTIFY:
+        return KeyMessage::ImeNotify;
+    case WM_IME_SETCONTEXT:
+        return KeyMessage::ImeSetContext;
+    case WM_UNICHAR:
+        return wp == UNICODE_NOCHAR ? std::nullopt : std::optional(KeyMessage::UniChar);
+    case WM_APPCOMMAND:
+        return KeyMessage::AppCommand;
     default:
         return std::nullopt;
     }
+}
+
+// The keys that Windows turns into WM_APPCOMMAND (the browser, volume, media and launch keys,
+// VK_BROWSER_BACK to VK_LAUNCH_APP2): DefWindowProc makes the command of their key messages,
+// and sends it to the window that has the key and on up to its parent.
+bool IsAppCommandKey(WPARAM keyCode) {
+    return keyCode >= VK_BROWSER_BACK && keyCode <= VK_LAUNCH_APP2;
+}
+
+// What the input method says beside its message, read while the message is handled: the
+// strings change with the next one. The facts point into the strings read.
+struct ImeRead {
+    win32::ImeComposition strings;
+    ImeFacts facts;
+};
+
+std::optional<ImeRead> ReadIme(const win32::InputMethod& ime, HWND box, KeyMessage message,
+                               WPARAM wp, LPARAM lp) {
+    ImeRead read;
+    switch (message) {
+    case KeyMessage::ImeComposition:
+        read.strings = ime.Composition(box, static_cast<DWORD>(lp));
+        read.facts.cursor = read.strings.cursor;
+        break;
+    case KeyMessage::ImeNotify:
+        if (wp == IMN_SETOPENSTATUS) {
+            if (const std::optional<bool> open = ime.OpenStatus(box))
+                read.facts.state = *open ? 1 : 0;
+        } else if (wp == IMN_SETCONVERSIONMODE) {
+            if (const std::optional<DWORD> mode = ime.ConversionMode(box))
+                read.facts.state = static_cast<int32_t>(*mode);
+        } else {
+            return std::nullopt;
+        }
+        break;
+    case KeyMessage::KeyDown:
+    case KeyMessage::KeyUp:
+    case KeyMessage::SysKeyDown:
+    case KeyMessage::SysKeyUp:
+        if (wp != VK_PROCESSKEY)
+            return std::nullopt;
+        read.facts.realKey = ime.KeyBehindProcessKey(box);
+        break;
+    default:
+        return std::nullopt;
+    }
+    return read;
 }
 
 // A parameter too large for the record's 32 bits stays too large, so that the history
@@ -46,22 +110,34 @@ bool PastesText(WPARAM keyCode, int modifiers) {
 
 } // namespace
 
-void CaptureBox::Attach(HWND hwnd, ControlEvents& events, std::wstring text) {
+void CaptureBox::Attach(HWND hwnd, ControlEvents& events, std::wstring text,
+                        const win32::InputMethod* ime) {
     TextBox::Attach(hwnd, std::move(text));
     events_ = &events;
+    ime_ = ime;
+}
+
+void CaptureBox::Report(KeyMessage message, WPARAM wp, LPARAM lp, int modifiers) {
+    int16_t ansiCode = kNoAnsiCode;
+    if (IsCharacterMessage(message) && wp <= WCHAR_MAX)
+        ansiCode = win32::AnsiCodeOfChar(static_cast<wchar_t>(wp));
+    std::optional<ImeRead> ime =
+        ReadIme(ime_ ? *ime_ : win32::SystemInputMethod(), hwnd(), message, wp, lp);
+    if (ime) {
+        ime->facts.composition = ime->strings.composition;
+        ime->facts.result = ime->strings.result;
+    }
+    events_->OnKeyMessage({message, Saturated(wp), static_cast<uint32_t>(lp),
+                           static_cast<uint32_t>(GetMessageTime()), static_cast<uint8_t>(modifiers),
+                           ansiCode, ime ? &ime->facts : nullptr});
 }
 
 LRESULT CaptureBox::Message(UINT msg, WPARAM wp, LPARAM lp) {
     // Read once for the record and the key-down alike.
     int modifiers = 0;
-    if (const std::optional<KeyMessage> message = RecordedKeyMessage(msg)) {
+    if (const std::optional<KeyMessage> message = RecordedKeyMessage(msg, wp)) {
         modifiers = win32::ModifiersOfKeyMessage();
-        int16_t ansiCode = kNoAnsiCode;
-        if (IsCharacterMessage(*message) && wp <= WCHAR_MAX)
-            ansiCode = win32::AnsiCodeOfChar(static_cast<wchar_t>(wp));
-        events_->OnKeyMessage({*message, Saturated(wp), static_cast<uint32_t>(lp),
-                               static_cast<uint32_t>(GetMessageTime()),
-                               static_cast<uint8_t>(modifiers), ansiCode});
+        Report(*message, wp, lp, modifiers);
     }
     switch (msg) {
     case WM_GETDLGCODE:
@@ -71,7 +147,14 @@ LRESULT CaptureBox::Message(UINT msg, WPARAM wp, LPARAM lp) {
         events_->OnCaptureKey(static_cast<int>(wp & 0xFF), modifiers);
         if (PastesText(wp, modifiers))
             return 0;
+        // The edit control has no use for these keys and need not pass them on.
+        if (msg == WM_KEYDOWN && IsAppCommandKey(wp))
+            return DefWindowProcW(hwnd(), msg, wp, lp);
         break; // the box still handles the key as usual (a caret key moves the caret)
+    case WM_KEYUP:
+        if (IsAppCommandKey(wp))
+            return DefWindowProcW(hwnd(), msg, wp, lp);
+        break;
     case WM_SYSKEYUP:
         // Alt or F10 released alone would put a window without a menu bar into menu mode,
         // and the next key would go to that instead of the box.
@@ -99,6 +182,24 @@ LRESULT CaptureBox::Message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PASTE:
         // Nor does the menu's Paste put text into the box.
         return 0;
+    case WM_IME_STARTCOMPOSITION:
+    case WM_IME_COMPOSITION:
+    case WM_IME_ENDCOMPOSITION:
+    case WM_IME_CHAR:
+        // The system's handling, not the edit control's, which would put the composed text
+        // into the box: the input method shows its composition in a window of its own, and
+        // each result character comes as WM_IME_CHAR and then as WM_CHAR, which the box shows
+        // as a typed one.
+        return DefWindowProcW(hwnd(), msg, wp, lp);
+    case WM_UNICHAR:
+        // TRUE to the probe: senders may send characters beyond U+FFFF whole. A character is
+        // typed as WM_CHAR's; a value that is no character is refused and changes nothing.
+        if (wp == UNICODE_NOCHAR)
+            return TRUE;
+        if (wp <= 0x10FFFF && !(wp >= 0xD800 && wp <= 0xDFFF))
+            events_->OnCaptureCharacter(
+                wp <= WCHAR_MAX ? std::optional<wchar_t>(static_cast<wchar_t>(wp)) : std::nullopt);
+        return FALSE;
     case WM_SETTEXT: {
         if (writing())
             break;

@@ -1,7 +1,9 @@
 #pragma once
 // The capture box: every key-down becomes a key code and modifier mask, every typed
 // character a character code; the box keeps nothing the user types. Every key message it
-// gets is also reported for the key history.
+// gets is also reported for the key history, and so is the text that comes without a key of
+// its own: the input method's messages with their strings, WM_UNICHAR and WM_APPCOMMAND.
+#include "platform/input/input_method.h"
 #include "ui/main_window/control_events.h"
 #include "ui/common/text_box.h"
 
@@ -9,7 +11,9 @@ namespace zintar {
 
 class CaptureBox : public TextBox {
   public:
-    void Attach(HWND hwnd, ControlEvents& events, std::wstring text);
+    // ime: what the input method's strings and states are read from; null for the system's.
+    void Attach(HWND hwnd, ControlEvents& events, std::wstring text,
+                const win32::InputMethod* ime = nullptr);
 
     // Every message of the control.
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
@@ -20,7 +24,10 @@ class CaptureBox : public TextBox {
     void ShowCharacter(const std::wstring& text);
 
   private:
+    void Report(KeyMessage message, WPARAM wp, LPARAM lp, int modifiers);
+
     ControlEvents* events_ = nullptr;
+    const win32::InputMethod* ime_ = nullptr;
 };
 
 } // namespace zintar

@@ -147,7 +147,7 @@ bool MainWindow::CreateControls() {
             ui_.pictures[Index(s->id)] = pictures.Load(s->picture, dpi_);
             SetImageBitmap(child, ui_.pictures[Index(s->id)].get());
         } else if (s->id == Control::CaptureBox) {
-            ui_.captureBox.Attach(child, *this, s->text);
+            ui_.captureBox.Attach(child, *this, s->text, seams_.inputMethod);
         } else if (const ReadOutRow* row = RowOfControl(s->id); row && row->box) {
             ui_.codeFields[static_cast<size_t>(*row->box)].Attach(child, *row->box, *this, s->text);
         }

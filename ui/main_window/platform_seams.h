@@ -3,6 +3,7 @@
 // ones; a test hands the window its own.
 #include <windows.h>
 
+#include "platform/input/input_method.h"
 #include "platform/settings/registry_api.h"
 #include "platform/system/shell.h"
 
@@ -13,6 +14,7 @@ struct PlatformSeams {
     win32::ShellExecuteAFn shellExecuteA =
         &win32::ShellExecuteAOnFirstUse; // shell32 loaded at the first click
     const win32::RegistryApi* registry = &win32::RealRegistry();
+    const win32::InputMethod* inputMethod = nullptr; // null: the system's, imm32 on first use
 };
 
 } // namespace zintar

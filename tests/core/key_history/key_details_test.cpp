@@ -102,23 +102,72 @@ TEST(DetailCaption, EveryRowHasItsOwnCaptionInBothLanguages) {
     EXPECT_EQ(DetailCaption(static_cast<DetailRow>(kDetailRowCount), Language::English), L"");
 }
 
-TEST(DetailsRecord, SelectedKeyRowElseTheKeyBeforeItElseTheNewestKey) {
+// The rows the pane shows: a selected row, else the nearest key row before it, else the newest
+// key-down; the row of a key that another program took counts as a key row, with the answer
+// its route already gives.
+std::optional<size_t> SubjectRow(const KeyRows& rows, std::optional<size_t> selected) {
+    const std::optional<DetailsSubject> subject = DetailsSubjectOf(rows, selected);
+    if (!subject)
+        return std::nullopt;
+    for (size_t i = 0; i < rows.shownCount(); ++i)
+        if (rows.ShownRow(i)->place == subject->place)
+            return i;
+    return 99;
+}
+
+TEST(DetailsSubject, SelectedKeyRowElseTheKeyBeforeItElseTheNewestKey) {
     KeyHistory history;
-    EXPECT_EQ(DetailsRecord(history, std::nullopt), std::nullopt);
+    KeyRows rows(history);
+    rows.Reset();
+    EXPECT_EQ(SubjectRow(rows, std::nullopt), std::nullopt);
     history.Add(Char(L'x', 0x2D)); // 0: a character with no key before it
-    EXPECT_EQ(DetailsRecord(history, std::nullopt), std::nullopt);
+    rows.Reset();
+    EXPECT_EQ(SubjectRow(rows, std::nullopt), std::nullopt);
     history.Add(Down('A', 0x1E));    // 1
     history.Add(Char(L'a', 0x1E));   // 2
     history.Add(Down(kF5, kF5Scan)); // 3
     history.Add(Char(L'b', 0x30));   // 4: typed from outside, no key-down of its own
     history.Add(
         {KeyMessage::KeyUp, kF5, 1u | (kF5Scan << 16) | (3u << 30), 0, 0, kNoAnsiCode}); // 5
-    EXPECT_EQ(DetailsRecord(history, std::nullopt), 3u) << "the key-down, not its key-up";
-    EXPECT_EQ(DetailsRecord(history, 5), 5u) << "a selected key-up stays";
-    EXPECT_EQ(DetailsRecord(history, 1), 1u);
-    EXPECT_EQ(DetailsRecord(history, 2), 1u);
-    EXPECT_EQ(DetailsRecord(history, 0), std::nullopt);
-    EXPECT_EQ(DetailsRecord(history, 99), 3u); // a stale selection: the newest key-down
+    rows.Reset();
+    EXPECT_EQ(SubjectRow(rows, std::nullopt), 3u) << "the key-down, not its key-up";
+    EXPECT_EQ(SubjectRow(rows, 5), 5u) << "a selected key-up stays";
+    EXPECT_EQ(SubjectRow(rows, 1), 1u);
+    EXPECT_EQ(SubjectRow(rows, 2), 1u);
+    EXPECT_EQ(SubjectRow(rows, 0), std::nullopt);
+    EXPECT_EQ(SubjectRow(rows, 99), 3u); // a stale selection: the newest key-down
+}
+
+// Another program holds Ctrl+Shift+F9: the window gets Ctrl and Shift going down, and F9's
+// key-down only as a row of its own. That row is the newest key-down, and its Shortcut is the
+// route's answer, not "a modifier alone" of the Shift before it.
+TEST(DetailsSubject, TheKeyThatAnotherProgramTookIsTheNewestKeyDown) {
+    constexpr uint32_t kF9 = 0x78;
+    KeyHistory history;
+    KeyRows rows(history);
+    history.Add(Down(0x11, 0x1D, kCtrl));          // 0
+    history.Add(Down(0x10, 0x2A, kCtrl | kShift)); // 1
+    history.Add({KeyMessage::KeyUp, kF9, 1u | (0x43u << 16) | (3u << 30), 0, kCtrl | kShift,
+                 kNoAnsiCode}); // 2: F9's key-up, which the holder lets through
+    KeyRoute taken{};
+    taken.key = {static_cast<uint8_t>(kF9), 0x43, false, false, 0};
+    taken.heldModifiers = kHotkeyCtrl | kHotkeyShift;
+    taken.seenBy = Bit(KeySource::Hook) | Bit(KeySource::RawInput);
+    taken.recordsBefore = 2;
+    taken.reason = NotDeliveredReason::OtherProgramsHotkey;
+    rows.AddRoute(taken, L"");
+    rows.Reset();
+    ASSERT_EQ(rows.shownCount(), 4u);
+    const std::optional<DetailsSubject> subject = DetailsSubjectOf(rows, std::nullopt);
+    ASSERT_TRUE(subject);
+    EXPECT_EQ(SubjectRow(rows, std::nullopt), 2u) << "F9's own row, before its key-up";
+    EXPECT_EQ(subject->knownAnswer, HotkeyAnswer::Taken);
+    const DetailLines lines =
+        KeyDetailLines({subject->record, {}, {}, subject->knownAnswer, {}}, Language::English);
+    EXPECT_EQ(Value(lines, DetailRow::VirtualKey), L"120 0x78 VK_F9");
+    EXPECT_EQ(Value(lines, DetailRow::WinFormsKeys), L"Keys.Control | Keys.Shift | Keys.F9");
+    EXPECT_EQ(Value(lines, DetailRow::Shortcut), L"taken by another program");
+    EXPECT_EQ(DetailsSubjectOf(rows, 1)->knownAnswer, std::nullopt) << "a delivered key asks";
 }
 
 TEST(ShortcutOfRecord, ModifiersInTheSystemsBits) {

@@ -245,7 +245,8 @@ TEST(KeyHistory, PairIsTimedByItsFirstHalfAndHasNoAnsiCode) {
 
 TEST(KeyHistory, RefusesWhatNoMessageSendsAndChangesNothing) {
     const KeyMessageInput refused[] = {
-        Key(static_cast<KeyMessage>(6), 65, LParam(0x1E)),
+        Key(static_cast<KeyMessage>(static_cast<int>(KeyMessage::AppCommand) + 1), 65,
+            LParam(0x1E)),
         Key(static_cast<KeyMessage>(255), 65, LParam(0x1E)),
         Key(KeyMessage::KeyDown, 256, LParam(0x1E)),
         Key(KeyMessage::SysKeyUp, 0xFFFFFFFF, LParam(0x1E)),

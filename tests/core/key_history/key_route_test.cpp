@@ -343,3 +343,58 @@ TEST(KeyRouter, AFloodThatNobodyTakesKeepsItsSizeAndStaysInOrder) {
 
 } // namespace
 } // namespace zintar
+
+namespace zintar {
+namespace {
+
+SeenKey PacketKey(uint16_t unit, bool up, uint32_t time) {
+    SeenKey key{0xE7, unit, false, up, time};
+    key.packet = true;
+    return key;
+}
+
+// Text sent one unit per input, as Wine shows it: the hook names each unit in its scan code
+// but calls the key-up a key-down too; Raw Input names the unit in its make code with no key
+// code; the window has the unit in lParam's high word. Each packet is one route, delivered,
+// seen by every view, from no device, in the window's direction, and none takes the view of
+// F3, whose scan code is the low byte of "=" (0x3D).
+TEST(KeyRouter, SentTextIsMatchedByItsUnitAndInOrder) {
+    constexpr uint8_t kF3 = 0x72;
+    KeyRouter router;
+    router.SetSources(kAll);
+    router.Add(Hook(kF3, 0x3D, false, 100));
+    router.Add(HookKeyEvent{PacketKey(0x3D, false, 101), true, false, 0});
+    router.Add(HookKeyEvent{PacketKey(0x3D, false, 101), true, false, 0}); // its key-up
+    router.Add(HookKeyEvent{PacketKey(0x151, false, 102), true, false, 0});
+    router.Add(HookKeyEvent{PacketKey(0x151, false, 102), true, false, 0});
+    router.Add(Raw(0, 0x3D, false, 101, 2)); // Raw Input's packets, before F3's own view
+    router.Add(Raw(0, 0x3D, true, 101, 2));
+    router.Add(Raw(kF3, 0x3D, false, 100));
+    router.Add(Raw(0, 0x151, false, 102, 2));
+    router.Add(Raw(0, 0x151, true, 102, 2));
+    router.Add(Window(kF3, 0x3D, false, 100, 0));
+    router.Add(WindowKeyEvent{PacketKey(0x3D, false, 101), 1});
+    router.Add(WindowKeyEvent{PacketKey(0x3D, true, 101), 2});
+    router.Add(WindowKeyEvent{PacketKey(0x151, false, 102), 3});
+    router.Add(WindowKeyEvent{PacketKey(0x151, true, 102), 4});
+    const auto routes = router.Take(102);
+    ASSERT_EQ(routes.size(), 5u);
+    EXPECT_EQ(routes[0].key.virtualKey, kF3);
+    EXPECT_TRUE(routes[0].hasDevice) << "F3 keeps its own Raw Input view";
+    for (size_t i = 0; i < routes.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(routes[i].delivered);
+        EXPECT_EQ(routes[i].record, i);
+        EXPECT_EQ(routes[i].seenBy, kAll);
+    }
+    for (size_t i = 1; i < routes.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(routes[i].key.packet);
+        EXPECT_EQ(routes[i].key.up, i % 2 == 0) << "the window's direction";
+        EXPECT_FALSE(routes[i].hasDevice) << "sent text comes from no device";
+        EXPECT_TRUE(routes[i].injected);
+    }
+}
+
+} // namespace
+} // namespace zintar

@@ -73,6 +73,22 @@ constexpr Expected kHandPicked[] = {
      L"0x5F kVK_JIS_KeypadComma", L"133 SDL_SCANCODE_KP_COMMA"},
     {0x4C, false, L"0x07005D", L"Numpad5", L"76 KEY_KP5", L"84 KP5", L"0x57 kVK_ANSI_Keypad5",
      L"93 SDL_SCANCODE_KP_5"},
+    // SDL 2 reports the mute key as SDL_SCANCODE_MUTE beside volume up and down, on Windows,
+    // Linux and macOS alike.
+    {0x20, true, L"0x0C00E2", L"AudioVolumeMute", L"113 KEY_MUTE", L"121 MUTE", L"0x4A kVK_Mute",
+     L"127 SDL_SCANCODE_MUTE"},
+    // The editing keys and Eject that Microsoft's table gives E0 scan codes; Apple names none.
+    {0x08, true, L"0x07007A", L"Undo", L"131 KEY_UNDO", L"139 UNDO", L"none",
+     L"122 SDL_SCANCODE_UNDO"},
+    {0x0A, true, L"0x07007D", L"Paste", L"135 KEY_PASTE", L"143 PAST", L"none",
+     L"125 SDL_SCANCODE_PASTE"},
+    {0x17, true, L"0x07007B", L"Cut", L"137 KEY_CUT", L"145 CUT", L"none", L"123 SDL_SCANCODE_CUT"},
+    {0x18, true, L"0x07007C", L"Copy", L"133 KEY_COPY", L"141 COPY", L"none",
+     L"124 SDL_SCANCODE_COPY"},
+    {0x2C, true, L"0x0C00B8", L"Eject", L"161 KEY_EJECTCD", L"169 I169", L"none",
+     L"281 SDL_SCANCODE_EJECT"},
+    {0x3B, true, L"0x070075", L"Help", L"138 KEY_HELP", L"146 HELP", L"none",
+     L"117 SDL_SCANCODE_HELP"},
 };
 
 TEST(PhysicalKey, HandPickedKeysInEveryApi) {
@@ -122,6 +138,14 @@ TEST(LogicalKey, ApiNamesOfVirtualKeys) {
     EXPECT_EQ(WpfKeyMember(186), L"Key.OemSemicolon");
     EXPECT_EQ(WpfKeyMember(0xA3), L"Key.RightCtrl");
     EXPECT_EQ(WpfKeyMember(0xE8), L"");
+    // The OEM codes before VK_ATTN: members in WPF, none in WinForms.
+    EXPECT_EQ(WpfKeyMember(0xF0), L"Key.OemAttn");
+    EXPECT_EQ(WpfKeyMember(0xF1), L"Key.OemFinish");
+    EXPECT_EQ(WpfKeyMember(0xF2), L"Key.OemCopy");
+    EXPECT_EQ(WpfKeyMember(0xF3), L"Key.OemAuto");
+    EXPECT_EQ(WpfKeyMember(0xF4), L"Key.OemEnlw");
+    EXPECT_EQ(WpfKeyMember(0xF5), L"Key.OemBackTab");
+    EXPECT_EQ(WinFormsKeysExpression(0xF5, 0), L"(Keys)245");
     EXPECT_EQ(WpfKeyMember(-1), L"");
     EXPECT_EQ(AutoHotkeyKeyName(0x6B), L"NumpadAdd");
     EXPECT_EQ(AutoHotkeyKeyName(0xBA), L"vkBA");

@@ -37,7 +37,10 @@ class DetailsPane : public ::testing::Test {
         history_.Add({message, vk, 1u | (uint32_t{scan} << 16) | flags, 0, mods, kNoAnsiCode});
         Show();
     }
-    void Show() { pane_.Show(history_, DetailsRecord(history_, std::nullopt)); }
+    void Show() {
+        rows_.Reset();
+        pane_.Show(history_, DetailsSubjectOf(rows_, std::nullopt));
+    }
     // What a reader sees in a row's value control.
     std::wstring Value(DetailRow row) const {
         wchar_t text[256]{};
@@ -48,6 +51,7 @@ class DetailsPane : public ::testing::Test {
     HWND parent_ = nullptr;
     InputDouble input_;
     KeyHistory history_;
+    KeyRows rows_{history_};
     KeyDetailsPane pane_{input_};
 };
 

@@ -223,3 +223,39 @@ TEST_F(RouteWatch, AKeyIsProbedOnlyOnceNoKeyIsDown) {
 
 } // namespace
 } // namespace zintar::test
+
+namespace zintar::test {
+namespace {
+
+// Text sent without a key, as each view hands it over under Wine: the hook's VK_PACKET with the
+// unit in its scan code, every one a key-down; the capture box's key messages with the unit in
+// lParam's high word. Every row agrees: delivered, seen by the window and the hook, in the
+// window's direction.
+TEST_F(RouteWatch, SentTextRowsAgreeOnTheirViews) {
+    for (uint16_t unit : {uint16_t{0x0151}, uint16_t{0xD83D}, uint16_t{0xDE00}}) {
+        for (bool up : {false, true}) {
+            SeenKey key{VK_PACKET, unit, false, false, kBase + 5};
+            key.packet = true;
+            watch_.OnHookEvent({key, true, false, 0});
+            const KeyMessageInput input{up ? KeyMessage::KeyUp : KeyMessage::KeyDown,
+                                        VK_PACKET,
+                                        (uint32_t{unit} << 16) | 1,
+                                        kBase + 5,
+                                        0,
+                                        kNoAnsiCode};
+            watch_.OnKeyMessage(input, history_.Add(input) != nullptr);
+        }
+    }
+    SettleAfterTheWait(5);
+    ASSERT_EQ(rows_.shownCount(), 6u);
+    for (size_t row = 0; row < 6; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(Row(row), L"yes|yes|window, hook");
+        EXPECT_EQ(rows_.CellText(row, HistoryColumn::Message, Language::English),
+                  row % 2 == 0 ? L"key down" : L"key up");
+        EXPECT_EQ(rows_.CellText(row, HistoryColumn::Device, Language::English), L"");
+    }
+}
+
+} // namespace
+} // namespace zintar::test
