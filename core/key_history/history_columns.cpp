@@ -12,6 +12,7 @@
 #include "core/key_identity/logical_key.h"
 #include "core/key_identity/physical_key.h"
 #include "core/key_identity/virtual_key_names.h"
+#include "core/key_state/key_times_text.h"
 
 namespace zintar {
 
@@ -29,6 +30,7 @@ constexpr KeyEventRecord kWideKeyUp{99999, 0, KeyMessage::SysKeyUp, kDelete, 0x5
     65535, KeySide::Right, vk::kRightMenu, kAllModifiers, kNoAnsiCode};
 constexpr KeyEventRecord kWideCharacter{99999, 0x1F600, KeyMessage::DeadChar, 0, 0x53, true, true,
     65535, KeySide::None, 0, kAllModifiers, 255};
+constexpr KeyTiming kWideTiming{99999, 9}; // a press held long, and one that chattered
 constexpr KeyRoute kWideRoute{{kF9, 0x43, false, false, 0}, 0, kAllKeySources, true, false, 0,
     true, 1, false, 0, 0, 0, NotDeliveredReason::KeyUpOnly};
 // clang-format on
@@ -37,6 +39,7 @@ constexpr HistoryCell kKeySamples[] = {{&kWideKeyDown}, {&kWideKeyUp}};
 constexpr HistoryCell kCharacterSamples[] = {{&kWideCharacter}};
 constexpr HistoryCell kRecordSamples[] = {{&kWideKeyDown}, {&kWideKeyUp}, {&kWideCharacter}};
 constexpr HistoryCell kRouteSamples[] = {{nullptr, &kWideRoute, L"\\\\?\\HID#VID_FFFF&PID_FFFF#0"}};
+constexpr HistoryCell kTimingSamples[] = {{&kWideKeyUp, nullptr, {}, &kWideTiming}};
 
 std::wstring YesNo(bool yes, Language language) {
     return std::wstring(TextOf(kYesNo, yes, language));
@@ -172,6 +175,10 @@ std::wstring SeenByCell(const HistoryCell& c, Language language) {
     return text;
 }
 
+template <KeyTimeColumn Column> std::wstring TimeCell(const HistoryCell& c, Language language) {
+    return KeyTimeCellText(*c.timing, Column, c.chatter, language);
+}
+
 using C = HistoryColumn;
 using S = CellSource;
 
@@ -233,6 +240,12 @@ constexpr std::array<HistoryColumnInfo, kHistoryColumnCount> kColumns{{
      S::Route, DeviceCell, kRouteSamples},
     {C::SeenBy, {L"Seen by", L"\u00C9szlelte"},
      S::Route, SeenByCell, kRouteSamples},
+    {C::Held, KeyTimeColumnTitles(KeyTimeColumn::Held),
+     S::Timing, TimeCell<KeyTimeColumn::Held>, kTimingSamples},
+    {C::SinceRelease, KeyTimeColumnTitles(KeyTimeColumn::SinceRelease),
+     S::Timing, TimeCell<KeyTimeColumn::SinceRelease>, kTimingSamples},
+    {C::Chatter, KeyTimeColumnTitles(KeyTimeColumn::Chatter),
+     S::Timing, TimeCell<KeyTimeColumn::Chatter>, kTimingSamples},
 }};
 // clang-format on
 
@@ -254,6 +267,8 @@ bool HasSource(CellSource source, const HistoryCell& cell) {
         return cell.record && IsCharacterMessage(cell.record->message);
     case CellSource::Route:
         return cell.route != nullptr;
+    case CellSource::Timing:
+        return cell.timing != nullptr;
     }
     return false;
 }

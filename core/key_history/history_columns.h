@@ -13,6 +13,7 @@
 #include "core/common/language.h"
 #include "core/key_history/key_event.h"
 #include "core/key_history/key_route.h"
+#include "core/key_state/key_times.h"
 
 namespace zintar {
 
@@ -48,8 +49,12 @@ enum class HistoryColumn : uint8_t {
     Injected,  // yes for a key that a program sent, else empty
     Device,    // the keyboard that sent it, "HID VID_845E PID_0002"
     SeenBy,    // window, hook, raw input
+    // The key's times: key records of the window's own messages.
+    Held,         // key-ups: ms since the key's own key-down
+    SinceRelease, // key-downs that start a press: ms since the key last went up
+    Chatter,      // yes where that was below the chatter threshold
 };
-constexpr int kHistoryColumnCount = static_cast<int>(HistoryColumn::SeenBy) + 1;
+constexpr int kHistoryColumnCount = static_cast<int>(HistoryColumn::Chatter) + 1;
 
 // What a row of the list holds for its cells.
 struct HistoryCell {
@@ -59,6 +64,9 @@ struct HistoryCell {
     // Null for a character, or a key whose route is still waiting.
     const KeyRoute* route = nullptr;
     std::wstring_view deviceName{}; // the system's name of the route's device, empty if unknown
+    // The times of the record; null for a character, or a key that went elsewhere.
+    const KeyTiming* timing = nullptr;
+    ChatterThreshold chatter{}; // the session's, not the row's: a new one judges every row
 };
 
 // Where a column's cells come from; a row without it has an empty cell there.
@@ -67,6 +75,7 @@ enum class CellSource : uint8_t {
     KeyRecord,       // records of key messages
     CharacterRecord, // records of character messages
     Route,           // the route: a route column
+    Timing,          // the times of a key record
 };
 
 // Called only for a cell whose source the row has.

@@ -122,8 +122,10 @@ std::wstring KeyRows::CellText(size_t shownRow, HistoryColumn column, Language l
     const KeyEventRecord record = row->IsRecord()
                                       ? history_.at(static_cast<size_t>(row->place.record - first))
                                       : RecordOfRoute(*row->route);
-    return ColumnCellText(column, {&record, row->route ? &*row->route : nullptr, row->deviceName},
-                          language);
+    const KeyTiming* timing = row->IsRecord() && times_ ? times_->Find(row->place.record) : nullptr;
+    return ColumnCellText(
+        column, {&record, row->route ? &*row->route : nullptr, row->deviceName, timing, chatter_},
+        language);
 }
 
 std::wstring KeyRows::CopyText(const std::vector<size_t>& shownRows, Language language,
