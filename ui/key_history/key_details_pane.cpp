@@ -122,7 +122,8 @@ void KeyDetailsPane::Show(const KeyHistory& history, std::optional<size_t> recor
         shownNumber_ = number;
         shownGeneration_ = history.generation();
     } else if (layoutRead_ && (facts_->shortcut || !ShortcutOfRecord(facts_->record))) {
-        return; // nothing more to learn about this key
+        WriteRepeat(); // nothing more to learn about this key but how it repeats
+        return;
     }
     if (facts_)
         ReadPlatformFacts(history);
@@ -170,7 +171,24 @@ void KeyDetailsPane::ReadPlatformFacts(const KeyHistory& history) {
     facts_->reservedBecause = lastProbe_->reservedBecause;
 }
 
+void KeyDetailsPane::TakeRepeat() {
+    facts_->repeat = repeat_;
+    const bool measured = repeat_.delayMs || repeat_.ratePerSecond;
+    if (measured && !facts_->repeatSetting)
+        facts_->repeatSetting = input_.KeyboardRepeatSetting();
+}
+
+void KeyDetailsPane::WriteRepeat() {
+    TakeRepeat();
+    for (const DetailRow row : {DetailRow::RepeatDelay, DetailRow::RepeatRate}) {
+        const auto i = static_cast<size_t>(row);
+        values_[i].Write(DetailRows()[i].value(*facts_, language_));
+    }
+}
+
 void KeyDetailsPane::Write() {
+    if (facts_)
+        TakeRepeat();
     const DetailLines lines = KeyDetailLines(facts_ ? *facts_ : KeyDetailsFacts{}, language_);
     for (int i = 0; i < kDetailRowCount; ++i) {
         captions_[i].Write(lines[i].caption);
