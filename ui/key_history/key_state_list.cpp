@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "core/key_state/key_state_captions.h"
-#include "platform/window/dpi.h"
 #include "ui/common/child_control.h"
 #include "ui/main_window/layout.h"
 
@@ -40,7 +39,8 @@ bool KeyStateList::Create(HWND parent, HINSTANCE instance, HFONT font) {
         parent, instance,
         {L"STATIC", WS_VISIBLE | SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE, 0, -1, L"", font}));
     list_ = win32::ListView(CreateChildControl(
-        parent, instance, {win32::ListView::kClass, win32::ListView::kStyle, 0, kListId, L"", font}));
+        parent, instance,
+        {win32::ListView::kClass, win32::ListView::kStyle, 0, kListId, L"", font}));
     if (!title_.hwnd() || !list_)
         return false;
     list_.AddColumns(static_cast<int>(kKeyStateColumns.size()));
@@ -90,6 +90,7 @@ void KeyStateList::Place(const RECT& area, int dpi) {
     const int left = area.left, top = area.top, bottom = area.bottom;
     const int titleBottom = std::min(bottom, top + TwipsToPixels(kTitleHeightTwips, dpi));
     width_ = std::max(0, static_cast<int>(area.right) - left);
+    dpi_ = dpi;
     MoveWindow(title_.hwnd(), left + margin, top, std::max(0, width_ - 2 * margin),
                titleBottom - top, TRUE);
     MoveWindow(list_.hwnd(), left, titleBottom, width_, std::max(0, bottom - titleBottom), TRUE);
@@ -99,7 +100,7 @@ void KeyStateList::Place(const RECT& area, int dpi) {
 // Each column as wide as its title and its widest sample; the last, whose stuck texts are the
 // longest, takes what the others leave of the width.
 void KeyStateList::FitColumns(int width) {
-    const int padding = TwipsToPixels(kColumnPaddingTwips, win32::WindowDpi(list_.hwnd()));
+    const int padding = TwipsToPixels(kColumnPaddingTwips, dpi_);
     int used = 0;
     for (size_t c = 0; c < kKeyStateColumns.size(); ++c) {
         const KeyStateColumn column = kKeyStateColumns[c];
@@ -149,8 +150,7 @@ void KeyStateList::Show(const std::vector<KeyStateRow>& rows) {
 bool KeyStateList::OnNotify(const NMHDR& header) {
     return win32::AnswerCellText(header, [this](size_t row, int column) {
         const auto c = static_cast<size_t>(column);
-        return row < texts_.size() && c < kKeyStateColumns.size() ? texts_[row][c]
-                                                                   : std::wstring();
+        return row < texts_.size() && c < kKeyStateColumns.size() ? texts_[row][c] : std::wstring();
     });
 }
 

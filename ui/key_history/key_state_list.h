@@ -13,6 +13,7 @@
 #include "core/key_state/key_views.h"
 #include "core/key_state/key_views_text.h"
 #include "platform/controls/list_view.h"
+#include "platform/window/dpi.h"
 #include "ui/common/read_only_text.h"
 
 namespace zintar {
@@ -51,7 +52,8 @@ class KeyStateList {
     Language language_ = Language::English;
     std::vector<KeyStateRow> rows_;
     std::vector<RowTexts> texts_;
-    int width_ = 0; // the list's, as last placed
+    int width_ = 0;                // the list's, as last placed
+    int dpi_ = win32::kDefaultDpi; // the window's, as last placed
 };
 
 } // namespace zintar

@@ -93,9 +93,9 @@ TEST_F(KeyStateSection, AKeyOnlyTheHookHoldsIsStuckInTheSectionInBothLanguages) 
 TEST_F(KeyHistoryWindow, AChatterThresholdChosenFromTheMenuJudgesTheRowsShown) {
     Open();
     const auto key = [this](bool up, uint32_t at) {
-        form().keyRecorder().OnKeyMessage({up ? KeyMessage::KeyUp : KeyMessage::KeyDown, 'A',
-                                           static_cast<uint32_t>(KeyLParam(0x1E, up ? kReleased : 0)),
-                                           at, 0, kNoAnsiCode});
+        form().keyRecorder().OnKeyMessage(
+            {up ? KeyMessage::KeyUp : KeyMessage::KeyDown, 'A',
+             static_cast<uint32_t>(KeyLParam(0x1E, up ? kReleased : 0)), at, 0, kNoAnsiCode});
     };
     key(false, 1000);
     key(true, 1005);
