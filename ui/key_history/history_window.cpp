@@ -158,6 +158,9 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         break;
     case WM_SIZE:
         LayOutHistory(hwnd, list_, pane_, state_, dpi_);
+        // Moving a child copies its old pixels along; under Wine the pane's rows and the key
+        // state's title then showed pieces of where they were. Everything is painted anew.
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         return 0;
     case WM_DPICHANGED:
         // The same size at another DPI sends no WM_SIZE: laid out here in any case.

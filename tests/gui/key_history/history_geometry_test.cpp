@@ -1,6 +1,7 @@
 // The key history window low or at another DPI.
 #include "tests/gui/key_history/history_window_fixture.h"
 
+#include <array>
 #include <cmath>
 
 namespace zintar::test {
@@ -130,6 +131,25 @@ TEST_F(HistoryGeometry, TheKeyStateRunsAlongTheBottomUnderTheListAndThePane) {
         EXPECT_GE(InClient(List()).bottom, height * 3 / 5) << "the history keeps the most";
         const auto perPage = SendMessageW(state, LVM_GETCOUNTPERPAGE, 0, 0);
         EXPECT_GE(perPage, height == 600 ? 5 : 2) << "rows of the key state in view";
+    }
+}
+
+// A resized window paints every control anew: a control that only moved with its parent
+// (the pane's captions) or alone (the key state's title) would otherwise keep old pixels.
+TEST_F(HistoryGeometry, AResizedWindowPaintsEveryControlAnew) {
+    Open();
+    const HWND caption =
+        GetWindow(history().pane().valueControl(DetailRow::VirtualKey), GW_HWNDPREV);
+    for (const int height : {600, 300}) {
+        SCOPED_TRACE(height);
+        Pump();
+        RedrawWindow(history().hwnd(), nullptr, nullptr, RDW_VALIDATE | RDW_ALLCHILDREN);
+        SetClientHeight(height);
+        const std::array<HWND, 4> controls{history().keyState().title(),
+                                           history().pane().copyButton(), caption,
+                                           history().keyState().hwnd()};
+        for (size_t i = 0; i < controls.size(); ++i)
+            EXPECT_TRUE(GetUpdateRect(controls[i], nullptr, FALSE)) << i;
     }
 }
 
