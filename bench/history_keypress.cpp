@@ -17,6 +17,12 @@
 // adds rows at the bottom) and full (each press drops the oldest rows, and every row shown
 // moves up by three).
 //
+// Then, the list full and every view gathering, the keys' time and state on against off: on,
+// each key message's times are kept and the three time columns shown, and the views of the
+// keys are read on their timer, which runs throughout since Shift is held (the key state
+// section shows it stuck, with a time that counts up); off, the tracker takes nothing and the
+// time columns are hidden, as the key history was without them.
+//
 // Built like the key-press benchmark: the program's libraries (zintar_app_loop, zintar_ui)
 // and its resources.
 #include <windows.h>
@@ -154,10 +160,10 @@ int main(int argc, char** argv) {
         SendMessageW(form.hwnd(), WM_ACTIVATEAPP, on ? TRUE : FALSE, 0);
         Pump(form.hwnd());
     };
-    auto lastDelivered = [&] {
+    auto lastCell = [&](zintar::HistoryColumn column) {
         wchar_t text[64]{};
         LVITEMW item{};
-        item.iSubItem = static_cast<int>(zintar::HistoryColumn::Delivered);
+        item.iSubItem = static_cast<int>(column);
         item.pszText = text;
         item.cchTextMax = 64;
         const auto rows = SendMessageW(history.list(), LVM_GETITEMCOUNT, 0, 0);
@@ -171,7 +177,7 @@ int main(int argc, char** argv) {
     Sleep(zintar::KeyRouter::kDeliveryWaitMs + 100); // the route settles by the timer
     Pump(form.hwnd());
     history.BringUpToDate();
-    const bool viewsWork = lastDelivered() == L"yes";
+    const bool viewsWork = lastCell(zintar::HistoryColumn::Delivered) == L"yes";
     Figures views; // closedUs: views off, openUs: views on
     for (int b = 0; b < batches; ++b) {
         for (bool on : {b % 2 == 0, b % 2 != 0}) {
@@ -179,6 +185,34 @@ int main(int argc, char** argv) {
             (on ? views.openUs : views.closedUs).push_back(timeBatch(pressesPerBatch));
         }
     }
+    // Time and state, the views on: the time columns hidden or shown with the tracker.
+    constexpr zintar::HistoryColumn kTimeColumns[] = {zintar::HistoryColumn::Held,
+                                                      zintar::HistoryColumn::SinceRelease,
+                                                      zintar::HistoryColumn::Chatter};
+    bool timeAndStateOn = true;
+    auto setTimeAndState = [&](bool on) {
+        form.keyRecorder().tracker().SetTracking(on);
+        if (on != timeAndStateOn)
+            for (const zintar::HistoryColumn column : kTimeColumns)
+                SendMessageW(history.hwnd(), WM_COMMAND, zintar::CommandId(column), 0);
+        timeAndStateOn = on;
+        Pump(form.hwnd());
+    };
+    setViews(true);
+    Figures timeAndState; // closedUs: off, openUs: on
+    for (int b = 0; b < batches; ++b) {
+        for (bool on : {b % 2 == 0, b % 2 != 0}) {
+            setTimeAndState(on);
+            (on ? timeAndState.openUs : timeAndState.closedUs)
+                .push_back(timeBatch(pressesPerBatch));
+        }
+    }
+    setTimeAndState(true);
+    press();
+    history.BringUpToDate();
+    const std::wstring held = lastCell(zintar::HistoryColumn::Held);
+    const bool stateRead =
+        form.keyRecorder().tracker().timerRunning() && history.keyState().rowCount() > 0;
     setViews(false);
     SetShiftHeld(false);
     // Every update of the open window also showed the newest key in the details pane, read
@@ -201,6 +235,13 @@ int main(int argc, char** argv) {
                 viewsWork ? "" : "; NOT CONFIRMED: no route reached the list");
     Print("list full", views, "views off (us/press)", "views on (us/press)",
           "ratio on / off (medians)");
+    std::printf(
+        "\nThe same press, the window open and the views on, time and state off and on (the\n"
+        "key times and their columns, the views read on their timer%s%s)\n",
+        held.empty() ? "; NOT CONFIRMED: no held time reached the list" : "",
+        stateRead ? "" : "; NOT CONFIRMED: the views were not read on their timer");
+    Print("list full", timeAndState, "time and state off (us/press)",
+          "time and state on (us/press)", "ratio on / off (medians)");
     std::printf("\n  key details pane showing the newest key: %ls\n", paneKey);
     return 0;
 }

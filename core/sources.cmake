@@ -37,6 +37,7 @@ set(ZINTAR_CORE_SOURCES
     key_state/key_times_text.cpp
     key_state/key_views.cpp
     key_state/key_views_text.cpp
+    key_state/record_times.cpp
     key_state/state_text.cpp
     keyboard_layout/installed_layouts.cpp
     keyboard_layout/keyboard_arrangement.cpp

@@ -12,6 +12,7 @@
 #include "core/key_identity/logical_key.h"
 #include "core/key_identity/physical_key.h"
 #include "core/key_identity/virtual_key_names.h"
+#include "core/key_state/key_repeat_text.h"
 
 namespace zintar {
 
@@ -130,6 +131,15 @@ std::wstring ShortcutValue(const KeyDetailsFacts& facts, Language language) {
     return value;
 }
 
+// Windows repeats only the key pressed last: the measurement of another key says nothing of
+// this one, which reads as not measured yet.
+template <size_t Line> std::wstring RepeatValue(const KeyDetailsFacts& facts, Language language) {
+    const bool thisKey = facts.repeat.keySeen && facts.repeat.virtualKey == facts.record.virtualKey;
+    return RepeatLines(thisKey ? facts.repeat : RepeatMeasurement{}, facts.repeatSetting,
+                       language)[Line]
+        .value;
+}
+
 using R = DetailRow;
 using C = HistoryColumn;
 
@@ -176,6 +186,10 @@ constexpr std::array<DetailRowInfo, kDetailRowCount> kRows{{
      DeadKeyValue},
     {R::Shortcut, {L"Shortcut", L"Billenty\u0171parancs"},
      ShortcutValue},
+    {R::RepeatDelay, kRepeatDelayCaption,
+     RepeatValue<0>},
+    {R::RepeatRate, kRepeatRateCaption,
+     RepeatValue<1>},
 }};
 // clang-format on
 

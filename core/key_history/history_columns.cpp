@@ -13,6 +13,7 @@
 #include "core/key_identity/logical_key.h"
 #include "core/key_identity/physical_key.h"
 #include "core/key_identity/virtual_key_names.h"
+#include "core/key_state/key_times_text.h"
 
 namespace zintar {
 
@@ -30,6 +31,7 @@ constexpr KeyEventRecord kWideKeyUp{99999, 0, KeyMessage::SysKeyUp, kDelete, 0x5
     65535, KeySide::Right, vk::kRightMenu, kAllModifiers, kNoAnsiCode};
 constexpr KeyEventRecord kWideCharacter{99999, 0x1F600, KeyMessage::DeadChar, 0, 0x53, true, true,
     65535, KeySide::None, 0, kAllModifiers, 255};
+constexpr KeyTiming kWideTiming{99999, 9}; // a press held long, and one that chattered
 constexpr KeyRoute kWideRoute{{kF9, 0x43, false, false, 0}, 0, kAllKeySources, true, false, 0,
     true, 1, false, 0, 0, 0, NotDeliveredReason::KeyUpOnly};
 // clang-format on
@@ -53,6 +55,7 @@ constexpr KeyEventRecord kAppCommand = OtherRecord(KeyMessage::AppCommand, 8, 0x
 constexpr HistoryCell kMessageSamples[] = {
     {&kWideKeyDown}, {&kWideKeyUp}, {&kWideCharacter}, {&kCompositionStart}};
 constexpr HistoryCell kNoteSamples[] = {{&kAppCommand}};
+constexpr HistoryCell kTimingSamples[] = {{.record = &kWideKeyUp, .timing = &kWideTiming}};
 
 std::wstring YesNo(bool yes, Language language) {
     return std::wstring(TextOf(kYesNo, yes, language));
@@ -197,6 +200,10 @@ std::wstring SeenByCell(const HistoryCell& c, Language language) {
     return text;
 }
 
+template <KeyTimeColumn Column> std::wstring TimeCell(const HistoryCell& c, Language language) {
+    return KeyTimeCellText(*c.timing, Column, c.chatter, language);
+}
+
 using C = HistoryColumn;
 using S = CellSource;
 
@@ -258,6 +265,12 @@ constexpr std::array<HistoryColumnInfo, kHistoryColumnCount> kColumns{{
      S::Route, DeviceCell, kRouteSamples},
     {C::SeenBy, {L"Seen by", L"\u00C9szlelte"},
      S::Route, SeenByCell, kRouteSamples},
+    {C::Held, KeyTimeColumnTitles(KeyTimeColumn::Held),
+     S::Timing, TimeCell<KeyTimeColumn::Held>, kTimingSamples},
+    {C::SinceRelease, KeyTimeColumnTitles(KeyTimeColumn::SinceRelease),
+     S::Timing, TimeCell<KeyTimeColumn::SinceRelease>, kTimingSamples},
+    {C::Chatter, KeyTimeColumnTitles(KeyTimeColumn::Chatter),
+     S::Timing, TimeCell<KeyTimeColumn::Chatter>, kTimingSamples},
     {C::Note, {L"Note", L"Megjegyz\u00E9s"},
      S::Record, NoteCell, kNoteSamples},
 }};
@@ -287,6 +300,8 @@ bool HasSource(CellSource source, const HistoryCell& cell) {
     case CellSource::Text:
         return cell.record &&
                (IsCharacterMessage(cell.record->message) || IsSentTextKey(*cell.record));
+    case CellSource::Timing:
+        return cell.timing != nullptr;
     }
     return false;
 }

@@ -13,6 +13,7 @@
 #include "core/common/language.h"
 #include "core/key_history/key_event.h"
 #include "core/key_history/key_route.h"
+#include "core/key_state/key_times.h"
 
 namespace zintar {
 
@@ -48,6 +49,10 @@ enum class HistoryColumn : uint8_t {
     Injected,  // yes for a key that a program sent, else empty
     Device,    // the keyboard that sent it, "HID VID_845E PID_0002"
     SeenBy,    // window, hook, raw input
+    // The key's times: key records of the window's own messages.
+    Held,         // key-ups: ms since the key's own key-down
+    SinceRelease, // key-downs that start a press: ms since the key last went up
+    Chatter,      // yes where that was below the chatter threshold
     // What the other columns cannot say: one key that sent a chord, sent text, an unpaired
     // half, the input method's strings and states, an application command.
     Note,
@@ -63,6 +68,9 @@ struct HistoryCell {
     const KeyRoute* route = nullptr;
     std::wstring_view deviceName{}; // the system's name of the route's device, empty if unknown
     const RecordTexts::Texts* texts = nullptr; // the record's input method strings, if any
+    // The times of the record; null for a character, or a key that went elsewhere.
+    const KeyTiming* timing = nullptr;
+    ChatterThreshold chatter{}; // the session's, not the row's: a new one judges every row
 };
 
 // Where a column's cells come from; a row without it has an empty cell there.
@@ -75,6 +83,7 @@ enum class CellSource : uint8_t {
     Keystroke,
     // Records that carry a character: character messages and VK_PACKET key messages.
     Text,
+    Timing, // the times of a key record
 };
 
 // Called only for a cell whose source the row has.

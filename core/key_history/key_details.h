@@ -19,6 +19,7 @@
 #include "core/key_history/key_event.h"
 #include "core/key_history/key_rows.h"
 #include "core/key_identity/copy_as_code.h"
+#include "core/key_state/key_repeat.h"
 #include "core/keyboard_layout/typed_by_layout.h"
 
 namespace zintar {
@@ -44,10 +45,12 @@ enum class DetailRow : uint8_t {
     TypesAltGr,
     TypesShiftAltGr,
     TypesCapsLock,
-    DeadKey,  // "no", or the states in which it is dead and what it composes
-    Shortcut, // free, taken by another program, reserved by Windows
+    DeadKey,     // "no", or the states in which it is dead and what it composes
+    Shortcut,    // free, taken by another program, reserved by Windows
+    RepeatDelay, // measured before the first repeat, beside the setting
+    RepeatRate,  // measured repeats a second, beside the setting
 };
-constexpr int kDetailRowCount = static_cast<int>(DetailRow::Shortcut) + 1;
+constexpr int kDetailRowCount = static_cast<int>(DetailRow::RepeatRate) + 1;
 
 // The layout as the platform read it.
 struct LayoutFacts {
@@ -72,6 +75,10 @@ struct KeyDetailsFacts {
     std::optional<TypedFacts> typed;
     std::optional<HotkeyAnswer> shortcut;
     std::wstring_view reservedBecause; // what Windows does with a reserved shortcut
+    // The latest measured auto-repeat, of whichever key repeated, and the keyboard settings;
+    // the rows show it for the key that repeated only.
+    RepeatMeasurement repeat{};
+    std::optional<RepeatSetting> repeatSetting{};
 };
 
 // A row's value; empty while the facts it needs are not read.

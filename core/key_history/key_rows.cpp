@@ -133,8 +133,14 @@ std::wstring KeyRows::CellText(size_t shownRow, HistoryColumn column, Language l
         row.IsRecord()
             ? history_.TextsAt(static_cast<size_t>(row.place.record - history_.oldestNumber()))
             : nullptr;
-    return ColumnCellText(
-        column, {&*record, row.route ? &*row.route : nullptr, row.deviceName, texts}, language);
+    const KeyTiming* timing = row.IsRecord() && times_ ? times_->Find(row.place.record) : nullptr;
+    const HistoryCell cell{.record = &*record,
+                           .route = row.route ? &*row.route : nullptr,
+                           .deviceName = row.deviceName,
+                           .texts = texts,
+                           .timing = timing,
+                           .chatter = chatter_};
+    return ColumnCellText(column, cell, language);
 }
 
 std::wstring KeyRows::CopyText(const std::vector<size_t>& shownRows, Language language,

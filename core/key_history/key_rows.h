@@ -17,6 +17,7 @@
 #include "core/key_history/key_event.h"
 #include "core/key_history/key_route.h"
 #include "core/common/language.h"
+#include "core/key_state/record_times.h"
 
 namespace zintar {
 
@@ -40,7 +41,14 @@ class KeyRows {
         bool IsRecord() const { return place.before == kRecordRow; }
     };
 
-    explicit KeyRows(const KeyHistory& history) : history_(history) {}
+    // times: each record's times, for the columns of time; none leaves them empty.
+    explicit KeyRows(const KeyHistory& history, const RecordTimes* times = nullptr)
+        : history_(history), times_(times) {}
+
+    // A press sooner than this after its release is chatter; a new threshold judges the rows
+    // already shown too, once they are painted again.
+    void SetChatterThreshold(ChatterThreshold threshold) { chatter_ = threshold; }
+    ChatterThreshold chatterThreshold() const { return chatter_; }
 
     // The records the history took since the last call become rows; rows of records that
     // dropped out of the history go, and a cleared history starts the rows again.
@@ -74,7 +82,9 @@ class KeyRows {
     // message would have made; none past the shown rows or when it has left.
     std::optional<KeyEventRecord> ShownRecord(size_t shownRow) const;
     // A cell of a shown row: record columns from the record (a key row's from the record its
-    // key message would have made), route columns from the route.
+    // key message would have made), route columns from the route, time columns from the
+    // record's times (a key row has none: its key-down went elsewhere, and the key-up the
+    // window received carries the time the key was held).
     std::wstring CellText(size_t shownRow, HistoryColumn column, Language language) const;
     // The column titles, then one tab-separated line per shown row given, as the list shows
     // them; rows that left are left out.
@@ -87,6 +97,8 @@ class KeyRows {
     void DropGone();
 
     const KeyHistory& history_;
+    const RecordTimes* times_;
+    ChatterThreshold chatter_;
     std::deque<Row> rows_;
     std::vector<Place> shown_;
     uint64_t followed_ = 0; // records taken as rows

@@ -8,8 +8,6 @@ namespace zintar {
 
 namespace {
 
-constexpr Bilingual kDelayCaption{L"Repeat delay", L"Ism\u00E9tl\u00E9s k\u00E9sleltet\u00E9se"};
-constexpr Bilingual kRateCaption{L"Repeat rate", L"Ism\u00E9tl\u00E9si sebess\u00E9g"};
 constexpr Bilingual kNothingMeasured{L"measured while a key is held",
                                      L"billenty\u0171 nyomva tart\u00E1sakor m\u00E9rhet\u0151"};
 constexpr Bilingual kNoRepeatYet{L"no repeat yet", L"m\u00E9g nem ism\u00E9tl\u0151d\u00F6tt"};
@@ -64,8 +62,8 @@ std::wstring RateValue(const RepeatMeasurement& m, const std::optional<RepeatSet
 std::array<RepeatLine, 2> RepeatLines(const RepeatMeasurement& measurement,
                                       const std::optional<RepeatSetting>& setting,
                                       Language language) {
-    return {{{kDelayCaption.In(language), DelayValue(measurement, setting, language)},
-             {kRateCaption.In(language), RateValue(measurement, setting, language)}}};
+    return {{{kRepeatDelayCaption.In(language), DelayValue(measurement, setting, language)},
+             {kRepeatRateCaption.In(language), RateValue(measurement, setting, language)}}};
 }
 
 } // namespace zintar

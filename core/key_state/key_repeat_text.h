@@ -5,10 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "core/common/bilingual.h"
 #include "core/common/language.h"
 #include "core/key_state/key_repeat.h"
 
 namespace zintar {
+
+inline constexpr Bilingual kRepeatDelayCaption{L"Repeat delay",
+                                               L"Ism\u00E9tl\u00E9s k\u00E9sleltet\u00E9se"};
+inline constexpr Bilingual kRepeatRateCaption{L"Repeat rate", L"Ism\u00E9tl\u00E9si sebess\u00E9g"};
 
 struct RepeatLine {
     std::wstring_view caption;

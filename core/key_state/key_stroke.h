@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/key_history/key_event.h"
 #include "core/key_history/key_route.h"
 
 namespace zintar {
@@ -13,8 +14,9 @@ struct KeyStroke {
     uint16_t scanCode; // the make code without its prefix; 0 where the sender gave none
     bool extended;     // E0 prefix
     bool up;
-    bool autoRepeat; // a key-down of a key already down (lParam bit 30); the hook cannot tell
-    uint32_t timeMs; // GetMessageTime or the hook's time: one tick that wraps after 49.7 days
+    bool autoRepeat;       // a key-down of a key already down (lParam bit 30); the hook cannot tell
+    uint32_t timeMs;       // GetMessageTime or the hook's time: one tick that wraps after 49.7 days
+    bool injected = false; // sent by a program (the hook's LLKHF_INJECTED); a message cannot tell
 };
 
 // Milliseconds from one tick to a later one, right across the wrap-around.
@@ -38,6 +40,25 @@ inline size_t KeySlot(const KeyStroke& stroke) {
     if (scan != 0)
         return stroke.extended ? kScanSlots + scan : scan;
     return 2 * kScanSlots + GenericVirtualKey(stroke.virtualKey);
+}
+
+// A key message of the window as a stroke: the scan code and the extended flag from lParam
+// bits 16-23 and 24; bit 30 (the key was down) marks an auto-repeat on key-downs only, since
+// every key-up has it set. Character messages are no strokes.
+constexpr KeyStroke StrokeOfMessage(const KeyMessageInput& message) {
+    const bool up = IsKeyUpMessage(message.message);
+    return {static_cast<uint8_t>(message.wParam),
+            static_cast<uint16_t>((message.lParam >> 16) & 0xFF),
+            (message.lParam & (1u << 24)) != 0,
+            up,
+            !up && (message.lParam & (1u << 30)) != 0,
+            message.timeMs};
+}
+
+// An event of the low-level hook as a stroke; the hook cannot tell an auto-repeat.
+constexpr KeyStroke StrokeOfHook(const HookKeyEvent& event) {
+    return {event.key.virtualKey, event.key.scanCode, event.key.extended, event.key.up, false,
+            event.key.timeMs,     event.injected};
 }
 
 } // namespace zintar

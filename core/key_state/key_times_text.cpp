@@ -6,13 +6,6 @@ namespace zintar {
 
 namespace {
 
-// In the order of KeyTimeColumn. "Pergés" is the Hungarian engineers' word for a switch's
-// contacts bouncing.
-constexpr std::array<Bilingual, kKeyTimeColumns.size()> kTitles{{
-    {L"Held (ms)", L"Nyomva tartva (ms)"},
-    {L"Since release (ms)", L"Felenged\u00E9s \u00F3ta (ms)"},
-    {L"Chatter", L"Perg\u00E9s"},
-}};
 constexpr Bilingual kYes{L"yes", L"igen"};
 
 std::wstring MillisecondsText(const std::optional<uint32_t>& ms) {
@@ -22,8 +15,7 @@ std::wstring MillisecondsText(const std::optional<uint32_t>& ms) {
 } // namespace
 
 std::wstring_view KeyTimeColumnTitle(KeyTimeColumn column, Language language) {
-    const auto i = static_cast<size_t>(column);
-    return i < kTitles.size() ? kTitles[i].In(language) : std::wstring_view();
+    return KeyTimeColumnTitles(column).In(language);
 }
 
 std::wstring KeyTimeCellText(const KeyTiming& timing, KeyTimeColumn column,

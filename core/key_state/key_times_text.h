@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/common/bilingual.h"
 #include "core/common/language.h"
 #include "core/key_state/key_times.h"
 
@@ -18,6 +19,20 @@ enum class KeyTimeColumn : uint8_t {
 };
 constexpr std::array<KeyTimeColumn, 3> kKeyTimeColumns{
     KeyTimeColumn::Held, KeyTimeColumn::SinceRelease, KeyTimeColumn::Chatter};
+
+// In the order of KeyTimeColumn. "Pergés" is the Hungarian engineers' word for a switch's
+// contacts bouncing.
+inline constexpr std::array<Bilingual, kKeyTimeColumns.size()> kKeyTimeColumnTitles{{
+    {L"Held (ms)", L"Nyomva tartva (ms)"},
+    {L"Since release (ms)", L"Felenged\u00E9s \u00F3ta (ms)"},
+    {L"Chatter", L"Perg\u00E9s"},
+}};
+
+// Both titles of a column, for the key history's table of columns.
+constexpr Bilingual KeyTimeColumnTitles(KeyTimeColumn column) {
+    const auto i = static_cast<size_t>(column);
+    return i < kKeyTimeColumnTitles.size() ? kKeyTimeColumnTitles[i] : Bilingual{};
+}
 
 std::wstring_view KeyTimeColumnTitle(KeyTimeColumn column, Language language);
 

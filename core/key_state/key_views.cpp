@@ -1,5 +1,7 @@
 #include "core/key_state/key_views.h"
 
+#include <algorithm>
+
 #include "core/common/virtual_keys.h"
 
 namespace zintar {
@@ -56,6 +58,7 @@ void KeyStateWatch::StopHook() {
     hookRunning_ = false;
     hookDown_.fill(false);
     hookKnows_.fill(false);
+    hookSent_.fill(false);
     hookHeld_ = 0;
 }
 
@@ -67,10 +70,14 @@ void KeyStateWatch::AddHook(const KeyStroke& stroke) {
     if (stroke.up && hookDown_[code]) {
         hookDown_[code] = false;
         --hookHeld_;
-    } else if (!stroke.up && !hookDown_[code]) {
-        hookDown_[code] = true;
-        hookDownMs_[code] = stroke.timeMs;
-        ++hookHeld_;
+    } else if (!stroke.up) {
+        // A keyboard's repeat of a key that a program pressed: a finger holds it now.
+        hookSent_[code] = stroke.injected;
+        if (!hookDown_[code]) {
+            hookDown_[code] = true;
+            hookDownMs_[code] = stroke.timeMs;
+            ++hookHeld_;
+        }
     }
 }
 
@@ -92,6 +99,7 @@ KeyStateWatch::Views KeyStateWatch::ViewsOf(uint8_t rowKey) const {
             const bool first = !(views.held & ViewBit(KeyView::Hook));
             if (first || NotAfter(hookDownMs_[code], views.hookDownMs))
                 views.hookDownMs = hookDownMs_[code];
+            views.sent = views.sent || hookSent_[code];
         }
         views.held |= held;
         views.left |= i == 1 && held != 0;
@@ -141,15 +149,24 @@ std::vector<KeyStateRow> KeyStateWatch::Rows(uint32_t nowMs) const {
         if (IsToggleKey(key))
             row.toggledOn = (reading_.keyboardState[key] & kToggleBit) != 0;
         const uint32_t since = disagreeSinceMs_[key];
-        row.stuck = views.Disagree() && disagreeing_[key] && NotAfter(since, nowMs) &&
-                    TicksBetween(since, nowMs) >= kGraceMs;
+        const bool hookHolds = (views.held & ViewBit(KeyView::Hook)) != 0;
+        const uint32_t hookFor = hookHolds && NotAfter(views.hookDownMs, nowMs)
+                                     ? TicksBetween(views.hookDownMs, nowMs)
+                                     : 0;
+        row.sentByProgram = views.sent;
+        row.stuck = (views.Disagree() && disagreeing_[key] && NotAfter(since, nowMs) &&
+                     TicksBetween(since, nowMs) >= kGraceMs) ||
+                    (views.sent && hookFor >= kSentHoldMs);
         if (row.stuck) {
-            const bool hookHolds = (views.held & ViewBit(KeyView::Hook)) != 0;
             const uint32_t from = hookHolds ? views.hookDownMs : since;
             row.stuckForMs = NotAfter(from, nowMs) ? TicksBetween(from, nowMs) : 0;
         }
         rows.push_back(row);
     }
+    // The keys held first, where a low window shows them: the toggle keys that no view holds
+    // follow them.
+    std::stable_partition(rows.begin(), rows.end(),
+                          [](const KeyStateRow& row) { return row.held != 0; });
     return rows;
 }
 

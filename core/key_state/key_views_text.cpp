@@ -16,6 +16,8 @@ constexpr Bilingual kOn{L"on", L"be"};
 constexpr Bilingual kOff{L"off", L"ki"};
 constexpr Bilingual kUnknown{L"unknown", L"ismeretlen"};
 constexpr Bilingual kStuckOnly{L"yes: only ", L"igen: csak "};
+constexpr Bilingual kStuckSent{L"yes: sent by a program, held in ",
+                               L"igen: program k\u00FCldte, lenyomva: "};
 constexpr Bilingual kAnd{L" and ", L" \u00E9s "};
 constexpr Bilingual kSeconds{L" s", L" mp"};
 
@@ -56,15 +58,21 @@ std::wstring ViewText(const KeyStateRow& row, KeyView view, Language language) {
 std::wstring StuckText(const KeyStateRow& row, Language language) {
     if (!row.stuck)
         return {};
-    std::wstring text(kStuckOnly.In(language));
-    bool first = true;
+    // Where the views disagree, the views that hold it are the news; where they agree, that a
+    // program's key-down holds it.
+    const bool agree = row.held == row.known;
+    std::wstring text((row.sentByProgram && agree ? kStuckSent : kStuckOnly).In(language));
+    // "GetKeyState, GetAsyncKeyState and Hook": commas, and the word before the last.
+    size_t count = 0, written = 0;
+    for (const ViewColumn& viewColumn : kViewColumns)
+        count += (row.held & ViewBit(viewColumn.view)) ? 1 : 0;
     for (const ViewColumn& viewColumn : kViewColumns) {
         if (!(row.held & ViewBit(viewColumn.view)))
             continue;
-        if (!first)
-            text += kAnd.In(language);
+        if (written > 0)
+            text += written + 1 == count ? std::wstring(kAnd.In(language)) : L", ";
         text += viewColumn.name;
-        first = false;
+        ++written;
     }
     const uint64_t tenths = (uint64_t{row.stuckForMs} + 50) / 100;
     return text + L", " + TenthsText(tenths, language) + std::wstring(kSeconds.In(language));

@@ -15,7 +15,8 @@ enum class KeyStateColumn : uint8_t {
     GetKeyState,      // the thread's view: down or up, and on or off for a toggle key
     GetAsyncKeyState, // the hardware's view
     Hook,             // the hook's view, or unknown where it cannot tell
-    Stuck,            // "yes: only GetAsyncKeyState, 2.3 s", empty where the views agree
+    Stuck,            // "yes: only GetAsyncKeyState, 2.3 s"; "yes: sent by a program, held in
+                      // GetKeyState and ..." where the views agree; empty for a key not stuck
 };
 constexpr std::array<KeyStateColumn, 5> kKeyStateColumns{
     KeyStateColumn::Key, KeyStateColumn::GetKeyState, KeyStateColumn::GetAsyncKeyState,

@@ -1,6 +1,8 @@
 #include "platform/controls/list_view.h"
 
 #include <algorithm>
+#include <climits>
+#include <cwchar>
 
 namespace zintar::win32 {
 
@@ -146,6 +148,59 @@ POINT ListView::MenuPoint() const {
         at = {row.left, row.bottom};
     ClientToScreen(list_, &at);
     return at;
+}
+
+int ListView::HeightForRows(size_t rows) const {
+    // The control's estimate counts the rows alone: one row is the difference between the
+    // estimates of one and of none. Before the control has measured its rows, a row is a line
+    // of its font and the padding it adds.
+    const auto estimate = [this](size_t count) {
+        return static_cast<int>(
+            HIWORD(SendMessageW(list_, LVM_APPROXIMATEVIEWRECT, count, MAKELPARAM(-1, -1))));
+    };
+    int rowHeight = estimate(1) - estimate(0);
+    if (rowHeight <= 0) {
+        rowHeight = 0;
+        if (const HDC dc = GetDC(list_)) {
+            const HGDIOBJ old =
+                SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list_, WM_GETFONT, 0, 0)));
+            TEXTMETRICW metrics{};
+            if (GetTextMetricsW(dc, &metrics))
+                rowHeight = metrics.tmHeight + 1;
+            SelectObject(dc, old);
+            ReleaseDC(list_, dc);
+        }
+    }
+    // The column titles' height as the control lays them out.
+    RECT area{0, 0, SHRT_MAX, SHRT_MAX};
+    WINDOWPOS titles{};
+    HDLAYOUT layout{&area, &titles};
+    if (!SendMessageW(Header(), HDM_LAYOUT, 0, reinterpret_cast<LPARAM>(&layout)))
+        titles.cy = 0;
+    // The border, when the control has one, comes on top.
+    RECT frame{}, client{};
+    GetWindowRect(list_, &frame);
+    GetClientRect(list_, &client);
+    const int border = std::max(0, static_cast<int>(frame.bottom - frame.top - client.bottom));
+    // Half a row of air: the grid lines add a pixel to each row that the estimate leaves out.
+    return titles.cy + static_cast<int>(rows) * rowHeight + rowHeight / 2 + border;
+}
+
+bool AnswerCellText(const NMHDR& header,
+                    const std::function<std::wstring(size_t row, int column)>& textOf) {
+    if (header.code != LVN_GETDISPINFOW)
+        return false;
+    // The notice's item is the control's to fill in: it hands the structure over for that.
+    LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item;
+    if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0)
+        return true;
+    std::wstring text;
+    if (item.iItem >= 0 && item.iSubItem >= 0)
+        text = textOf(static_cast<size_t>(item.iItem), item.iSubItem);
+    const size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax) - 1);
+    std::wmemcpy(item.pszText, text.data(), length);
+    item.pszText[length] = L'\0';
+    return true;
 }
 
 } // namespace zintar::win32

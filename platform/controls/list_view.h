@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,6 +57,8 @@ class ListView {
     HWND Header() const;
     // The focused row's bottom-left corner in screen coordinates, or the list's top-left one.
     POINT MenuPoint() const;
+    // How high the control must be to show its column titles and `rows` rows whole.
+    int HeightForRows(size_t rows) const;
 
   private:
     std::optional<size_t> NextRow(std::optional<size_t> after, UINT flags) const;
@@ -63,5 +66,10 @@ class ListView {
 
     HWND list_ = nullptr;
 };
+
+// Answers LVN_GETDISPINFOW, the list's question for the text of a cell of a virtual row: the
+// text of textOf(row, column), cut to the control's buffer. False for any other notice.
+bool AnswerCellText(const NMHDR& header,
+                    const std::function<std::wstring(size_t row, int column)>& textOf);
 
 } // namespace zintar::win32

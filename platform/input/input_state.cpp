@@ -24,6 +24,18 @@ class SystemInputState final : public InputState {
     KeyOnLayout ReadKeyOnLayout(UINT virtualKey, UINT scanCode, HKL layout) override {
         return win32::ReadKeyOnLayout(virtualKey, scanCode, layout);
     }
+    void AsyncKeyStates(std::array<bool, 256>& down) override {
+        for (size_t key = 0; key < down.size(); ++key)
+            down[key] = GetAsyncKeyState(static_cast<int>(key)) < 0;
+    }
+    std::optional<RepeatSetting> KeyboardRepeatSetting() override {
+        UINT delay = 0;
+        DWORD speed = 0;
+        if (!SystemParametersInfoW(SPI_GETKEYBOARDDELAY, 0, &delay, 0) ||
+            !SystemParametersInfoW(SPI_GETKEYBOARDSPEED, 0, &speed, 0))
+            return std::nullopt;
+        return RepeatSetting{delay, speed};
+    }
 };
 
 } // namespace

@@ -7,8 +7,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "core/common/hotkey.h"
+#include "core/key_state/key_repeat.h"
 #include "platform/input/keyboard_layout_reader.h"
 
 namespace zintar::win32 {
@@ -35,6 +37,10 @@ class InputState {
     virtual HKL ActiveLayout() = 0;
     virtual LayoutIdentity ReadActiveLayout() = 0;
     virtual KeyOnLayout ReadKeyOnLayout(UINT virtualKey, UINT scanCode, HKL layout) = 0;
+    // GetAsyncKeyState of every key code: whether it is down now, whoever has the keyboard.
+    virtual void AsyncKeyStates(std::array<bool, 256>& down) = 0;
+    // SPI_GETKEYBOARDDELAY and SPI_GETKEYBOARDSPEED; none when the system did not answer.
+    virtual std::optional<RepeatSetting> KeyboardRepeatSetting() = 0;
 
   protected:
     ~InputState() = default;

@@ -125,14 +125,9 @@ mkdir -p "$shots"
 import -window root "$shots/zintar-key-details.png" || true
 
 # The key details pane read from outside, as a screen reader reads it: each caption beside
-# its value, in both languages. Controls are listed in creation order: the pane's captions
-# and values alternate, so the n-th static control is the n-th edit's caption.
+# its value, in both languages.
 pane_value() { # caption
-    e2e_wine "$e2e_inspector" --children --title "$hist_title" | tr -d '\r' |
-        awk -F'\t' -v want="$1" '
-            $1 == "child" && tolower($2) == "static" { c[++n] = $9 }
-            $1 == "child" && tolower($2) == "edit" { v[++m] = $9 }
-            END { for (i = 1; i <= n; i++) if (c[i] == want) print v[i] }'
+    e2e_pane_value "$hist_title" "$1"
 }
 hist_title="Key history"
 e2e_expect "pane: virtual key" "116 0x74 VK_F5" pane_value "Virtual-key code"

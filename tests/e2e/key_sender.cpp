@@ -1,7 +1,10 @@
 // Sends keys with SendInput, as a program that types for the user does, for the end-to-end
-// tests of injected keys. Each key goes down and up; the events carry kMarker in dwExtraInfo
-// so that the receiving side can tell them.
+// tests of injected keys. Each key goes down and up, or only down, or only up; the events
+// carry kMarker in dwExtraInfo so that the receiving side can tell them.
 //   zintar_key_sender keys VK [VK...]   a press of each key (decimal codes)
+//   zintar_key_sender down VK [VK...]   each key's key-down alone, never its key-up: a program
+//                                       that forgets to release a key
+//   zintar_key_sender up VK [VK...]     each key's key-up alone
 //   zintar_key_sender burst COUNT       COUNT events (presses of F13 in one SendInput call)
 //   zintar_key_sender text UNIT [UNIT...]  text without a key: each UTF-16 unit (hexadecimal)
 //                                       down and up with KEYEVENTF_UNICODE, one unit per
@@ -81,7 +84,8 @@ INPUT UnitInput(WORD unit, bool up) {
 }
 
 int Usage() {
-    std::fputs("usage: zintar_key_sender keys VK [VK...] | burst COUNT | text UNIT [UNIT...]\n",
+    std::fputs("usage: zintar_key_sender keys|down|up VK [VK...] | burst COUNT | text UNIT "
+               "[UNIT...]\n",
                stderr);
     return 2;
 }
@@ -93,13 +97,17 @@ int main(int argc, char** argv) {
         return Usage();
     std::vector<INPUT> inputs;
     try {
-        if (std::strcmp(argv[1], "keys") == 0) {
+        const bool keys = std::strcmp(argv[1], "keys") == 0;
+        const bool down = std::strcmp(argv[1], "down") == 0, up = std::strcmp(argv[1], "up") == 0;
+        if (keys || down || up) {
             for (int i = 2; i < argc; ++i) {
                 const unsigned long vk = std::strtoul(argv[i], nullptr, 10);
                 if (vk == 0 || vk > 254)
                     return Usage();
-                inputs.push_back(KeyInput(static_cast<WORD>(vk), false));
-                inputs.push_back(KeyInput(static_cast<WORD>(vk), true));
+                if (!up)
+                    inputs.push_back(KeyInput(static_cast<WORD>(vk), false));
+                if (!down)
+                    inputs.push_back(KeyInput(static_cast<WORD>(vk), true));
             }
         } else if (std::strcmp(argv[1], "text") == 0) {
             for (int i = 2; i < argc; ++i) {

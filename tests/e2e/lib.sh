@@ -148,6 +148,17 @@ e2e_client_origin() {
         "$e2e_tmp/inspect.txt"
 }
 
+# A value of the key details pane of the window titled TITLE, by its caption, as a screen
+# reader pairs them: captions and values alternate in creation order, so the n-th static
+# control is the n-th edit's caption.
+e2e_pane_value() { # title caption
+    e2e_wine "$e2e_inspector" --children --title "$1" | tr -d '\r' |
+        awk -F'\t' -v want="$2" '
+            $1 == "child" && tolower($2) == "static" { c[++n] = $9 }
+            $1 == "child" && tolower($2) == "edit" { v[++m] = $9 }
+            END { for (i = 1; i <= n; i++) if (c[i] == want) print v[i] }'
+}
+
 # A screenshot of the window alone.
 e2e_screenshot() { # file.png
     local x y w h

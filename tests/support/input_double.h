@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "platform/input/input_state.h"
@@ -26,11 +27,14 @@ struct InputDouble final : win32::InputState {
     HKL layout = reinterpret_cast<HKL>(static_cast<uintptr_t>(0x040E040E));
     win32::LayoutIdentity identity{L"0000040E", L"Hungarian", 1250, 852};
     win32::KeyOnLayout typed{};
+    std::array<bool, 256> asyncDown{};
+    std::optional<RepeatSetting> repeatSetting = RepeatSetting{1, 31};
 
     // What was asked.
     std::vector<Shortcut> probes; // in order
     int identityReads = 0;
     std::vector<UINT> keyReads; // the virtual key of each read, in order
+    int asyncReads = 0;         // readings of every key's GetAsyncKeyState
 
     bool KeyboardState(std::array<BYTE, 256>& keys) override {
         keys = keyboard;
@@ -54,6 +58,11 @@ struct InputDouble final : win32::InputState {
         keyReads.push_back(virtualKey);
         return typed;
     }
+    void AsyncKeyStates(std::array<bool, 256>& down) override {
+        ++asyncReads;
+        down = asyncDown;
+    }
+    std::optional<RepeatSetting> KeyboardRepeatSetting() override { return repeatSetting; }
 };
 
 } // namespace zintar::test

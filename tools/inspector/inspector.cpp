@@ -4,7 +4,8 @@
 // and finally which control has the keyboard focus. Output is UTF-8, tab-separated.
 //
 //   inspector [--wait SECONDS]
-//   inspector --list [--pid PROCESS-ID] [--title TITLE] [--last ROWS] [--wait SECONDS]
+//   inspector --list [--pid PROCESS-ID] [--title TITLE] [--list-name NAME] [--last ROWS]
+//                    [--wait SECONDS]
 //   inspector --children [--title TITLE] [--wait SECONDS]
 //   inspector --msaa [--wait SECONDS]
 //   inspector --extents [--wait SECONDS]
@@ -20,9 +21,10 @@
 //   extent  LAYOUT-NAME  DPI  TEXT-WIDTH  TEXT-HEIGHT  CLIENT-WIDTH  CLIENT-HEIGHT
 //
 // With --list (or --pid or --title) it reads a list instead: the first ListView (window class
-// SysListView32) in a visible top-level window, that window chosen by its exact title, by its
-// process, or else among the windows of the process that shows the Zintar window, topmost
-// first. Texts are escaped as in the control lines; the lines are
+// SysListView32) in a visible top-level window, or with --list-name the first whose own text
+// (its accessible name) is NAME, that window chosen by its exact title, by its process, or
+// else among the windows of the process that shows the Zintar window, topmost first. Texts
+// are escaped as in the control lines; the lines are
 //   list      TITLE-OF-ITS-WINDOW  CONTROL-ID  ROWS  COLUMNS
 //   header    LEFT  TOP  WIDTH  HEIGHT          the column titles' control, screen pixels
 //   column    INDEX  TITLE  WIDTH               one per column (width 0: hidden)
@@ -116,6 +118,8 @@ struct Options {
     DWORD processId = 0; // 0: the process of the Zintar window
     bool byTitle = false;
     std::wstring title;
+    bool byListName = false;
+    std::wstring listName;
     int lastRows = INT_MAX;
 };
 
@@ -142,6 +146,10 @@ Options OptionsOf(const std::vector<std::wstring>& arguments) {
             options.list = true;
             const long rows = std::wcstol(arguments[++i].c_str(), nullptr, 10);
             options.lastRows = static_cast<int>(std::clamp<long>(rows, 0, INT_MAX));
+        } else if (option == L"--list-name" && valueFollows) {
+            options.list = true;
+            options.byListName = true;
+            options.listName = arguments[++i];
         } else if (option == L"--title" && valueFollows) {
             options.list = true;
             options.byTitle = true;
@@ -209,7 +217,8 @@ BOOL CALLBACK VisitTopLevel(HWND window, LPARAM searchAddress) {
         return TRUE;
     if (search.options.byTitle && WindowText(window) != search.options.title)
         return TRUE;
-    const HWND list = inspector::FindListView(window);
+    const HWND list = inspector::FindListView(
+        window, search.options.byListName ? search.options.listName.c_str() : nullptr);
     if (!list)
         return TRUE;
     search.window = window;

@@ -31,22 +31,35 @@ struct ListViewContents {
 
 namespace detail {
 
-inline BOOL CALLBACK FirstListView(HWND child, LPARAM found) {
+struct ListViewSearch {
+    const wchar_t* name; // null: any
+    HWND found = nullptr;
+};
+
+inline BOOL CALLBACK FirstListView(HWND child, LPARAM searchAddress) {
+    auto& search = *reinterpret_cast<ListViewSearch*>(searchAddress);
     wchar_t name[64]{};
     GetClassNameW(child, name, 64);
     if (lstrcmpiW(name, kListViewClass) != 0)
         return TRUE;
-    *reinterpret_cast<HWND*>(found) = child;
+    if (search.name) {
+        wchar_t text[256]{};
+        GetWindowTextW(child, text, 256);
+        if (lstrcmpW(text, search.name) != 0)
+            return TRUE;
+    }
+    search.found = child;
     return FALSE;
 }
 
 } // namespace detail
 
-// The first ListView among the window's descendants, or nullptr.
-inline HWND FindListView(HWND topLevel) {
-    HWND found = nullptr;
-    EnumChildWindows(topLevel, detail::FirstListView, reinterpret_cast<LPARAM>(&found));
-    return found;
+// The first ListView among the window's descendants, or the first whose own text (its name
+// for screen readers) is `name`; nullptr when there is none.
+inline HWND FindListView(HWND topLevel, const wchar_t* name = nullptr) {
+    detail::ListViewSearch search{name};
+    EnumChildWindows(topLevel, detail::FirstListView, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 class ListViewReader {

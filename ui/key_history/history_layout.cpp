@@ -16,6 +16,8 @@ constexpr int kPreferredWidthTwips = 12000;
 constexpr int kPreferredHeightTwips = 6000;
 constexpr int kMinimumWidthTwips = 9000;
 constexpr int kMinimumHeightTwips = 2250;
+// The most of the client area's height that the key state takes, in per cent.
+constexpr int kKeyStateShareMax = 40;
 
 PixelRect PixelRectOf(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
@@ -38,13 +40,20 @@ void PlaceHistoryBeside(HWND window, HWND owner, int dpi) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void LayOutHistory(HWND window, HistoryList& list, KeyDetailsPane& pane, int dpi) {
+void LayOutHistory(HWND window, HistoryList& list, KeyDetailsPane& pane, KeyStateList& state,
+                   int dpi) {
     RECT client{};
     if (!list || !GetClientRect(window, &client))
         return;
+    // The key state has the room it asks for, but no more than its share of a low window: the
+    // history and its details come first.
+    const int stateHeight =
+        std::min(state.PreferredHeight(dpi), MulDiv(client.bottom, kKeyStateShareMax, 100));
+    const int top = static_cast<int>(client.bottom) - stateHeight;
     const int paneLeft = std::max(0, static_cast<int>(client.right) - KeyDetailsPane::Width(dpi));
-    list.Resize(paneLeft, client.bottom);
-    pane.Place(paneLeft, client.bottom, dpi);
+    list.Resize(paneLeft, top);
+    pane.Place(paneLeft, top, dpi);
+    state.Place({0, top, client.right, client.bottom}, dpi);
 }
 
 void HistoryFont::Remember(HFONT listFont, int dpi) {

@@ -6,15 +6,17 @@
 #include "platform/window/scoped_handles.h"
 #include "ui/key_history/history_list.h"
 #include "ui/key_history/key_details_pane.h"
+#include "ui/key_history/key_state_list.h"
 
 namespace zintar {
 
 // Beside the owner, in the preferred size where the owner's screen leaves room.
 void PlaceHistoryBeside(HWND window, HWND owner, int dpi);
 
-// The pane keeps its width at the right and scrolls when the window is low; the list takes
-// what is left.
-void LayOutHistory(HWND window, HistoryList& list, KeyDetailsPane& pane, int dpi);
+// The key state runs along the bottom, as wide as the window; above it the pane keeps its
+// width at the right and scrolls when the window is low, and the list takes what is left.
+void LayOutHistory(HWND window, HistoryList& list, KeyDetailsPane& pane, KeyStateList& state,
+                   int dpi);
 
 // The list's own font as the system gave it at the window's DPI, made again for each new
 // DPI. The font in use lives here, so it outlives the controls that draw with it.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cwchar>
 
 #include "core/key_history/history_columns.h"
 #include "core/key_history/key_history_text.h"
@@ -61,6 +60,11 @@ void HistoryList::ShowColumn(int column, bool shown) {
     const ColumnSet bit = ColumnSet{1} << column;
     shownColumns_ = shown ? shownColumns_ | bit : shownColumns_ & ~bit;
     FitColumns();
+}
+
+void HistoryList::SetChatterThreshold(ChatterThreshold threshold) {
+    rows_.SetChatterThreshold(threshold);
+    InvalidateRect(list_.hwnd(), nullptr, FALSE);
 }
 
 void HistoryList::Resize(int width, int height) {
@@ -130,18 +134,11 @@ void HistoryList::ShowNewRows() {
 LRESULT HistoryList::OnNotify(const NMHDR& header) {
     if (header.code == LVN_ODFINDITEMW)
         return -1; // typing in the list looks for no row: the rows are records, not names
-    if (header.code != LVN_GETDISPINFOW)
-        return 0;
-    LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item;
-    if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0)
-        return 0;
-    std::wstring text;
-    if (item.iItem >= 0 && item.iSubItem >= 0 && item.iSubItem < kHistoryColumnCount)
-        text = rows_.CellText(static_cast<size_t>(item.iItem),
-                              static_cast<HistoryColumn>(item.iSubItem), language_);
-    const size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax) - 1);
-    std::wmemcpy(item.pszText, text.data(), length);
-    item.pszText[length] = L'\0';
+    win32::AnswerCellText(header, [this](size_t row, int column) {
+        return column < kHistoryColumnCount
+                   ? rows_.CellText(row, static_cast<HistoryColumn>(column), language_)
+                   : std::wstring();
+    });
     return 0;
 }
 

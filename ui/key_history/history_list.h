@@ -30,6 +30,11 @@ class HistoryList {
     // left it (a hidden one stays hidden).
     void Rescale(HFONT font, int dpi);
 
+    // A press sooner than this after its release is chatter, for the session; the rows shown
+    // are judged again.
+    void SetChatterThreshold(ChatterThreshold threshold);
+    ChatterThreshold chatterThreshold() const { return rows_.chatterThreshold(); }
+
     // Columns shown for the session; a hidden one has no width and no cells in a copy.
     ColumnSet shownColumns() const { return shownColumns_; }
     void ShowColumn(int column, bool shown);

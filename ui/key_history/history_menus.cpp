@@ -5,6 +5,7 @@
 #include "core/key_history/history_captions.h"
 #include "core/key_history/history_columns.h"
 #include "core/key_identity/copy_as_code.h"
+#include "core/key_state/key_state_captions.h"
 #include "platform/window/scoped_handles.h"
 #include "ui/key_history/history_command.h"
 
@@ -52,7 +53,29 @@ void ShowListMenu(HWND owner, POINT at, Language language, ListMenuState state) 
         state.hasRows);
     AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
     Add(menu.get(), CommandId(HistoryCommand::Clear), captions.clear, kClearKeys, state.hasRows);
+    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    AppendChatterMenu(menu.get(), language, state.chatter);
     Track(menu.get(), owner, at);
+}
+
+bool AppendChatterMenu(HMENU menu, Language language, ChatterThreshold current) {
+    win32::ScopedMenu choices;
+    if (!choices.get())
+        return false;
+    const size_t count = kChatterThresholdChoicesMs.size();
+    for (size_t i = 0; i < count; ++i) {
+        const std::wstring text = ChatterChoiceText(kChatterThresholdChoicesMs[i]);
+        AppendMenuW(choices.get(), MF_STRING, ChatterCommandId(i), text.c_str());
+    }
+    for (size_t i = 0; i < count; ++i)
+        if (kChatterThresholdChoicesMs[i] == current.ms)
+            CheckMenuRadioItem(choices.get(), ChatterCommandId(0), ChatterCommandId(count - 1),
+                               ChatterCommandId(i), MF_BYCOMMAND);
+    const std::wstring title(kChatterThresholdMenu.In(language));
+    if (!AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(choices.get()), title.c_str()))
+        return false;
+    choices.release(); // the menu destroys it with itself
+    return true;
 }
 
 void ShowColumnMenu(HWND owner, POINT at, Language language, ColumnSet shown) {

@@ -46,8 +46,9 @@ bool RegisterHistoryClass(HINSTANCE instance) {
 
 } // namespace
 
-HistoryWindow::HistoryWindow(KeyHistory& history, KeyRows& rows, win32::InputState& input)
-    : list_(history, rows), pane_(input) {}
+HistoryWindow::HistoryWindow(KeyHistory& history, KeyRows& rows, win32::InputState& input,
+                             KeyStateTracker& tracker)
+    : list_(history, rows), pane_(input), tracker_(tracker) {}
 
 HistoryWindow::~HistoryWindow() {
     if (hwnd_)
@@ -72,6 +73,7 @@ bool HistoryWindow::Open(HINSTANCE instance, HWND owner) {
     list_.ShowAllRows();
     RefreshPane();
     ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    tracker_.SetShown(true);
     return true;
 }
 
@@ -92,10 +94,11 @@ bool HistoryWindow::Create(HINSTANCE instance, HWND owner) {
     }
     const auto listFont = reinterpret_cast<HFONT>(SendMessageW(list_.hwnd(), WM_GETFONT, 0, 0));
     font_.Remember(listFont, dpi_);
-    if (!pane_.Create(hwnd_, instance, listFont)) {
+    if (!pane_.Create(hwnd_, instance, listFont) || !state_.Create(hwnd_, instance, listFont)) {
         DestroyWindow(hwnd_);
         return false;
     }
+    tracker_.SetWindow(hwnd_);
     ApplyLanguage();
     return true;
 }
@@ -110,6 +113,11 @@ void HistoryWindow::ApplyLanguage() {
     SetWindowTextW(hwnd_, std::wstring(HistoryCaptionsOf(language_).keyHistory).c_str());
     list_.SetLanguage(language_);
     pane_.SetLanguage(language_);
+    state_.SetLanguage(language_);
+}
+
+void HistoryWindow::ShowKeyState() {
+    state_.Show(tracker_.rows());
 }
 
 void HistoryWindow::OnRecordsAdded() {
@@ -149,12 +157,15 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         hwnd_ = hwnd;
         break;
     case WM_SIZE:
-        LayOutHistory(hwnd, list_, pane_, dpi_);
+        LayOutHistory(hwnd, list_, pane_, state_, dpi_);
+        // Moving a child copies its old pixels along; under Wine the pane's rows and the key
+        // state's title then showed pieces of where they were. Everything is painted anew.
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         return 0;
     case WM_DPICHANGED:
         // The same size at another DPI sends no WM_SIZE: laid out here in any case.
         if (TakeDpiChange(hwnd, wp, lp, [this](int dpi) { ScaleTo(dpi); }))
-            LayOutHistory(hwnd, list_, pane_, dpi_);
+            LayOutHistory(hwnd, list_, pane_, state_, dpi_);
         return 0;
     case WM_SETFOCUS:
         // Activated by a click on its frame, the window hands the keyboard to its list.
@@ -170,6 +181,10 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
                 !updatingRows_)
                 RefreshPane();
             return list_.OnNotify(header);
+        } else if (header.hwndFrom == state_.hwnd()) {
+            if (header.code == LVN_ODFINDITEMW)
+                return -1; // typing in the list looks for no row, as in the history's
+            state_.OnNotify(header);
         }
         return 0;
     case WM_CONTEXTMENU: {
@@ -199,17 +214,22 @@ LRESULT HistoryWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     case WM_TIMER:
         if (wp == kUpdateTimerId)
             BringUpToDate();
+        else if (wp == KeyStateTracker::kTimerId)
+            tracker_.OnTimer();
         return 0;
     case WM_CLOSE:
         // Closed, the window only hides: the main window and the history go on, and the next
-        // opening is quick.
+        // opening is quick. Its views of the keys are read no more until then.
         StopPendingUpdate();
+        tracker_.SetShown(false);
         ShowWindow(hwnd, SW_HIDE);
         return 0;
     case WM_NCDESTROY:
         hwnd_ = nullptr;
         list_.Forget();
         pane_.Forget();
+        state_.Forget();
+        tracker_.SetWindow(nullptr);
         break;
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
@@ -225,6 +245,7 @@ void HistoryWindow::ScaleTo(int dpi) {
     if (const HFONT font = font_.MakeFor(dpi)) {
         list_.Rescale(font, dpi);
         pane_.SetFont(font);
+        state_.Rescale(font, dpi);
     }
 }
 
@@ -245,12 +266,15 @@ void HistoryWindow::ShowMenu(LPARAM screenPoint) {
     if (screenPoint == win32::kContextMenuFromKeyboard)
         at = list_.MenuPoint();
     ShowListMenu(hwnd_, at, language_,
-                 {list_.rowCount() > 0, list_.HasSelection(), pane_.ShownKey().has_value()});
+                 {list_.rowCount() > 0, list_.HasSelection(), pane_.ShownKey().has_value(),
+                  list_.chatterThreshold()});
 }
 
 void HistoryWindow::RefreshPane() {
-    if (list_)
-        pane_.Show(list_.history(), DetailsSubjectOf(list_.rows(), list_.SelectedRow()));
+    if (!list_)
+        return;
+    pane_.SetRepeat(tracker_.repeat());
+    pane_.Show(list_.history(), DetailsSubjectOf(list_.rows(), list_.SelectedRow()));
 }
 
 // The key the pane shows, which is the selected one or the newest.
@@ -287,6 +311,10 @@ void HistoryWindow::Run(ChosenCommand chosen) {
         break;
     case HistoryCommand::ShowColumn:
         list_.ShowColumn(chosen.index, !HasColumn(list_.shownColumns(), chosen.index));
+        break;
+    case HistoryCommand::ChatterThreshold:
+        if (static_cast<size_t>(chosen.index) < kChatterThresholdChoicesMs.size())
+            list_.SetChatterThreshold({kChatterThresholdChoicesMs[chosen.index]});
         break;
     }
 }

@@ -17,13 +17,17 @@
 #include "ui/key_history/history_layout.h"
 #include "ui/key_history/history_list.h"
 #include "ui/key_history/key_details_pane.h"
+#include "ui/key_history/key_state_list.h"
+#include "ui/key_history/key_state_tracker.h"
 
 namespace zintar {
 
 class HistoryWindow {
   public:
-    // The pane's layout reads and shortcut probes are input's.
-    HistoryWindow(KeyHistory& history, KeyRows& rows, win32::InputState& input);
+    // The pane's layout reads and shortcut probes are input's; the key state section shows
+    // what tracker reads, on this window's timer.
+    HistoryWindow(KeyHistory& history, KeyRows& rows, win32::InputState& input,
+                  KeyStateTracker& tracker);
     ~HistoryWindow();
     HistoryWindow(const HistoryWindow&) = delete;
     HistoryWindow& operator=(const HistoryWindow&) = delete;
@@ -46,6 +50,9 @@ class HistoryWindow {
     HWND hwnd() const { return hwnd_; }
     HWND list() const { return list_.hwnd(); }
     const KeyDetailsPane& pane() const { return pane_; }
+    const KeyStateList& keyState() const { return state_; }
+    // The tracker read the views anew: the key state section shows its rows.
+    void ShowKeyState();
 
     // Window-procedure entry point (see platform/window/window_thunk.h).
     LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -68,7 +75,9 @@ class HistoryWindow {
     HWND hwnd_ = nullptr;
     HistoryList list_;    // a child, destroyed with the window
     KeyDetailsPane pane_; // children too
-    HistoryFont font_;    // theirs after a change of DPI; the window goes first, in the destructor
+    KeyStateList state_;  // and these
+    KeyStateTracker& tracker_;
+    HistoryFont font_; // theirs after a change of DPI; the window goes first, in the destructor
     win32::WindowIcons icons_;     // sized for dpi_
     int dpi_ = win32::kDefaultDpi; // the window's, from its creation and each WM_DPICHANGED
     bool updatingRows_ = false;    // the list's selection notices come from the update itself

@@ -123,7 +123,8 @@ void KeyDetailsPane::Show(const KeyHistory& history, const std::optional<Details
     } else if (subject->knownAnswer && facts_->shortcut != subject->knownAnswer) {
         facts_->shortcut = subject->knownAnswer; // a probe of the row's key found its reason
     } else if (layoutRead_ && (facts_->shortcut || !ShortcutOfRecord(facts_->record))) {
-        return; // nothing more to learn about this key
+        WriteRepeat(); // nothing more to learn about this key but how it repeats
+        return;
     }
     if (facts_)
         ReadPlatformFacts(history);
@@ -178,7 +179,24 @@ void KeyDetailsPane::ReadPlatformFacts(const KeyHistory& history) {
     facts_->reservedBecause = lastProbe_->reservedBecause;
 }
 
+void KeyDetailsPane::TakeRepeat() {
+    facts_->repeat = repeat_;
+    const bool measured = repeat_.delayMs || repeat_.ratePerSecond;
+    if (measured && !facts_->repeatSetting)
+        facts_->repeatSetting = input_.KeyboardRepeatSetting();
+}
+
+void KeyDetailsPane::WriteRepeat() {
+    TakeRepeat();
+    for (const DetailRow row : {DetailRow::RepeatDelay, DetailRow::RepeatRate}) {
+        const auto i = static_cast<size_t>(row);
+        values_[i].Write(DetailRows()[i].value(*facts_, language_));
+    }
+}
+
 void KeyDetailsPane::Write() {
+    if (facts_)
+        TakeRepeat();
     const DetailLines lines = KeyDetailLines(facts_ ? *facts_ : KeyDetailsFacts{}, language_);
     for (int i = 0; i < kDetailRowCount; ++i) {
         captions_[i].Write(lines[i].caption);

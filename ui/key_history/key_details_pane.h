@@ -44,6 +44,9 @@ class KeyDetailsPane {
     // call finishes it.
     void Show(const KeyHistory& history, const std::optional<DetailsSubject>& subject);
 
+    // The latest measured auto-repeat, for the repeat rows of the key shown; call before Show.
+    void SetRepeat(const RepeatMeasurement& repeat) { repeat_ = repeat; }
+
     std::optional<KeyCombination> ShownKey() const;
     HWND copyButton() const { return button_.hwnd(); }
     // A value's text changed: one set from outside is replaced by the pane's own again.
@@ -54,6 +57,9 @@ class KeyDetailsPane {
   private:
     void ReadPlatformFacts(const KeyHistory& history);
     void Write();
+    // The measured repeat into the facts, with the settings read once a measurement shows.
+    void TakeRepeat();
+    void WriteRepeat();
 
     win32::InputState& input_;
     HWND parent_ = nullptr;
@@ -63,6 +69,7 @@ class KeyDetailsPane {
     ReadOnlyText button_;
     Language language_ = Language::English;
     std::optional<KeyDetailsFacts> facts_;
+    RepeatMeasurement repeat_;
     bool layoutRead_ = false;
     // The last layout read and the key it was for: a stream of one key (auto-repeat, a key
     // pressed again) reads the layout once. What a key types depends on nothing else.

@@ -3,15 +3,21 @@
 namespace zintar {
 
 KeyRecorder::KeyRecorder(win32::InputState& input)
-    : window_(history_, rows_, input),
-      routeWatch_(history_, rows_, input, [this] { window_.OnRecordsAdded(); }) {}
+    : tracker_(history_, input, [this] { window_.ShowKeyState(); }),
+      window_(history_, rows_, input, tracker_),
+      routeWatch_(history_, rows_, input, [this] { window_.OnRecordsAdded(); }) {
+    routeWatch_.SetHookListener(&tracker_);
+}
 
-// The window, if open, shows the new row a moment later.
+// The window, if open, shows the new row a moment later. The route watch drains the hook
+// first, so that the times know a key-down that only the hook saw.
 void KeyRecorder::OnKeyMessage(const KeyMessageInput& message) {
     const bool added = history_.Add(message) != nullptr;
-    if (added)
-        window_.OnRecordsAdded();
     routeWatch_.OnKeyMessage(message, added);
+    if (added) {
+        tracker_.OnKeyMessage(message);
+        window_.OnRecordsAdded();
+    }
 }
 
 std::optional<LRESULT> KeyRecorder::Message(UINT msg, WPARAM wp, LPARAM lp) {

@@ -1,6 +1,7 @@
 #pragma once
 // The key history as one object: every key message of the capture box kept in the history,
-// its rows, the window that shows them and the watch of where each key went. The main window
+// its rows, the window that shows them, the watch of where each key went and the tracker of
+// the keys' times and state. The main window
 // hands it the messages that concern it (the capture box's key messages, WM_INPUT, the hook's
 // notice and the route timer, the activation, the language, the command that opens the
 // window) and knows nothing more of it.
@@ -13,6 +14,7 @@
 #include "core/key_history/key_rows.h"
 #include "platform/input/input_state.h"
 #include "ui/key_history/history_window.h"
+#include "ui/key_history/key_state_tracker.h"
 #include "ui/key_history/key_route_watch.h"
 
 namespace zintar {
@@ -46,10 +48,13 @@ class KeyRecorder {
     const KeyHistory& history() const { return history_; }
     HistoryWindow& window() { return window_; }
     KeyRouteWatch& routeWatch() { return routeWatch_; }
+    KeyRows& rows() { return rows_; }
+    KeyStateTracker& tracker() { return tracker_; }
 
   private:
     KeyHistory history_; // a ring that never allocates
-    KeyRows rows_{history_};
+    KeyStateTracker tracker_;
+    KeyRows rows_{history_, &tracker_.recordTimes()};
     HistoryWindow window_;
     KeyRouteWatch routeWatch_; // from the first opening of the window on
 };

@@ -60,6 +60,8 @@ void KeyRouteWatch::Gather() {
             down[i] = (state[i] & 0x80) != 0;
     router_.SetKeysDown(down);
     timer_ = timer_ || SetTimer(window_, kTimerId, kSettleIntervalMs, nullptr) != 0;
+    if (listener_)
+        listener_->OnGathering(true, hooked);
 }
 
 void KeyRouteWatch::StopGathering(bool settle) {
@@ -83,6 +85,8 @@ void KeyRouteWatch::StopGathering(bool settle) {
         timer_ = false;
     }
     router_.Clear();
+    if (listener_)
+        listener_->OnGathering(false, false);
 }
 
 // A cleared history numbers its records from the start again: a route pending from before
@@ -107,6 +111,8 @@ void KeyRouteWatch::DrainHook() {
     ForgetIfCleared();
     const bool typing = Typing();
     hook_.Drain([&](const HookKeyEvent& event) {
+        if (listener_)
+            listener_->OnHookKey(event);
         if (typing)
             router_.Add(event);
     });
@@ -114,6 +120,8 @@ void KeyRouteWatch::DrainHook() {
 
 void KeyRouteWatch::OnHookEvent(const HookKeyEvent& event) {
     DrainHook(); // the ring's events are older
+    if (listener_ && gathering_)
+        listener_->OnHookKey(event);
     if (Typing())
         router_.Add(event);
 }

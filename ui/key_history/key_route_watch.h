@@ -20,6 +20,18 @@
 
 namespace zintar {
 
+// Told of the hook's view for more than the routes: when the views start gathering (Zintar
+// came to the front) and stop, and every key the hook saw meanwhile, whichever control of
+// Zintar had the keyboard.
+class HookListener {
+  public:
+    virtual void OnGathering(bool gathering, bool hooked) = 0;
+    virtual void OnHookKey(const HookKeyEvent& event) = 0;
+
+  protected:
+    ~HookListener() = default;
+};
+
 class KeyRouteWatch {
   public:
     // The hook's notice that events wait, and the timer that settles routes whose views
@@ -55,6 +67,9 @@ class KeyRouteWatch {
     void OnHookEvent(const HookKeyEvent& event);
     void OnRawEvent(const RawKeyEvent& event);
 
+    // The one listener, or none; it must outlive the watch or be taken away first.
+    void SetHookListener(HookListener* listener) { listener_ = listener; }
+
     bool gathering() const { return gathering_; }
     uint64_t lostCount() const { return hook_.lostCount() + router_.droppedCount(); }
 
@@ -72,6 +87,7 @@ class KeyRouteWatch {
     KeyRows& rows_;
     win32::InputState& input_;
     std::function<void()> rowsChanged_;
+    HookListener* listener_ = nullptr;
     KeyRouter router_;
     win32::KeyboardHook hook_;
     win32::RawDeviceCache devices_;

@@ -89,6 +89,27 @@ TEST(KeyDetailLines, LayoutAndWhatTheKeyTypesInEachState) {
     EXPECT_EQ(Value(KeyDetailLines(facts, Language::Hungarian), DetailRow::DeadKey), L"nem");
 }
 
+// Windows repeats only the key pressed last: the repeat rows show the measurement of the key
+// that repeated, and for any other key what a measurement waits for.
+TEST(KeyDetailLines, RepeatRowsShowTheMeasurementOfTheirOwnKeyOnly) {
+    KeyDetailsFacts facts{RecordOf(Down(kF5, kF5Scan)), {}, {}, {}, {}};
+    facts.repeat.keySeen = true;
+    facts.repeat.virtualKey = kF5;
+    facts.repeat.repeats = 40;
+    facts.repeat.delayMs = 512;
+    facts.repeat.ratePerSecond = 29.4;
+    facts.repeatSetting = RepeatSetting{1, 31};
+    DetailLines lines = KeyDetailLines(facts, Language::English);
+    EXPECT_EQ(Value(lines, DetailRow::RepeatDelay), L"512 ms (setting 500 ms, +12 ms, +2 %)");
+    EXPECT_EQ(lines[static_cast<size_t>(DetailRow::RepeatRate)].caption, L"Repeat rate");
+    EXPECT_EQ(Value(lines, DetailRow::RepeatRate), L"29.4 per second (setting 30.0, -2 %)");
+
+    facts.repeat.virtualKey = kF5 + 1;
+    lines = KeyDetailLines(facts, Language::English);
+    EXPECT_EQ(Value(lines, DetailRow::RepeatDelay), L"measured while a key is held");
+    EXPECT_EQ(Value(lines, DetailRow::RepeatRate), L"measured while a key is held");
+}
+
 TEST(DetailCaption, EveryRowHasItsOwnCaptionInBothLanguages) {
     for (Language language : {Language::English, Language::Hungarian}) {
         std::set<std::wstring_view> seen;

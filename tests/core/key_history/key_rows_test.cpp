@@ -127,5 +127,40 @@ TEST(KeyRows, TheRowsStayWithinTheHistorysSizeAndStartAgainWithIt) {
     EXPECT_EQ(Code(rows, 0), L"67");
 }
 
+// The rows' times come from each record's own, as the window recorded them; the chatter mark
+// is judged by the threshold of now, also for rows already shown. A key that went elsewhere
+// has no times of its own.
+TEST(KeyRows, TimeCellsReadTheRecordsTimesAndTheThresholdOfNow) {
+    KeyHistory history;
+    RecordTimes times(history);
+    KeyRows rows(history, &times);
+    const auto add = [&](KeyMessage message, KeyTiming timing) {
+        history.Add({message, kF9, 0x00430001u, 0, 0, kNoAnsiCode});
+        times.SetNewest(timing);
+    };
+    add(KeyMessage::KeyDown, {});
+    add(KeyMessage::KeyUp, {300, std::nullopt});
+    add(KeyMessage::KeyDown, {std::nullopt, 20});
+    history.Add({KeyMessage::Char, L'x', 0x00430001u, 0, 0, 120});
+    rows.AddRoute(Elsewhere(4), L"");
+    rows.Update();
+    ASSERT_EQ(rows.shownCount(), 5u);
+    const auto cells = [&](size_t row) {
+        return rows.CellText(row, HistoryColumn::Held, Language::English) + L"|" +
+               rows.CellText(row, HistoryColumn::SinceRelease, Language::English) + L"|" +
+               rows.CellText(row, HistoryColumn::Chatter, Language::English);
+    };
+    EXPECT_EQ(cells(0), L"||");
+    EXPECT_EQ(cells(1), L"300||");
+    EXPECT_EQ(cells(2), L"|20|yes") << "20 ms is below the default 30";
+    EXPECT_EQ(cells(3), L"||") << "a character";
+    EXPECT_EQ(cells(4), L"||") << "a key that went elsewhere";
+    rows.SetChatterThreshold({10});
+    EXPECT_EQ(cells(2), L"|20|");
+    rows.SetChatterThreshold({50});
+    EXPECT_TRUE(rows.CopyText({2}, Language::Hungarian).ends_with(L"\t\t20\tigen\t"))
+        << "the copy ends with the time columns and an empty note, judged as the list is";
+}
+
 } // namespace
 } // namespace zintar

@@ -120,5 +120,26 @@ TEST(KeyTimes, AKeyWithoutScanCodeIsTheSameKeyToTheHookAndTheWindow) {
     EXPECT_EQ(times.Add({kShift, 0, false, true, false, 80}).heldMs, 30u);
 }
 
+// A key message's lParam holds the scan code (bits 16-23) and the E0 prefix (bit 24); bit 30
+// is set on every key-up and on the key-downs of a key already down: only those are repeats.
+TEST(KeyStroke, AKeyMessageRepeatsOnlyOnAKeyDownOfAKeyAlreadyDown) {
+    constexpr uint32_t kNumpadEnter = 1u | (0x1Cu << 16) | (1u << 24), kWasDown = 1u << 30;
+    const KeyStroke down =
+        StrokeOfMessage({KeyMessage::KeyDown, 0x0D, kNumpadEnter, 500, 0, kNoAnsiCode});
+    EXPECT_EQ(down.virtualKey, 0x0D);
+    EXPECT_EQ(down.scanCode, 0x1C);
+    EXPECT_TRUE(down.extended);
+    EXPECT_FALSE(down.up);
+    EXPECT_FALSE(down.autoRepeat);
+    EXPECT_EQ(down.timeMs, 500u);
+    EXPECT_TRUE(
+        StrokeOfMessage({KeyMessage::SysKeyDown, 0x0D, kNumpadEnter | kWasDown, 0, 4, kNoAnsiCode})
+            .autoRepeat);
+    const KeyStroke up = StrokeOfMessage(
+        {KeyMessage::SysKeyUp, 0x0D, kNumpadEnter | kWasDown | (1u << 31), 0, 0, kNoAnsiCode});
+    EXPECT_TRUE(up.up);
+    EXPECT_FALSE(up.autoRepeat);
+}
+
 } // namespace
 } // namespace zintar

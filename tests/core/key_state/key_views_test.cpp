@@ -71,6 +71,42 @@ TEST(KeyStateWatch, AKeyThatSomeViewsHoldAndOthersNotIsStuckAfterTheGrace) {
     EXPECT_FALSE(RowOf(agreeing.Rows(5000), kA)->stuck);
 }
 
+// A program's key-down that it never released: every view rightly holds the key, which is
+// stuck once a program's key-down has held it longer than a program's own shortcut takes. A
+// typed key held as long is not, and a keyboard's repeat of the key shows a finger on it.
+TEST(KeyStateWatch, AProgramsKeyDownThatStaysIsStuckThoughEveryViewAgrees) {
+    constexpr uint32_t kSentHold = KeyStateWatch::kSentHoldMs;
+    const Reading held =
+        Reading().Hold(kShift, kThread | kHardware).Hold(kLeftShift, kThread | kHardware);
+    for (const bool sent : {true, false}) {
+        KeyStateWatch watch;
+        watch.StartHook();
+        watch.Observe(Reading(), 0);
+        KeyStroke down = HookKey(kLeftShift, false, 100);
+        down.injected = sent;
+        watch.AddHook(down);
+        watch.Observe(held, 100 + kSentHold - 1);
+        ASSERT_TRUE(RowOf(watch.Rows(100 + kSentHold - 1), kLeftShift)) << sent;
+        EXPECT_FALSE(RowOf(watch.Rows(100 + kSentHold - 1), kLeftShift)->stuck) << sent;
+        watch.Observe(held, 2400);
+        const auto rows = watch.Rows(2400);
+        const KeyStateRow& row = *RowOf(rows, kLeftShift);
+        EXPECT_EQ(row.stuck, sent);
+        if (!sent)
+            continue;
+        EXPECT_EQ(row.stuckForMs, 2300u) << "since the program's key-down";
+        EXPECT_EQ(KeyStateCellText(row, KeyStateColumn::Stuck, Language::English),
+                  L"yes: sent by a program, held in GetKeyState, GetAsyncKeyState and Hook, 2.3 s");
+        EXPECT_EQ(KeyStateCellText(row, KeyStateColumn::Stuck, Language::Hungarian),
+                  L"igen: program k\u00FCldte, lenyomva: GetKeyState, GetAsyncKeyState \u00E9s "
+                  L"Hook, 2,3 mp");
+
+        watch.AddHook(HookKey(kLeftShift, false, 2450)); // the keyboard repeats it
+        watch.Observe(held, 2500);
+        EXPECT_FALSE(RowOf(watch.Rows(2500), kLeftShift)->stuck);
+    }
+}
+
 TEST(KeyStateWatch, TheGraceStartsAgainOnceTheViewsAgreed) {
     KeyStateWatch watch = WatchHolding(kHook, 1000);
     watch.Observe(Reading().Hold(kA, kThread | kHardware), 1100);
@@ -124,6 +160,19 @@ TEST(KeyStateWatch, TogglesAndMouseButtonsAreNotHeldKeys) {
     EXPECT_EQ(
         KeyStateCellText(*RowOf(rows, kNumLock), KeyStateColumn::GetKeyState, Language::Hungarian),
         L"felengedve, ki");
+}
+
+// A low list shows its first rows: the keys held come before the toggle keys, also a held
+// key whose code is above theirs.
+TEST(KeyStateWatch, TheKeysHeldComeBeforeTheToggleKeys) {
+    KeyStateWatch watch;
+    watch.StartHook();
+    const Reading reading = Reading().Hold(kA, kThread | kHardware).Hold(kNumLock, kThread);
+    watch.Observe(reading, 0);
+    std::vector<uint8_t> order;
+    for (const KeyStateRow& row : watch.Rows(0))
+        order.push_back(row.virtualKey);
+    EXPECT_EQ(order, (std::vector<uint8_t>{kA, kNumLock, kCapsLock, 0x15, 0x91}));
 }
 
 TEST(KeyStateWatch, TheHookCannotTellOfAKeyThatWentDownBeforeItStarted) {

@@ -1,6 +1,7 @@
 // The key history window low or at another DPI.
 #include "tests/gui/key_history/history_window_fixture.h"
 
+#include <array>
 #include <cmath>
 
 namespace zintar::test {
@@ -33,6 +34,13 @@ class HistoryGeometry : public KeyHistoryWindow {
         SetWindowPos(history().hwnd(), nullptr, 0, 0, outer.right - outer.left,
                      height + (outer.bottom - outer.top) - client.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // A child's rectangle in the window's client area.
+    RECT InClient(HWND control) {
+        RECT r{};
+        GetWindowRect(control, &r);
+        MapWindowPoints(HWND_DESKTOP, history().hwnd(), reinterpret_cast<POINT*>(&r), 2);
+        return r;
     }
     LONG FontHeight(HWND control) {
         LOGFONTW font{};
@@ -73,18 +81,27 @@ TEST_F(HistoryGeometry, InALowWindowEveryRowOfThePaneCanBeScrolledIntoView) {
               static_cast<LONG>(lines) * (before.bottom - before.top));
 
     // Scrolled to the top, Tab goes from the list to the button, and Shift+Tab from the list
-    // round to the last value, which comes into view with its text selected.
+    // round through the key state below to the last value, which comes into view with its
+    // text selected.
     SendMessageW(Rows(), WM_VSCROLL, SB_TOP, 0);
-    ASSERT_FALSE(SeenWhole(last));
+    const HWND lastValue = Value(DetailRow::RepeatRate);
+    ASSERT_FALSE(SeenWhole(lastValue));
     PressInList(VK_TAB);
     EXPECT_EQ(GetFocus(), history().pane().copyButton());
     PressInList(VK_TAB, kShift);
-    EXPECT_EQ(GetFocus(), last);
-    EXPECT_TRUE(SeenWhole(last));
+    EXPECT_EQ(GetFocus(), history().keyState().hwnd());
+    SetModifiers(kShift);
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+    Pump();
+    SetModifiers(0);
+    EXPECT_EQ(GetFocus(), lastValue);
+    EXPECT_TRUE(SeenWhole(lastValue));
     DWORD from = 1, to = 0;
-    SendMessageW(last, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    SendMessageW(lastValue, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+                 reinterpret_cast<LPARAM>(&to));
     EXPECT_EQ(from, 0u);
-    EXPECT_EQ(to, 4u) << "all of \"free\"";
+    EXPECT_EQ(to, static_cast<DWORD>(GetWindowTextLengthW(lastValue))) << "all of its text";
+    EXPECT_GT(to, 0u);
 
     // Tall enough again: no scroll bar, every row in its place from the top.
     SetClientHeight(600);
@@ -92,6 +109,48 @@ TEST_F(HistoryGeometry, InALowWindowEveryRowOfThePaneCanBeScrolledIntoView) {
     EXPECT_TRUE(SeenWhole(last));
     EXPECT_TRUE(SeenWhole(history().pane().copyButton()));
     EXPECT_GT(InPane(history().pane().copyButton()).top, 0);
+}
+
+// The key state runs along the bottom, as wide as the window, under the list and the pane;
+// in a low window it leaves the greater part to the history and still shows a few rows.
+TEST_F(HistoryGeometry, TheKeyStateRunsAlongTheBottomUnderTheListAndThePane) {
+    Open();
+    const HWND state = history().keyState().hwnd();
+    for (const int height : {600, 244}) {
+        SCOPED_TRACE(height);
+        SetClientHeight(height);
+        RECT client{};
+        GetClientRect(history().hwnd(), &client);
+        const RECT list = InClient(state), title = InClient(history().keyState().title());
+        EXPECT_EQ(list.left, 0);
+        EXPECT_EQ(list.right, client.right);
+        EXPECT_EQ(list.bottom, client.bottom);
+        EXPECT_LE(title.bottom, list.top);
+        EXPECT_LE(InClient(List()).bottom, title.top);
+        EXPECT_LE(InClient(Rows()).bottom, title.top);
+        EXPECT_GE(InClient(List()).bottom, height * 3 / 5) << "the history keeps the most";
+        const auto perPage = SendMessageW(state, LVM_GETCOUNTPERPAGE, 0, 0);
+        EXPECT_GE(perPage, height == 600 ? 5 : 2) << "rows of the key state in view";
+    }
+}
+
+// A resized window paints every control anew: a control that only moved with its parent
+// (the pane's captions) or alone (the key state's title) would otherwise keep old pixels.
+TEST_F(HistoryGeometry, AResizedWindowPaintsEveryControlAnew) {
+    Open();
+    const HWND caption =
+        GetWindow(history().pane().valueControl(DetailRow::VirtualKey), GW_HWNDPREV);
+    for (const int height : {600, 300}) {
+        SCOPED_TRACE(height);
+        Pump();
+        RedrawWindow(history().hwnd(), nullptr, nullptr, RDW_VALIDATE | RDW_ALLCHILDREN);
+        SetClientHeight(height);
+        const std::array<HWND, 4> controls{history().keyState().title(),
+                                           history().pane().copyButton(), caption,
+                                           history().keyState().hwnd()};
+        for (size_t i = 0; i < controls.size(); ++i)
+            EXPECT_TRUE(GetUpdateRect(controls[i], nullptr, FALSE)) << i;
+    }
 }
 
 TEST_F(HistoryGeometry, ANewDpiScalesTheWindowAndKeepsRowsSelectionAndColumns) {

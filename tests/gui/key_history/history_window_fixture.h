@@ -53,26 +53,31 @@ class KeyHistoryWindow : public FormFixture {
         }
         return Rows();
     }
-    std::wstring Cell(int row, HistoryColumn column) {
+    // A cell and a column title of a list of the window, as a reader gets them.
+    static std::wstring CellOf(HWND list, int row, int column) {
         wchar_t text[256]{};
         LVITEMW item{};
-        item.iSubItem = static_cast<int>(column);
+        item.iSubItem = column;
         item.pszText = text;
         item.cchTextMax = 256;
-        SendMessageW(List(), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+        SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
                      reinterpret_cast<LPARAM>(&item));
         return text;
     }
-    std::wstring ColumnTitle(int column) {
+    static std::wstring ColumnTitleOf(HWND list, int column) {
         wchar_t text[128]{};
         LVCOLUMNW info{};
         info.mask = LVCF_TEXT;
         info.pszText = text;
         info.cchTextMax = 128;
-        SendMessageW(List(), LVM_GETCOLUMNW, static_cast<WPARAM>(column),
+        SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(column),
                      reinterpret_cast<LPARAM>(&info));
         return text;
     }
+    std::wstring Cell(int row, HistoryColumn column) {
+        return CellOf(List(), row, static_cast<int>(column));
+    }
+    std::wstring ColumnTitle(int column) { return ColumnTitleOf(List(), column); }
     std::wstring Title() {
         wchar_t text[64]{};
         GetWindowTextW(history().hwnd(), text, 64);
