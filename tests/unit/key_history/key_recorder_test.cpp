@@ -42,8 +42,8 @@ class Recorder : public ::testing::Test {
     }
     void Message(uint8_t vk, uint8_t scan, bool up, uint8_t held, uint32_t at) {
         recorder_.OnKeyMessage({up ? KeyMessage::KeyUp : KeyMessage::KeyDown, vk,
-                                1u | (uint32_t{scan} << 16) | (up ? 3u << 30 : 0), kBase + at,
-                                held, kNoAnsiCode});
+                                1u | (uint32_t{scan} << 16) | (up ? 3u << 30 : 0), kBase + at, held,
+                                kNoAnsiCode});
     }
     std::wstring Pane(DetailRow row) {
         wchar_t text[256]{};
