@@ -10,4 +10,11 @@ inline constexpr uint8_t kLeftWin = 0x5B, kRightWin = 0x5C;
 inline constexpr uint8_t kLeftShift = 0xA0, kRightShift = 0xA1, kLeftControl = 0xA2,
                          kRightControl = 0xA3, kLeftMenu = 0xA4, kRightMenu = 0xA5;
 
+// Shift, Ctrl, Alt and the Windows keys, either side: held with another key they make a
+// shortcut, alone they make none.
+constexpr bool IsModifier(uint8_t key) {
+    return key == kShift || key == kControl || key == kMenu || key == kLeftWin ||
+           key == kRightWin || (key >= kLeftShift && key <= kRightMenu);
+}
+
 } // namespace zintar::vk

@@ -5,15 +5,6 @@
 
 namespace zintar {
 
-namespace {
-
-bool IsModifierKey(uint8_t key) {
-    return key == vk::kShift || key == vk::kControl || key == vk::kMenu || key == vk::kLeftWin ||
-           key == vk::kRightWin || (key >= vk::kLeftShift && key <= vk::kRightMenu);
-}
-
-} // namespace
-
 std::optional<size_t> DetailsRecord(const KeyHistory& history, std::optional<size_t> selected) {
     if (history.size() == 0)
         return std::nullopt;
@@ -33,7 +24,7 @@ std::optional<size_t> DetailsRecord(const KeyHistory& history, std::optional<siz
 
 std::optional<Shortcut> ShortcutOfRecord(const KeyEventRecord& record) {
     if (IsCharacterMessage(record.message) || record.virtualKey == 0 ||
-        IsModifierKey(record.virtualKey))
+        vk::IsModifier(record.virtualKey))
         return std::nullopt;
     uint8_t modifiers = 0;
     if (record.modifiers & kModifierShift)

@@ -288,7 +288,7 @@ std::wstring DeadKeySummary(const KeyboardLayoutTables& layout, wchar_t accent, 
 std::wstring KeyNameAt(const KeyboardLayoutTables& layout, KeyPlace place) {
     const uint8_t vk = VirtualKeyAt(layout, place);
     const ReportedKey key = ReportedKeyOfPlace(place, vk);
-    for (const KeyName& name : key.extended ? layout.keyNamesExtended : layout.keyNames) {
+    for (const LayoutKeyName& name : key.extended ? layout.keyNamesExtended : layout.keyNames) {
         if (name.scanCode == key.scanCode)
             return name.name;
     }
