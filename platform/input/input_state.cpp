@@ -1,6 +1,7 @@
 #include "platform/input/input_state.h"
 
 #include "platform/input/hotkey_probe.h"
+#include "platform/input/layout_registry.h"
 
 namespace zintar::win32 {
 
@@ -23,6 +24,9 @@ class SystemInputState final : public InputState {
     LayoutIdentity ReadActiveLayout() override { return win32::ReadActiveLayout(); }
     KeyOnLayout ReadKeyOnLayout(UINT virtualKey, UINT scanCode, HKL layout) override {
         return win32::ReadKeyOnLayout(virtualKey, scanCode, layout);
+    }
+    LayoutReadResult ReadLayoutOfKlid(const std::wstring& klid) override {
+        return win32::ReadLayoutOfKlid(klid);
     }
 };
 

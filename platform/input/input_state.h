@@ -7,8 +7,10 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "core/common/hotkey.h"
+#include "core/keyboard_layout/layout_image.h"
 #include "platform/input/keyboard_layout_reader.h"
 
 namespace zintar::win32 {
@@ -35,6 +37,10 @@ class InputState {
     virtual HKL ActiveLayout() = 0;
     virtual LayoutIdentity ReadActiveLayout() = 0;
     virtual KeyOnLayout ReadKeyOnLayout(UINT virtualKey, UINT scanCode, HKL layout) = 0;
+    // The tables of the layout a KLID names, read from the DLL that its registry entry's
+    // "Layout File" names (see platform/input/layout_registry.h); the problem where there is
+    // no entry or the DLL cannot be read.
+    virtual LayoutReadResult ReadLayoutOfKlid(const std::wstring& klid) = 0;
 
   protected:
     ~InputState() = default;

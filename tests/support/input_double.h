@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/input/input_state.h"
@@ -30,7 +31,8 @@ struct InputDouble final : win32::InputState {
     // What was asked.
     std::vector<Shortcut> probes; // in order
     int identityReads = 0;
-    std::vector<UINT> keyReads; // the virtual key of each read, in order
+    std::vector<UINT> keyReads;            // the virtual key of each read, in order
+    std::vector<std::wstring> layoutReads; // the KLID of each layout read, in order
 
     bool KeyboardState(std::array<BYTE, 256>& keys) override {
         keys = keyboard;
@@ -53,6 +55,12 @@ struct InputDouble final : win32::InputState {
     win32::KeyOnLayout ReadKeyOnLayout(UINT virtualKey, UINT, HKL) override {
         keyReads.push_back(virtualKey);
         return typed;
+    }
+    // The system's own read: the registry and the layout DLLs of the test prefix, where
+    // the test layouts may be installed (tests/unit/keyboard_layout/install_test_layouts.sh).
+    LayoutReadResult ReadLayoutOfKlid(const std::wstring& klid) override {
+        layoutReads.push_back(klid);
+        return win32::SystemInput().ReadLayoutOfKlid(klid);
     }
 };
 
