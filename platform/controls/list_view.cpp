@@ -1,6 +1,7 @@
 #include "platform/controls/list_view.h"
 
 #include <algorithm>
+#include <cwchar>
 
 namespace zintar::win32 {
 
@@ -146,6 +147,26 @@ POINT ListView::MenuPoint() const {
         at = {row.left, row.bottom};
     ClientToScreen(list_, &at);
     return at;
+}
+
+std::optional<ListView::CellRequest> ListView::CellTextRequest(const NMHDR& header) {
+    if (header.code != LVN_GETDISPINFOW)
+        return std::nullopt;
+    const LVITEMW& item = reinterpret_cast<const NMLVDISPINFOW*>(&header)->item;
+    if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0 || item.iItem < 0 ||
+        item.iSubItem < 0)
+        return std::nullopt;
+    return CellRequest{static_cast<size_t>(item.iItem), item.iSubItem};
+}
+
+void ListView::AnswerCellText(const NMHDR& header, std::wstring_view text) {
+    if (!CellTextRequest(header))
+        return;
+    // The notice is the list's own, sent for this answer; its item is written, not read.
+    LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item;
+    const size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax) - 1);
+    std::wmemcpy(item.pszText, text.data(), length);
+    item.pszText[length] = L'\0';
 }
 
 } // namespace zintar::win32

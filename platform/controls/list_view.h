@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zintar::win32 {
@@ -56,6 +57,16 @@ class ListView {
     HWND Header() const;
     // The focused row's bottom-left corner in screen coordinates, or the list's top-left one.
     POINT MenuPoint() const;
+
+    // The cell whose text a LVN_GETDISPINFOW notice asks for; none for any other notice or a
+    // request without room for text.
+    struct CellRequest {
+        size_t row;
+        int column;
+    };
+    static std::optional<CellRequest> CellTextRequest(const NMHDR& header);
+    // Writes the text into the notice's buffer, cut to its room and ended.
+    static void AnswerCellText(const NMHDR& header, std::wstring_view text);
 
   private:
     std::optional<size_t> NextRow(std::optional<size_t> after, UINT flags) const;

@@ -4,7 +4,8 @@
 // and finally which control has the keyboard focus. Output is UTF-8, tab-separated.
 //
 //   inspector [--wait SECONDS]
-//   inspector --list [--pid PROCESS-ID] [--title TITLE] [--last ROWS] [--wait SECONDS]
+//   inspector --list [--pid PROCESS-ID] [--title TITLE] [--list-id ID] [--last ROWS]
+//             [--wait SECONDS]
 //   inspector --children [--title TITLE] [--wait SECONDS]
 //   inspector --msaa [--wait SECONDS]
 //   inspector --extents [--wait SECONDS]
@@ -22,7 +23,8 @@
 // With --list (or --pid or --title) it reads a list instead: the first ListView (window class
 // SysListView32) in a visible top-level window, that window chosen by its exact title, by its
 // process, or else among the windows of the process that shows the Zintar window, topmost
-// first. Texts are escaped as in the control lines; the lines are
+// first; with --list-id, the ListView with that control id in such a window (a window with
+// several lists). Texts are escaped as in the control lines; the lines are
 //   list      TITLE-OF-ITS-WINDOW  CONTROL-ID  ROWS  COLUMNS
 //   header    LEFT  TOP  WIDTH  HEIGHT          the column titles' control, screen pixels
 //   column    INDEX  TITLE  WIDTH               one per column (width 0: hidden)
@@ -117,6 +119,7 @@ struct Options {
     bool byTitle = false;
     std::wstring title;
     int lastRows = INT_MAX;
+    int listId = -1; // any
 };
 
 Options OptionsOf(const std::vector<std::wstring>& arguments) {
@@ -142,6 +145,9 @@ Options OptionsOf(const std::vector<std::wstring>& arguments) {
             options.list = true;
             const long rows = std::wcstol(arguments[++i].c_str(), nullptr, 10);
             options.lastRows = static_cast<int>(std::clamp<long>(rows, 0, INT_MAX));
+        } else if (option == L"--list-id" && valueFollows) {
+            options.list = true;
+            options.listId = static_cast<int>(std::wcstol(arguments[++i].c_str(), nullptr, 10));
         } else if (option == L"--title" && valueFollows) {
             options.list = true;
             options.byTitle = true;
@@ -209,7 +215,7 @@ BOOL CALLBACK VisitTopLevel(HWND window, LPARAM searchAddress) {
         return TRUE;
     if (search.options.byTitle && WindowText(window) != search.options.title)
         return TRUE;
-    const HWND list = inspector::FindListView(window);
+    const HWND list = inspector::FindListView(window, search.options.listId);
     if (!list)
         return TRUE;
     search.window = window;

@@ -31,22 +31,30 @@ struct ListViewContents {
 
 namespace detail {
 
-inline BOOL CALLBACK FirstListView(HWND child, LPARAM found) {
+struct ListViewSearch {
+    int id; // -1: any
+    HWND found;
+};
+
+inline BOOL CALLBACK FirstListView(HWND child, LPARAM search) {
+    auto& wanted = *reinterpret_cast<ListViewSearch*>(search);
     wchar_t name[64]{};
     GetClassNameW(child, name, 64);
-    if (lstrcmpiW(name, kListViewClass) != 0)
+    if (lstrcmpiW(name, kListViewClass) != 0 ||
+        (wanted.id >= 0 && GetDlgCtrlID(child) != wanted.id))
         return TRUE;
-    *reinterpret_cast<HWND*>(found) = child;
+    wanted.found = child;
     return FALSE;
 }
 
 } // namespace detail
 
-// The first ListView among the window's descendants, or nullptr.
-inline HWND FindListView(HWND topLevel) {
-    HWND found = nullptr;
-    EnumChildWindows(topLevel, detail::FirstListView, reinterpret_cast<LPARAM>(&found));
-    return found;
+// The first ListView among the window's descendants, or the one with the control id `id`
+// where a window has several; nullptr where there is none.
+inline HWND FindListView(HWND topLevel, int id = -1) {
+    detail::ListViewSearch search{id, nullptr};
+    EnumChildWindows(topLevel, detail::FirstListView, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 class ListViewReader {
