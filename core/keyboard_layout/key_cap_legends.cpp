@@ -45,14 +45,35 @@ Typed Shown(const Typed& typed) {
     return Printable(typed) ? typed : Typed{};
 }
 
-std::wstring NameOfKey(const KeyboardLayoutTables& layout, KeyPlace place, uint8_t virtualKey) {
-    std::wstring name = KeyNameAt(layout, place);
-    if (!name.empty())
-        return name;
+std::wstring FallbackName(uint8_t virtualKey) {
     const VirtualKeyNames& row = VirtualKeyRow(virtualKey);
     for (std::wstring_view candidate : {row.display, row.autoHotkey, row.constant})
         if (!candidate.empty())
             return std::wstring(candidate);
+    return {};
+}
+
+// What keyboards print on the keys that type nothing, where the layout names none; the same
+// in both languages, as on the keys of a Hungarian keyboard.
+struct PrintedLabel {
+    uint8_t virtualKey;
+    std::wstring_view label;
+};
+constexpr PrintedLabel kPrinted[] = {
+    {0x03, L"Break"},  {0x08, L"Backspace"}, {0x09, L"Tab"},    {0x0D, L"Enter"},
+    {0x13, L"Pause"},  {0x14, L"Caps Lock"}, {0x1B, L"Esc"},    {0x21, L"PgUp"},
+    {0x22, L"PgDn"},   {0x23, L"End"},       {0x24, L"Home"},   {0x25, L"\u2190"},
+    {0x26, L"\u2191"}, {0x27, L"\u2192"},    {0x28, L"\u2193"}, {0x2C, L"PrtSc"},
+    {0x2D, L"Ins"},    {0x2E, L"Del"},       {0x5B, L"Win"},    {0x5C, L"Win"},
+    {0x5D, L"Menu"},   {0x90, L"Num Lock"},  {0x91, L"ScrLk"},  {0xA0, L"Shift"},
+    {0xA1, L"Shift"},  {0xA2, L"Ctrl"},      {0xA3, L"Ctrl"},   {0xA4, L"Alt"},
+    {0xA5, L"Alt"},
+};
+
+std::wstring_view PrintedLabelOf(uint8_t virtualKey) {
+    for (const PrintedLabel& printed : kPrinted)
+        if (printed.virtualKey == virtualKey)
+            return printed.label;
     return {};
 }
 
@@ -78,10 +99,17 @@ KeyCapLegends LegendsOfKey(const KeyboardLayoutTables& layout, KeyPlace place) {
     key.virtualKey = VirtualKeyAt(layout, place);
     if (key.virtualKey == 0)
         return key;
-    key.name = NameOfKey(layout, place, key.virtualKey);
+    key.name = KeyNameAt(layout, place);
+    const std::wstring_view printed = PrintedLabelOf(key.virtualKey);
+    key.label = !key.name.empty() ? key.name
+                : printed.empty() ? FallbackName(key.virtualKey)
+                                  : std::wstring(printed);
+    if (key.name.empty())
+        key.name = FallbackName(key.virtualKey);
     const uint8_t typing = TypingKeyAt(layout, place, key.virtualKey);
     for (int s = 0; s < kLegendSpotCount; ++s)
-        key.legends[static_cast<size_t>(s)] = Shown(TypedByVirtualKey(layout, typing, kSpotStates[s]));
+        key.legends[static_cast<size_t>(s)] =
+            Shown(TypedByVirtualKey(layout, typing, kSpotStates[s]));
     // One character plain and shifted alike is printed once.
     auto& shift = key.legends[static_cast<size_t>(LegendSpot::Shift)];
     if (shift == key.legends[static_cast<size_t>(LegendSpot::Plain)])

@@ -24,7 +24,8 @@ inline constexpr int kLegendSpotCount = static_cast<int>(LegendSpot::CapsLock) +
 
 struct KeyCapLegends {
     uint8_t virtualKey = 0; // 0 where the layout gives the key none
-    std::wstring name;      // the key's name, drawn where it has no legend
+    std::wstring name;      // the key's name, as a screen reader says it
+    std::wstring label;     // printed where it has no legend: the layout's name, else short
     // Printable characters and dead keys only: a control character, a space or nothing
     // leaves its spot empty.
     std::array<Typed, kLegendSpotCount> legends;
@@ -32,8 +33,9 @@ struct KeyCapLegends {
     bool HasDeadKey() const;
 };
 
-// The legends of the key at a place; the key's name is the layout's own, else the main
-// window's name of its virtual key, else its constant.
+// The legends of the key at a place. The key's name is the layout's own, else the main
+// window's name of its virtual key, else its constant; its label is the layout's name too,
+// else what keyboards print on it ("PgUp", "Del", an arrow), else its name.
 KeyCapLegends LegendsOfKey(const KeyboardLayoutTables& layout, KeyPlace place);
 
 // "F: f, F, AltGr [", "Esc"; the name alone for a key without legends. A dead legend is

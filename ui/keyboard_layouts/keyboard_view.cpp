@@ -29,8 +29,8 @@ constexpr int kRowGapTwips = kKeyTwips / 2;
 constexpr int kMarginTwips = kQuarterTwips;
 constexpr int kQuartersWide = 90; // the number pad's right edge
 constexpr int kRows = 6;
-constexpr int kCapGapTwips = 30;    // between two keys' faces
-constexpr int kCapPaddingTwips = 60; // between a face's edge and its legends
+constexpr int kCapGapTwips = 30;     // between two keys' faces
+constexpr int kCapPaddingTwips = 45; // between a face's edge and its legends
 constexpr int kCornerTwips = 75;
 constexpr int kDeadStripeTwips = 45;
 constexpr int kLegendFontTwips = 210;
@@ -114,10 +114,9 @@ bool KeyboardView::Create(HWND parent, HINSTANCE instance, int id) {
     if (!RegisterClasses(instance))
         return false;
     // The keys are its children; WS_TABSTOP puts it in Tab's round.
-    return CreateChildControl(
-               parent, instance,
-               {kKeyboardClass, WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, 0, id}, {}, this) !=
-           nullptr;
+    return CreateChildControl(parent, instance,
+                              {kKeyboardClass, WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, 0, id},
+                              {}, this) != nullptr;
 }
 
 void KeyboardView::Forget() {
@@ -211,10 +210,11 @@ void KeyboardView::PlaceCaps() {
         if (cap.cap.shape == KeyCapShape::LShapedEnter) {
             // Outside the L is its neighbour's: clicks and paint there go to that key. The
             // system owns the region once it is set.
-            const auto outline = EnterOutline({0, 0, r.right - r.left, r.bottom - r.top}, quarter, 0);
-            SetWindowRgn(cap.hwnd,
-                         CreatePolygonRgn(outline.data(), static_cast<int>(outline.size()), WINDING),
-                         FALSE);
+            const auto outline =
+                EnterOutline({0, 0, r.right - r.left, r.bottom - r.top}, quarter, 0);
+            SetWindowRgn(
+                cap.hwnd,
+                CreatePolygonRgn(outline.data(), static_cast<int>(outline.size()), WINDING), FALSE);
         }
     }
     InvalidateRect(hwnd_, nullptr, TRUE);
@@ -245,10 +245,10 @@ void KeyboardView::PaintCap(const Cap& cap, HDC dc) const {
     FillSolid(dc, r, kKeyboardBack);
     const bool held = held_.IsHeld({cap.cap.scanCode, cap.cap.extended});
     const KeyCapLegends& legends = cap.legends;
-    const COLORREF face = held                       ? kHeldKeyFace
-                          : legends.virtualKey == 0  ? kAbsentKeyFace
-                          : legends.HasLegend()      ? kKeyFace
-                                                     : kNamedKeyFace;
+    const COLORREF face = held                      ? kHeldKeyFace
+                          : legends.virtualKey == 0 ? kAbsentKeyFace
+                          : legends.HasLegend()     ? kKeyFace
+                                                    : kNamedKeyFace;
     const int gap = std::max(1, TwipsToPixels(kCapGapTwips, dpi_));
     const int border = held ? std::max(2, TwipsToPixels(kCapGapTwips, dpi_)) : 1;
     {
@@ -274,18 +274,18 @@ void KeyboardView::PaintCap(const Cap& cap, HDC dc) const {
     }
     SetBkMode(dc, TRANSPARENT);
     if (!legends.HasLegend()) {
-        if (legends.name.empty())
+        if (legends.label.empty())
             return;
         // The name, centred, broken into lines where the key is too narrow for it.
         const win32::ScopedSelect font(dc, nameFont_.get());
         SetTextColor(dc, held ? kLegendText : kNameText);
         RECT measured = text;
         const UINT format = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX | DT_END_ELLIPSIS;
-        DrawTextW(dc, legends.name.c_str(), -1, &measured, format | DT_CALCRECT);
+        DrawTextW(dc, legends.label.c_str(), -1, &measured, format | DT_CALCRECT);
         const int height = std::min(measured.bottom - measured.top, text.bottom - text.top);
         RECT centred{text.left, text.top + (text.bottom - text.top - height) / 2, text.right, 0};
         centred.bottom = centred.top + height;
-        DrawTextW(dc, legends.name.c_str(), -1, &centred, format);
+        DrawTextW(dc, legends.label.c_str(), -1, &centred, format);
         return;
     }
     // A key that types one thing alone shows it where a cap prints it, at the top.
@@ -298,8 +298,8 @@ void KeyboardView::PaintCap(const Cap& cap, HDC dc) const {
         UINT format = place.format;
         if (place.spot == LegendSpot::Plain && plainAlone)
             format = (format & ~DT_BOTTOM) | DT_TOP;
-        const win32::ScopedSelect font(
-            dc, place.spot == LegendSpot::CapsLock ? nameFont_.get() : legendFont_.get());
+        const win32::ScopedSelect font(dc, place.spot == LegendSpot::CapsLock ? nameFont_.get()
+                                                                              : legendFont_.get());
         SetTextColor(dc, LegendColour(place.spot, legend));
         DrawTextW(dc, legend.text.c_str(), static_cast<int>(legend.text.size()), &text, format);
     }

@@ -35,8 +35,7 @@ TEST(KeyCapLegends, PlainShiftAndAltGrWithTheirLabels) {
 TEST(KeyCapLegends, DeadKeysAreMarkedInTheLanguage) {
     const KeyCapLegends acute = LegendsOfKey(FixtureLayout("german"), At(0x0D));
     EXPECT_TRUE(acute.HasDeadKey());
-    EXPECT_EQ(KeyCapAccessibleName(acute, Language::English),
-              L"AKUT: \u00B4 (dead), ` (dead)");
+    EXPECT_EQ(KeyCapAccessibleName(acute, Language::English), L"AKUT: \u00B4 (dead), ` (dead)");
     EXPECT_EQ(Spoken("hungarian", At(0x0B), Language::Hungarian),
               L"\u00D6: \u00F6, \u00D6, AltGr \u02DD (holt)");
     EXPECT_FALSE(LegendsOfKey(FixtureLayout("hungarian"), At(0x21)).HasDeadKey());
@@ -49,6 +48,11 @@ TEST(KeyCapLegends, KeysThatTypeNothingPrintableGoByName) {
     EXPECT_EQ(Spoken("german", {0x1C, ScanPrefix::E0}, Language::English),
               L"Enter (Zehnertastatur)");
     EXPECT_EQ(Spoken("us", At(0x3B), Language::English), L"F1");
+    // Printed short where the layout names no key, spoken whole.
+    const KeyCapLegends del = LegendsOfKey(FixtureLayout("hungarian"), {0x53, ScanPrefix::E0});
+    EXPECT_EQ(del.label, L"Del");
+    EXPECT_EQ(del.name, L"Delete");
+    EXPECT_EQ(LegendsOfKey(FixtureLayout("german"), At(0x0E)).label, L"R\u00FCcktaste");
     EXPECT_FALSE(LegendsOfKey(FixtureLayout("us"), At(0x1C)).HasLegend()); // Enter types CR
     // The number pad prints its digits, which Num Lock gives, one legend each.
     const KeyCapLegends seven = LegendsOfKey(FixtureLayout("us"), At(0x47));
@@ -69,10 +73,11 @@ TEST(KeyCapLegends, CapsLockOnlyWhereItTypesACharacterOfItsOwn) {
         {0x10, kModifierBitShift}, {0x11, kModifierBitCtrl}, {0x12, kModifierBitAlt}};
     layout.modificationOfBits = {0, 1, 2, kNoModification, kNoModification, kNoModification, 3, 4};
     using C = LayoutCharKind;
-    layout.keys = {{0xBA,
-                    kAttributeSgCaps,
-                    {{C::Character, L'\u00FC'}, {C::Character, L'\u00E8'}, {}, {C::Character, L'['}},
-                    {{C::Character, L'\u00DC'}, {C::Character, L'\u00C8'}}}};
+    layout.keys = {
+        {0xBA,
+         kAttributeSgCaps,
+         {{C::Character, L'\u00FC'}, {C::Character, L'\u00E8'}, {}, {C::Character, L'['}},
+         {{C::Character, L'\u00DC'}, {C::Character, L'\u00C8'}}}};
     EXPECT_EQ(KeyCapAccessibleName(LegendsOfKey(layout, At(0x1A)), Language::English),
               L"\u00DC: \u00FC, \u00E8, AltGr [, Caps Lock \u00DC");
     // French: Caps Lock gives the digit that Shift's legend already shows.
