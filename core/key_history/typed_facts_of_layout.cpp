@@ -37,10 +37,9 @@ TypedFacts TypedFactsOfLayout(const KeyboardLayoutTables& layout, uint8_t scanCo
             continue;
         std::vector<Composition> compositions;
         for (const DeadKeyEntry& entry : CompositionsOf(layout, typed.text[0]))
-            compositions.push_back(
-                {entry.base,
-                 {entry.chained ? TypedText::Kind::Dead : TypedText::Kind::Text,
-                  std::wstring(1, entry.composed)}});
+            compositions.push_back({entry.base,
+                                    {entry.chained ? TypedText::Kind::Dead : TypedText::Kind::Text,
+                                     std::wstring(1, entry.composed)}});
         facts.compositions.emplace_back(static_cast<ShiftState>(s), std::move(compositions));
     }
     return facts;

@@ -6,7 +6,7 @@ namespace zintar {
 
 inline constexpr COLORREF kKeyboardBack = RGB(210, 215, 222);
 inline constexpr COLORREF kKeyFace = RGB(252, 252, 252);
-inline constexpr COLORREF kNamedKeyFace = RGB(232, 235, 239); // keys that type nothing printable
+inline constexpr COLORREF kNamedKeyFace = RGB(232, 235, 239);  // keys that type nothing printable
 inline constexpr COLORREF kAbsentKeyFace = RGB(222, 226, 231); // the layout gives it no key
 inline constexpr COLORREF kKeyBorder = RGB(140, 146, 155);
 inline constexpr COLORREF kHeldKeyFace = RGB(255, 206, 84);

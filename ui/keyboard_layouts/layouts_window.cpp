@@ -42,7 +42,9 @@ constexpr int kTopBandTwips = 1950; // the layouts list: its titles and five row
 constexpr int kLineTwips = 300;     // a caption line
 constexpr int kBoxTwips = 345;
 constexpr int kShortcutCaptionTwips = 1650;
-constexpr int kHeldNowTwips = 2400;
+// Wide enough for "most lenyomva: 104". The count is left-aligned in it: Wine draws a
+// right-aligned static's last glyph a few pixels past the width it measures, and cuts it.
+constexpr int kHeldNowTwips = 2100;
 constexpr int kColourKeyTwips = 1800;
 constexpr int kPreferredTableTwips = 3000;
 constexpr int kMinimumTableTwips = 1200;
@@ -127,27 +129,25 @@ bool LayoutsWindow::Create(HINSTANCE instance, HWND owner) {
 bool LayoutsWindow::CreateControls(HINSTANCE instance) {
     // Creation order is Tab's order: the layouts, the keyboard, its keys' table, then the
     // shortcut check.
-    if (!layoutList_.Create(hwnd_, instance, kLayoutListId, kInstalledColumnCount,
-                            LVS_SINGLESEL))
+    if (!layoutList_.Create(hwnd_, instance, kLayoutListId, kInstalledColumnCount, LVS_SINGLESEL))
         return false;
     const auto font = reinterpret_cast<HFONT>(SendMessageW(layoutList_.hwnd(), WM_GETFONT, 0, 0));
     font_.Remember(font, dpi_);
     auto text = [&](ReadOnlyText& control, DWORD style) {
-        control.Attach(CreateChildControl(hwnd_, instance,
-                                          {L"STATIC", WS_VISIBLE | SS_NOPREFIX | style, 0, -1,
-                                           L"", font}));
+        control.Attach(CreateChildControl(
+            hwnd_, instance, {L"STATIC", WS_VISIBLE | SS_NOPREFIX | style, 0, -1, L"", font}));
         return control.hwnd() != nullptr;
     };
-    if (!text(keyboardCaption_, SS_LEFT | SS_ENDELLIPSIS) || !text(heldNow_, SS_RIGHT) ||
+    if (!text(keyboardCaption_, SS_LEFT | SS_ENDELLIPSIS) || !text(heldNow_, SS_LEFT) ||
         !keyboard_.Create(hwnd_, instance, kKeyboardId) || !text(problem_, SS_LEFT) ||
         !text(deadKey_, SS_LEFT) || !text(altGr_, SS_LEFT) ||
         !keyTable_.Create(hwnd_, instance, kKeyTableId, kLayoutKeyColumnCount) ||
         !text(shortcutCaption_, SS_LEFT | SS_CENTERIMAGE))
         return false;
-    const HWND box = CreateChildControl(
-        hwnd_, instance,
-        {L"EDIT", WS_VISIBLE | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
-         kShortcutBoxId, L"", font});
+    const HWND box =
+        CreateChildControl(hwnd_, instance,
+                           {L"EDIT", WS_VISIBLE | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL,
+                            WS_EX_CLIENTEDGE, kShortcutBoxId, L"", font});
     if (!shortcutBox_.Attach(box, [this](ProgramShortcut s) { SetShortcut(s); }) ||
         !shortcutList_.Create(hwnd_, instance, kShortcutListId, 4))
         return false;
@@ -369,8 +369,8 @@ void LayoutsWindow::ShowCopyMenu(const TextList& list, LPARAM screenPoint) {
     const std::wstring item = std::wstring(LayoutsWindowCaptionsOf(language_).copy) + L"\tCtrl+C";
     AppendMenuW(menu.get(), MF_STRING | (list.rows().empty() ? MF_GRAYED : MF_ENABLED),
                 kCopyCommand, item.c_str());
-    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0,
-                   hwnd_, nullptr);
+    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_,
+                   nullptr);
 }
 
 } // namespace zintar

@@ -22,8 +22,7 @@ constexpr int kMaxColumnTwips = 4800;    // a long composition list is cut, not 
 
 // The shortcut check's columns, of the shortcut table's.
 constexpr ShortcutColumn kShownShortcutColumns[] = {ShortcutColumn::Layout, ShortcutColumn::Key,
-                                                    ShortcutColumn::Types,
-                                                    ShortcutColumn::Verdict};
+                                                    ShortcutColumn::Types, ShortcutColumn::Verdict};
 
 } // namespace
 
@@ -130,7 +129,7 @@ void LayoutsWindow::FillShortcutCheck() {
         TextList::Row row;
         for (ShortcutColumn c : kShownShortcutColumns)
             row.push_back(static_cast<size_t>(c) < full.size() ? full[static_cast<size_t>(c)]
-                                                                : std::wstring());
+                                                               : std::wstring());
         rows.push_back(std::move(row));
     }
     shortcutList_.SetRows(std::move(rows));

@@ -25,9 +25,9 @@ TEST(TypedFactsOfLayout, AltGrStatesOfTheHungarianLayout) {
     EXPECT_EQ(Row(f, DetailRow::TypesCapsLock, Language::English), L"F");
     EXPECT_EQ(Row(f, DetailRow::DeadKey, Language::English), L"no");
     // A key sent by its virtual key alone (scan code 0) names no place: its virtual key stands in.
-    EXPECT_EQ(Row(TypedFactsOfLayout(hu, 0x00, false, 'Q'), DetailRow::TypesAltGr,
-                  Language::English),
-              L"\\");
+    EXPECT_EQ(
+        Row(TypedFactsOfLayout(hu, 0x00, false, 'Q'), DetailRow::TypesAltGr, Language::English),
+        L"\\");
 }
 
 TEST(TypedFactsOfLayout, DeadKeysWithEveryComposition) {

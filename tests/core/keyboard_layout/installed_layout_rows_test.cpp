@@ -42,8 +42,7 @@ TEST(InstalledLayoutRows, NamesCarryTheirMarks) {
 }
 
 TEST(InstalledLayoutRows, ALayoutThatCannotBeReadSaysWhy) {
-    const ReadLayout broken =
-        Failed(L"A07AFFFF", {LayoutFault::LoadFailed, LayoutPart::File, 126});
+    const ReadLayout broken = Failed(L"A07AFFFF", {LayoutFault::LoadFailed, LayoutPart::File, 126});
     EXPECT_EQ(Cell(broken, InstalledColumn::LayoutFile),
               L"ztbad.dll: the DLL could not be loaded (file, error 126)");
     EXPECT_EQ(UnreadableLayoutText(broken, Language::Hungarian),
