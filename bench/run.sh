@@ -8,8 +8,9 @@
 #   idle:      the same way: the window's wake-ups while nothing happens
 #   text from outside: the same way: a code box set from outside and pasted into, 1 character
 #              to 1 MB
-#   layouts:   the same way: a layout read from its DLL, the shortcut table of 20 layouts;
-#              the test layouts are installed into that prefix first
+#   layouts:   the same way: a layout read from its DLL, the shortcut table of 20 layouts, the
+#              keyboard layouts window's openings; the test layouts are installed into that
+#              prefix first
 #   start-up:  the real exe on a private Xvfb, in a prefix of its own with the X driver, so
 #              that neither the end-to-end tests' stored settings nor their wineserver are
 #              shared; that Xvfb and that wineserver are stopped at the end
@@ -35,7 +36,8 @@ fi
 cmake --build "$build" -j2 --target zintar_bench_startup zintar_bench_minimal_window \
     zintar_bench_phases zintar_bench_minimal_phases zintar_bench_minimal_controls \
     zintar_bench_dll_loads zintar_bench_keypress zintar_bench_idle zintar_bench_outside_text \
-    zintar_bench_route_burst zintar_bench_layouts zintar_test_layouts Varnick_Zintar >/dev/null
+    zintar_bench_route_burst zintar_bench_layouts zintar_bench_layouts_window zintar_test_layouts \
+    Varnick_Zintar >/dev/null
 
 exe_of() { # target name
     local found
@@ -64,7 +66,7 @@ cp "$(exe_of Varnick_Zintar app)" "$(exe_of zintar_bench_startup bench)" \
     "$(exe_of zintar_bench_minimal_phases bench)" "$(exe_of zintar_bench_minimal_controls bench)" \
     "$(exe_of zintar_bench_dll_loads bench)" "$(exe_of zintar_bench_keypress bench)" \
     "$(exe_of zintar_bench_idle bench)" "$(exe_of zintar_bench_outside_text bench)" \
-    "$(exe_of zintar_bench_layouts bench)" "$stage/"
+    "$(exe_of zintar_bench_layouts bench)" "$(exe_of zintar_bench_layouts_window bench)" "$stage/"
 zintar_exe=$stage/Varnick_Zintar.exe
 startup_exe=$stage/zintar_bench_startup.exe
 keypress_exe=$stage/zintar_bench_keypress.exe
@@ -130,6 +132,7 @@ echo "== Keyboard layouts read from their DLLs (in-process, null graphics driver
 zintar_ensure_wine_prefix "$build/wine/null" null
 zintar_install_fixture_layouts "$build/wine/null" "$build/tests/layouts/dlls"
 "$root/scripts/wine-run" "$build/wine/null" null "$stage/zintar_bench_layouts.exe" | tr -d '\r'
+"$root/scripts/wine-run" "$build/wine/null" null "$stage/zintar_bench_layouts_window.exe" | tr -d '\r'
 echo "Load:    $(load_now) after the layout benchmark"
 echo
 

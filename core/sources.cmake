@@ -24,6 +24,7 @@ set(ZINTAR_CORE_SOURCES
     key_history/one_key_chords.cpp
     key_history/record_note.cpp
     key_history/record_texts.cpp
+    key_history/typed_facts_of_layout.cpp
     key_identity/copy_as_code.cpp
     key_identity/key_names.cpp
     key_identity/logical_key.cpp
@@ -39,7 +40,10 @@ set(ZINTAR_CORE_SOURCES
     key_state/key_views_text.cpp
     key_state/record_times.cpp
     key_state/state_text.cpp
+    keyboard_layout/held_keys.cpp
+    keyboard_layout/installed_layout_rows.cpp
     keyboard_layout/installed_layouts.cpp
+    keyboard_layout/key_cap_legends.cpp
     keyboard_layout/keyboard_arrangement.cpp
     keyboard_layout/layout_captions.cpp
     keyboard_layout/layout_image.cpp

@@ -15,4 +15,11 @@ inline constexpr uint8_t kProcessKey = 0xE5;
 // Text sent without a key (SendInput with KEYEVENTF_UNICODE): one UTF-16 unit per message.
 inline constexpr uint8_t kPacket = 0xE7;
 
+// Shift, Ctrl, Alt and the Windows keys, either side: held with another key they make a
+// shortcut, alone they make none.
+constexpr bool IsModifier(uint8_t key) {
+    return key == kShift || key == kControl || key == kMenu || key == kLeftWin ||
+           key == kRightWin || (key >= kLeftShift && key <= kRightMenu);
+}
+
 } // namespace zintar::vk

@@ -5,15 +5,6 @@
 
 namespace zintar {
 
-namespace {
-
-bool IsModifierKey(uint8_t key) {
-    return key == vk::kShift || key == vk::kControl || key == vk::kMenu || key == vk::kLeftWin ||
-           key == vk::kRightWin || (key >= vk::kLeftShift && key <= vk::kRightMenu);
-}
-
-} // namespace
-
 std::optional<DetailsSubject> DetailsSubjectOf(const KeyRows& rows,
                                                std::optional<size_t> selectedRow) {
     const size_t count = rows.shownCount();
@@ -45,7 +36,7 @@ std::optional<DetailsSubject> DetailsSubjectOf(const KeyRows& rows,
 
 std::optional<Shortcut> ShortcutOfRecord(const KeyEventRecord& record) {
     if (!IsKeyMessage(record.message) || record.sent || record.virtualKey == 0 ||
-        IsModifierKey(record.virtualKey))
+        vk::IsModifier(record.virtualKey))
         return std::nullopt;
     uint8_t modifiers = 0;
     if (record.modifiers & kModifierShift)

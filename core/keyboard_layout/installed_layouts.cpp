@@ -46,9 +46,16 @@ bool IsIme(const RegistryLayout& entry) {
 } // namespace
 
 std::wstring KlidOfLayoutHandle(uint32_t handle, std::span<const RegistryLayout> registry) {
+    // Wine makes a layout's handle of its KLID's number (A07A040E for the KLID A07A040E),
+    // which Windows never does for an entry of the list (a variant's handle is F0nn): an
+    // entry that the whole handle names is that layout.
+    std::wstring whole = HexText(handle, 8);
+    for (const RegistryLayout& entry : registry)
+        if (Upper(entry.klid) == whole)
+            return whole;
     const uint32_t device = handle >> 16;
     if ((device & kDeviceKindMask) == kImeDevice)
-        return HexText(handle, 8);
+        return whole;
     if ((device & kDeviceKindMask) == kVariantDevice) {
         const long id = static_cast<long>(device & ~kDeviceKindMask);
         for (const RegistryLayout& entry : registry) {

@@ -39,8 +39,8 @@ struct InstalledLayout {
 
 // The KLID of a loaded layout's handle (its low 32 bits): the device half names the layout
 // (0xF0nn: the variant whose Layout Id is nn, 0xEnnn: an input method, whose KLID is the
-// whole handle, else the base layout of that language). Empty for a variant that no
-// registry entry carries.
+// whole handle, else the base layout of that language), unless an entry's KLID is the whole
+// handle (as Wine makes handles). Empty for a variant that no registry entry carries.
 std::wstring KlidOfLayoutHandle(uint32_t handle, std::span<const RegistryLayout> registry);
 
 // Every installed layout by KLID, with the loaded ones marked; a loaded layout that the

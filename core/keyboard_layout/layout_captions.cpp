@@ -20,7 +20,7 @@ static_assert(std::size(kStates) == kTypingStateCount);
 // In the order of LayoutKeyColumn; the states' columns take the states' names.
 constexpr Bilingual kKeyColumns[] = {
     {L"Scan code", L"Letapogat\u00E1si k\u00F3d"},
-    {L"Constant", L"Konstans"},
+    {L"Virtual key", L"Virtu\u00E1lis billenty\u0171"},
     {L"DOM code", L"DOM-k\u00F3d"},
     {},
     {},
@@ -28,7 +28,7 @@ constexpr Bilingual kKeyColumns[] = {
     {},
     {},
     {},
-    {L"Dead keys", L"Holt billenty\u0171k"},
+    {L"Dead key", L"Holt billenty\u0171"},
     {L"Key name", L"Billenty\u0171 neve"},
 };
 static_assert(std::size(kKeyColumns) == kLayoutKeyColumnCount);

@@ -221,10 +221,12 @@ std::vector<T> OptionalRows(const ImageReader& image, uint64_t address, size_t r
     return out;
 }
 
-std::vector<KeyName> ReadKeyNames(const ImageReader& image, uint64_t address, LayoutPart part) {
-    return OptionalRows<KeyName>(image, address, kbd::kKeyNameSize, part, [&](const auto& row) {
-        return KeyName{At<uint8_t>(row, 0), image.String(At<uint64_t>(row, 8), part)};
-    });
+std::vector<LayoutKeyName> ReadKeyNames(const ImageReader& image, uint64_t address,
+                                        LayoutPart part) {
+    return OptionalRows<LayoutKeyName>(
+        image, address, kbd::kKeyNameSize, part, [&](const auto& row) {
+            return LayoutKeyName{At<uint8_t>(row, 0), image.String(At<uint64_t>(row, 8), part)};
+        });
 }
 
 void ReadDeadKeyNames(const ImageReader& image, uint64_t address, KeyboardLayoutTables& tables) {

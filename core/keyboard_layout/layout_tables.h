@@ -80,10 +80,12 @@ struct Ligature {
     bool operator==(const Ligature&) const = default;
 };
 
-struct KeyName {
+// The name the layout gives a key. Not KeyName: core/key_identity/key_names.h's function of
+// that name would hide the type wherever both headers meet.
+struct LayoutKeyName {
     uint8_t scanCode = 0;
     std::wstring name;
-    bool operator==(const KeyName&) const = default;
+    bool operator==(const LayoutKeyName&) const = default;
 };
 
 struct DeadKeyName {
@@ -111,8 +113,8 @@ struct KeyboardLayoutTables {
     std::vector<KeyCharacters> keys;         // in the layout's order; the first row of a key counts
     std::vector<DeadKeyEntry> deadKeys;
     std::vector<Ligature> ligatures;
-    std::vector<KeyName> keyNames;
-    std::vector<KeyName> keyNamesExtended;
+    std::vector<LayoutKeyName> keyNames;
+    std::vector<LayoutKeyName> keyNamesExtended;
     std::vector<DeadKeyName> deadKeyNames;
     uint32_t localeFlags = 0;
     uint32_t keyboardType = kKeyboardTypeEnhanced;

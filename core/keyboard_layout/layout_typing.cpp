@@ -219,12 +219,11 @@ Typed TypedByVirtualKey(const KeyboardLayoutTables& layout, uint8_t virtualKey,
         // Caps Lock acts only where no modifier but Shift is held, or with AltGr where the
         // key asks for it.
         const bool onlyShift = (modifierBits & ~shift) == 0;
+        const bool altGr = ctrlAlt != 0 && (modifierBits & ctrlAlt) == ctrlAlt;
         if ((key->attributes & kAttributeSgCaps) && onlyShift && !key->capsLock.empty())
             row = &key->capsLock;
-        else if ((key->attributes & kAttributeCapsLock) && onlyShift)
-            modifierBits ^= shift;
-        else if ((key->attributes & kAttributeCapsLockAltGr) && ctrlAlt != 0 &&
-                 (modifierBits & ctrlAlt) == ctrlAlt)
+        else if (((key->attributes & kAttributeCapsLock) && onlyShift) ||
+                 ((key->attributes & kAttributeCapsLockAltGr) && altGr))
             modifierBits ^= shift;
     }
     const uint8_t modification = ModificationOf(layout, modifierBits);
@@ -288,7 +287,7 @@ std::wstring DeadKeySummary(const KeyboardLayoutTables& layout, wchar_t accent, 
 std::wstring KeyNameAt(const KeyboardLayoutTables& layout, KeyPlace place) {
     const uint8_t vk = VirtualKeyAt(layout, place);
     const ReportedKey key = ReportedKeyOfPlace(place, vk);
-    for (const KeyName& name : key.extended ? layout.keyNamesExtended : layout.keyNames) {
+    for (const LayoutKeyName& name : key.extended ? layout.keyNamesExtended : layout.keyNames) {
         if (name.scanCode == key.scanCode)
             return name.name;
     }

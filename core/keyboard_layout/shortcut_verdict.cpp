@@ -12,7 +12,7 @@ namespace {
 
 constexpr uint8_t kCtrl = kModifierCtrl, kShift = kModifierShift, kAlt = kModifierAlt;
 
-constexpr Shortcut kCommon[] = {
+constexpr ProgramShortcut kCommon[] = {
     {'A', kCtrl},  {'C', kCtrl},          {'V', kCtrl},        {'X', kCtrl},  {'Z', kCtrl},
     {'Y', kCtrl},  {'Z', kCtrl | kShift}, {'S', kCtrl},        {'F', kCtrl},  {'F', kCtrl | kAlt},
     {0xBF, kCtrl}, {0xDB, kCtrl},         {0xDD, kCtrl},       {0xDC, kCtrl}, {0xBD, kCtrl},
@@ -57,7 +57,7 @@ std::wstring VerdictCell(const ShortcutOnLayout& judged, const KeyboardLayoutTab
 } // namespace
 
 ShortcutOnLayout JudgeShortcut(const KeyboardLayoutTables& layout, const KeyboardLayoutTables& us,
-                               Shortcut shortcut) {
+                               ProgramShortcut shortcut) {
     ShortcutOnLayout judged;
     judged.shortcut = shortcut;
     judged.place = PlaceOfVirtualKey(layout, shortcut.virtualKey);
@@ -90,20 +90,20 @@ ShortcutOnLayout JudgeShortcut(const KeyboardLayoutTables& layout, const Keyboar
     return judged;
 }
 
-std::span<const Shortcut> CommonShortcuts() {
+std::span<const ProgramShortcut> CommonShortcuts() {
     return kCommon;
 }
 
 std::vector<std::vector<std::wstring>> ShortcutTable(std::span<const NamedLayout> layouts,
                                                      const KeyboardLayoutTables& us,
-                                                     std::span<const Shortcut> shortcuts,
+                                                     std::span<const ProgramShortcut> shortcuts,
                                                      Language language) {
     std::vector<std::vector<std::wstring>> rows;
     rows.reserve(layouts.size() * shortcuts.size());
     for (const NamedLayout& layout : layouts) {
         if (!layout.tables)
             continue;
-        for (const Shortcut& shortcut : shortcuts) {
+        for (const ProgramShortcut& shortcut : shortcuts) {
             const ShortcutOnLayout judged = JudgeShortcut(*layout.tables, us, shortcut);
             rows.push_back({std::wstring(layout.name),
                             CombinationName(shortcut.virtualKey, shortcut.modifiers),

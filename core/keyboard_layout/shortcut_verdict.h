@@ -18,8 +18,11 @@
 
 namespace zintar {
 
-// modifiers: kModifierShift | kModifierCtrl | kModifierAlt (core/key_identity/key_names.h).
-struct Shortcut {
+// A shortcut as a program binds it: a virtual key with the mask kModifierShift |
+// kModifierCtrl | kModifierAlt (core/key_identity/key_names.h), as the main window captures
+// it. Not core/common/hotkey.h's Shortcut, whose bits are RegisterHotKey's (Alt 1, Shift 4):
+// one name for both would swap Shift and Alt wherever the two headers met.
+struct ProgramShortcut {
     uint8_t virtualKey = 0;
     uint8_t modifiers = 0;
 };
@@ -27,7 +30,7 @@ struct Shortcut {
 enum class ShortcutVerdict : uint8_t { Works, Moved, AltGrCollision, Missing, DeadKey };
 
 struct ShortcutOnLayout {
-    Shortcut shortcut;
+    ProgramShortcut shortcut;
     std::optional<KeyPlace> place;   // the key that gives the virtual key on this layout
     std::optional<KeyPlace> usPlace; // and on US
     std::wstring_view domCode;       // of place; empty where the key is missing or unknown
@@ -40,10 +43,10 @@ struct ShortcutOnLayout {
 };
 
 ShortcutOnLayout JudgeShortcut(const KeyboardLayoutTables& layout, const KeyboardLayoutTables& us,
-                               Shortcut shortcut);
+                               ProgramShortcut shortcut);
 
 // The shortcuts an editor or a browser usually binds, for a first table.
-std::span<const Shortcut> CommonShortcuts();
+std::span<const ProgramShortcut> CommonShortcuts();
 
 // One line of the shortcut table: layout, shortcut, key, types, verdict.
 enum class ShortcutColumn : uint8_t { Layout, Shortcut, Key, Types, Verdict };
@@ -58,7 +61,7 @@ struct NamedLayout {
 // its detail ("AltGr collision: [", "moved from KeyZ").
 std::vector<std::vector<std::wstring>> ShortcutTable(std::span<const NamedLayout> layouts,
                                                      const KeyboardLayoutTables& us,
-                                                     std::span<const Shortcut> shortcuts,
+                                                     std::span<const ProgramShortcut> shortcuts,
                                                      Language language);
 
 // The table as tab-separated text under a title line.

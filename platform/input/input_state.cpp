@@ -1,6 +1,7 @@
 #include "platform/input/input_state.h"
 
 #include "platform/input/hotkey_probe.h"
+#include "platform/input/layout_registry.h"
 
 namespace zintar::win32 {
 
@@ -35,6 +36,9 @@ class SystemInputState final : public InputState {
             !SystemParametersInfoW(SPI_GETKEYBOARDSPEED, 0, &speed, 0))
             return std::nullopt;
         return RepeatSetting{delay, speed};
+    }
+    LayoutReadResult ReadLayoutOfKlid(const std::wstring& klid) override {
+        return win32::ReadLayoutOfKlid(klid);
     }
 };
 

@@ -8,9 +8,11 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "core/common/hotkey.h"
 #include "core/key_state/key_repeat.h"
+#include "core/keyboard_layout/layout_image.h"
 #include "platform/input/keyboard_layout_reader.h"
 
 namespace zintar::win32 {
@@ -41,6 +43,10 @@ class InputState {
     virtual void AsyncKeyStates(std::array<bool, 256>& down) = 0;
     // SPI_GETKEYBOARDDELAY and SPI_GETKEYBOARDSPEED; none when the system did not answer.
     virtual std::optional<RepeatSetting> KeyboardRepeatSetting() = 0;
+    // The tables of the layout a KLID names, read from the DLL that its registry entry's
+    // "Layout File" names (see platform/input/layout_registry.h); the problem where there is
+    // no entry or the DLL cannot be read.
+    virtual LayoutReadResult ReadLayoutOfKlid(const std::wstring& klid) = 0;
 
   protected:
     ~InputState() = default;

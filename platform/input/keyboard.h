@@ -23,6 +23,13 @@ inline int ModifiersOfKeyMessage() {
     return mask;
 }
 
+// Whether a key is down at this moment, whatever the messages in the queue say: for a key
+// whose key-up may never arrive (a secure desktop took it). Ask only while Zintar is in front;
+// GetAsyncKeyState answers for any key of the desktop.
+inline bool KeyIsDownNow(UINT virtualKey) {
+    return (GetAsyncKeyState(static_cast<int>(virtualKey)) & 0x8000) != 0;
+}
+
 // WM_CONTEXTMENU's position when a key asked for the menu (the Menu key, Shift+F10) rather
 // than the pointer.
 constexpr LPARAM kContextMenuFromKeyboard = -1;

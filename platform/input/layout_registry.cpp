@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "platform/input/layout_library.h"
 #include "platform/system/system_library.h"
 #include "platform/window/scoped_handles.h"
 
@@ -16,6 +17,7 @@ constexpr wchar_t kSubstitutesKey[] = L"Keyboard Layout\\Substitutes";
 constexpr DWORD kMaxKeyName = 64;
 constexpr size_t kMaxValue = 512;
 constexpr size_t kMaxEntries = 4096; // no system installs more; a bound for a broken registry
+constexpr size_t kKlidLength = 8;
 
 // A string value, or empty where it is missing, too long or of another type. Environment
 // references stay as they are: the indirect-string resolver expands them itself.
@@ -127,6 +129,44 @@ std::vector<InstalledLayout> ReadInstalledLayouts() noexcept {
         return InstalledLayoutList(registry, loaded, active, ReadLayoutSubstitutes());
     } catch (...) {
         return {};
+    }
+}
+
+std::vector<ReadLayout> ReadEveryInstalledLayout() noexcept {
+    try {
+        std::vector<ReadLayout> layouts;
+        for (InstalledLayout& entry : ReadInstalledLayouts()) {
+            ReadLayout layout{std::move(entry), std::nullopt};
+            if (!layout.entry.layoutFile.empty())
+                layout.read = ReadLayoutLibrary(layout.entry.layoutFile);
+            layouts.push_back(std::move(layout));
+        }
+        return layouts;
+    } catch (...) {
+        return {};
+    }
+}
+
+LayoutReadResult ReadLayoutOfKlid(const std::wstring& klid) noexcept {
+    try {
+        // A KLID is eight hexadecimal digits; anything else names no entry of the list.
+        if (klid.size() == kKlidLength &&
+            klid.find_first_not_of(L"0123456789ABCDEFabcdef") == std::wstring::npos) {
+            const ScopedRegistryKey layouts = OpenKey(HKEY_LOCAL_MACHINE, kLayoutsKey);
+            const std::wstring file =
+                layouts ? StringValue(layouts.get(), klid.c_str(), L"Layout File") : L"";
+            if (!file.empty())
+                return ReadLayoutLibrary(file);
+        }
+        LayoutReadResult missing;
+        missing.problem =
+            LayoutProblem{LayoutFault::LoadFailed, LayoutPart::File, ERROR_FILE_NOT_FOUND};
+        return missing;
+    } catch (...) {
+        LayoutReadResult failed;
+        failed.problem =
+            LayoutProblem{LayoutFault::LoadFailed, LayoutPart::File, ERROR_NOT_ENOUGH_MEMORY};
+        return failed;
     }
 }
 

@@ -5,8 +5,10 @@
 // first time a name needs it), the user's substitutes, and the layouts the user has loaded
 // (GetKeyboardLayoutList) with the calling thread's marked. Which entry a loaded layout is
 // and what the marks mean is decided by core/keyboard_layout/installed_layouts.h.
+#include <string>
 #include <vector>
 
+#include "core/keyboard_layout/installed_layout_rows.h"
 #include "core/keyboard_layout/installed_layouts.h"
 
 namespace zintar::win32 {
@@ -20,5 +22,13 @@ std::vector<LayoutSubstitute> ReadLayoutSubstitutes() noexcept;
 
 // The list a window offers: installed, loaded, active, substitutes, input methods.
 std::vector<InstalledLayout> ReadInstalledLayouts() noexcept;
+
+// That list with each layout's tables read from its DLL (platform/input/layout_library.h).
+std::vector<ReadLayout> ReadEveryInstalledLayout() noexcept;
+
+// The tables of the layout whose entry is named klid ("0000040E"), read from the file its
+// "Layout File" names: LoadFailed with ERROR_FILE_NOT_FOUND where there is no such entry or
+// it names no file.
+LayoutReadResult ReadLayoutOfKlid(const std::wstring& klid) noexcept;
 
 } // namespace zintar::win32

@@ -40,4 +40,7 @@ zintar_install_fixture_layouts() {
         return 1
     fi
     rm -f "$reg"
+    # regedit ran without a display; the Wine session it started must be gone before a
+    # program that wants one starts, or that program's windows land on no display.
+    WINEPREFIX=$prefix wineserver -w
 }

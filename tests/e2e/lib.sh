@@ -23,13 +23,13 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-# A private X server on the first free display number.
+# A private X server on the first free display number; arguments go to Xvfb (-noreset).
 e2e_start_x() {
     local n
     for n in $(seq 90 140); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
     done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp "$@" >/dev/null 2>&1 &
     e2e_xvfb_pid=$!
     export DISPLAY=":$n"
     for _ in $(seq 100); do

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(t.keys.size() <= kMaxCharacterTables * kMaxCharacterRows);
     for (const KeyCharacters& key : t.keys)
         FUZZ_CHECK(key.byModification.size() <= kMaxModifications);
-    for (const KeyName& name : t.keyNames)
+    for (const LayoutKeyName& name : t.keyNames)
         FUZZ_CHECK(name.name.size() <= kMaxNameLength);
     FUZZ_CHECK(t.deadKeys.size() <= kMaxDeadKeyRows);
     return 0;

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/input/input_state.h"
@@ -33,8 +34,9 @@ struct InputDouble final : win32::InputState {
     // What was asked.
     std::vector<Shortcut> probes; // in order
     int identityReads = 0;
-    std::vector<UINT> keyReads; // the virtual key of each read, in order
-    int asyncReads = 0;         // readings of every key's GetAsyncKeyState
+    std::vector<UINT> keyReads;            // the virtual key of each read, in order
+    int asyncReads = 0;                    // readings of every key's GetAsyncKeyState
+    std::vector<std::wstring> layoutReads; // the KLID of each layout read, in order
 
     bool KeyboardState(std::array<BYTE, 256>& keys) override {
         keys = keyboard;
@@ -63,6 +65,12 @@ struct InputDouble final : win32::InputState {
         down = asyncDown;
     }
     std::optional<RepeatSetting> KeyboardRepeatSetting() override { return repeatSetting; }
+    // The system's own read: the registry and the layout DLLs of the test prefix, where
+    // the test layouts may be installed (tests/unit/keyboard_layout/install_test_layouts.sh).
+    LayoutReadResult ReadLayoutOfKlid(const std::wstring& klid) override {
+        layoutReads.push_back(klid);
+        return win32::SystemInput().ReadLayoutOfKlid(klid);
+    }
 };
 
 } // namespace zintar::test

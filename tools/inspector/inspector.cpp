@@ -4,8 +4,8 @@
 // and finally which control has the keyboard focus. Output is UTF-8, tab-separated.
 //
 //   inspector [--wait SECONDS]
-//   inspector --list [--pid PROCESS-ID] [--title TITLE] [--list-name NAME] [--last ROWS]
-//                    [--wait SECONDS]
+//   inspector --list [--pid PROCESS-ID] [--title TITLE] [--list-name NAME | --list-id ID]
+//                    [--last ROWS] [--wait SECONDS]
 //   inspector --children [--title TITLE] [--wait SECONDS]
 //   inspector --msaa [--wait SECONDS]
 //   inspector --extents [--wait SECONDS]
@@ -22,9 +22,10 @@
 //
 // With --list (or --pid or --title) it reads a list instead: the first ListView (window class
 // SysListView32) in a visible top-level window, or with --list-name the first whose own text
-// (its accessible name) is NAME, that window chosen by its exact title, by its process, or
-// else among the windows of the process that shows the Zintar window, topmost first. Texts
-// are escaped as in the control lines; the lines are
+// (its accessible name) is NAME, or with --list-id the one with that control id; that window
+// chosen by its exact title, by its process, or else among the windows of the process that
+// shows the Zintar window, topmost first. Texts are escaped as in the control lines; the
+// lines are
 //   list      TITLE-OF-ITS-WINDOW  CONTROL-ID  ROWS  COLUMNS
 //   header    LEFT  TOP  WIDTH  HEIGHT          the column titles' control, screen pixels
 //   column    INDEX  TITLE  WIDTH               one per column (width 0: hidden)
@@ -121,6 +122,7 @@ struct Options {
     bool byListName = false;
     std::wstring listName;
     int lastRows = INT_MAX;
+    int listId = -1; // any
 };
 
 Options OptionsOf(const std::vector<std::wstring>& arguments) {
@@ -150,6 +152,9 @@ Options OptionsOf(const std::vector<std::wstring>& arguments) {
             options.list = true;
             options.byListName = true;
             options.listName = arguments[++i];
+        } else if (option == L"--list-id" && valueFollows) {
+            options.list = true;
+            options.listId = static_cast<int>(std::wcstol(arguments[++i].c_str(), nullptr, 10));
         } else if (option == L"--title" && valueFollows) {
             options.list = true;
             options.byTitle = true;
@@ -218,7 +223,8 @@ BOOL CALLBACK VisitTopLevel(HWND window, LPARAM searchAddress) {
     if (search.options.byTitle && WindowText(window) != search.options.title)
         return TRUE;
     const HWND list = inspector::FindListView(
-        window, search.options.byListName ? search.options.listName.c_str() : nullptr);
+        window, search.options.byListName ? search.options.listName.c_str() : nullptr,
+        search.options.listId);
     if (!list)
         return TRUE;
     search.window = window;

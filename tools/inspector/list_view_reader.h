@@ -32,32 +32,35 @@ struct ListViewContents {
 namespace detail {
 
 struct ListViewSearch {
-    const wchar_t* name; // null: any
+    const wchar_t* name = nullptr; // null: any
+    int id = -1;                   // -1: any
     HWND found = nullptr;
 };
 
 inline BOOL CALLBACK FirstListView(HWND child, LPARAM searchAddress) {
-    auto& search = *reinterpret_cast<ListViewSearch*>(searchAddress);
+    auto& wanted = *reinterpret_cast<ListViewSearch*>(searchAddress);
     wchar_t name[64]{};
     GetClassNameW(child, name, 64);
-    if (lstrcmpiW(name, kListViewClass) != 0)
+    if (lstrcmpiW(name, kListViewClass) != 0 ||
+        (wanted.id >= 0 && GetDlgCtrlID(child) != wanted.id))
         return TRUE;
-    if (search.name) {
+    if (wanted.name) {
         wchar_t text[256]{};
         GetWindowTextW(child, text, 256);
-        if (lstrcmpW(text, search.name) != 0)
+        if (lstrcmpW(text, wanted.name) != 0)
             return TRUE;
     }
-    search.found = child;
+    wanted.found = child;
     return FALSE;
 }
 
 } // namespace detail
 
-// The first ListView among the window's descendants, or the first whose own text (its name
-// for screen readers) is `name`; nullptr when there is none.
-inline HWND FindListView(HWND topLevel, const wchar_t* name = nullptr) {
-    detail::ListViewSearch search{name};
+// The first ListView among the window's descendants; where a window has several, the first
+// whose own text (its name for screen readers) is `name`, or the one with the control id `id`;
+// nullptr when there is none.
+inline HWND FindListView(HWND topLevel, const wchar_t* name = nullptr, int id = -1) {
+    detail::ListViewSearch search{name, id};
     EnumChildWindows(topLevel, detail::FirstListView, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }

@@ -338,7 +338,7 @@ class Parser {
     }
 
     void Name(std::string_view line, std::span<const std::string_view> words,
-              std::vector<KeyName>& names) {
+              std::vector<LayoutKeyName>& names) {
         if (words.size() < 2)
             throw Error{"a name line has a scan code and a name"};
         const auto scan = static_cast<uint8_t>(Hex(words[0], 0x7F));

@@ -203,11 +203,11 @@ class Writer {
         return name;
     }
 
-    std::string Names(const std::vector<KeyName>& names, const std::string& array) {
+    std::string Names(const std::vector<LayoutKeyName>& names, const std::string& array) {
         if (names.empty())
             return "0";
         std::string rows;
-        for (const KeyName& n : names)
+        for (const LayoutKeyName& n : names)
             rows += "    {" + Hex(n.scanCode) + ", " + String(n.name) + "},\n";
         out_ += "static const KbdKeyName " + array + "[] = {\n" + rows + "    {0, 0},\n};\n\n";
         return array;

@@ -174,6 +174,8 @@ LRESULT ScrollPane::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         // A value that takes the focus, by a click, Tab or an assistive tool, is seen whole.
         if (HIWORD(wp) == EN_SETFOCUS)
             Reveal(reinterpret_cast<HWND>(lp));
+        if (onCommand_ && onCommand_(HIWORD(wp), reinterpret_cast<HWND>(lp)))
+            return 0;
         return SendMessageW(GetParent(hwnd), msg, wp, lp);
     case WM_NOTIFY:
         return SendMessageW(GetParent(hwnd), msg, wp, lp);

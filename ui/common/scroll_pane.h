@@ -2,9 +2,11 @@
 // A child window that shows a column of controls taller than itself: a vertical scroll bar
 // when the column does not fit, the mouse wheel, and a value that takes the focus brought
 // into view. Its controls notify it; it hands every notice on to its own parent, which so
-// sees them as if the controls were its own.
+// sees them as if the controls were its own, unless the pane's owner answered it.
 #include <windows.h>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "core/common/scroll_span.h"
@@ -37,6 +39,11 @@ class ScrollPane {
     };
     void SetControls(std::vector<Placed> controls);
 
+    // A control's notice (WM_COMMAND) that the pane's owner answers itself: true when it did,
+    // and then the notice goes no further.
+    using CommandHandler = std::function<bool(WORD code, HWND control)>;
+    void SetCommandHandler(CommandHandler handler) { onCommand_ = std::move(handler); }
+
     int position() const { return position_; }
     void ScrollTo(int position);
     // Scrolls as little as needed for the control to be seen whole.
@@ -52,6 +59,7 @@ class ScrollPane {
     void OnScroll(WORD request);
 
     HWND hwnd_ = nullptr;
+    CommandHandler onCommand_;
     std::vector<Placed> controls_;
     int content_ = 0;
     int lineHeight_ = 1;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/key_history/history_view.h"
+#include "ui/common/owned_window_place.h"
 #include "ui/main_window/layout.h"
 
 namespace zintar {
@@ -19,25 +19,13 @@ constexpr int kMinimumHeightTwips = 2250;
 // The most of the client area's height that the key state takes, in per cent.
 constexpr int kKeyStateShareMax = 40;
 
-PixelRect PixelRectOf(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 } // namespace
 
 void PlaceHistoryBeside(HWND window, HWND owner, int dpi) {
-    RECT ownerRect{};
-    GetWindowRect(owner, &ownerRect);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    if (!GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor))
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
-    const PixelRect place = PlaceKeyHistory(
-        PixelRectOf(ownerRect), PixelRectOf(monitor.rcWork),
+    PlaceBesideOwner(
+        window, owner,
         {TwipsToPixels(kPreferredWidthTwips, dpi), TwipsToPixels(kPreferredHeightTwips, dpi)},
         {TwipsToPixels(kMinimumWidthTwips, dpi), TwipsToPixels(kMinimumHeightTwips, dpi)});
-    SetWindowPos(window, nullptr, place.left, place.top, place.width(), place.height(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void LayOutHistory(HWND window, HistoryList& list, KeyDetailsPane& pane, KeyStateList& state,

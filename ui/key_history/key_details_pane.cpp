@@ -5,10 +5,13 @@
 #include <utility>
 
 #include "core/key_history/history_captions.h"
+#include "core/key_history/typed_facts_of_layout.h"
+#include "core/keyboard_layout/layouts_window_captions.h"
 #include "core/key_identity/reserved_shortcuts.h"
 #include "core/common/scroll_span.h"
 #include "ui/common/child_control.h"
 #include "ui/main_window/layout.h"
+#include "ui/main_window/window_menu.h"
 
 namespace zintar {
 
@@ -25,6 +28,7 @@ constexpr int kButtonWidthTwips = 2400;
 constexpr int kButtonHeightTwips = 345;
 constexpr int kFirstValueId = 300; // beside the list's 100; the captions are static
 constexpr int kButtonId = 299;
+constexpr int kLayoutsButtonId = 298;
 
 // Placed when the pane is; empty until the first Write.
 HWND Child(HWND parent, HINSTANCE instance, const wchar_t* cls, DWORD style, int id, HFONT font) {
@@ -40,8 +44,16 @@ bool KeyDetailsPane::Create(HWND parent, HINSTANCE instance, HFONT font) {
     parent = rows_.hwnd();
     // The button first: Tab reaches it before the values, in the order they are seen.
     button_.Attach(Child(parent, instance, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, kButtonId, font));
-    if (!button_.hwnd())
+    layoutsButton_.Attach(
+        Child(parent, instance, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, kLayoutsButtonId, font));
+    if (!button_.hwnd() || !layoutsButton_.hwnd())
         return false;
+    rows_.SetCommandHandler([this](WORD code, HWND control) {
+        if (control != layoutsButton_.hwnd() || code != BN_CLICKED)
+            return false;
+        OpenKeyboardLayouts();
+        return true;
+    });
     for (int i = 0; i < kDetailRowCount; ++i) {
         captions_[i].Attach(Child(parent, instance, L"STATIC", SS_LEFT | SS_NOPREFIX, -1, font));
         // Read-only edits: the values can be selected and copied, and readers call them text.
@@ -59,6 +71,7 @@ void KeyDetailsPane::SetFont(HFONT font) {
         return;
     const auto wp = reinterpret_cast<WPARAM>(font);
     SendMessageW(button_.hwnd(), WM_SETFONT, wp, TRUE);
+    SendMessageW(layoutsButton_.hwnd(), WM_SETFONT, wp, TRUE);
     for (int i = 0; i < kDetailRowCount; ++i) {
         SendMessageW(captions_[i].hwnd(), WM_SETFONT, wp, TRUE);
         SendMessageW(values_[i].hwnd(), WM_SETFONT, wp, TRUE);
@@ -71,6 +84,7 @@ void KeyDetailsPane::Forget() {
         values_[i].Forget();
     }
     button_.Forget();
+    layoutsButton_.Forget();
     parent_ = nullptr;
 }
 
@@ -90,10 +104,12 @@ void KeyDetailsPane::Place(int left, int height, int dpi) {
     const int captionWidth = TwipsToPixels(kCaptionWidthTwips, dpi);
     const int valueLeft = 2 * margin + captionWidth;
     const int valueWidth = std::max(0, rows_.ClientWidth() - valueLeft - margin);
-    // The button first: scrolled to the top, the command is always there.
+    // The buttons first: scrolled to the top, the commands are always there.
+    const int buttonWidth = TwipsToPixels(kButtonWidthTwips, dpi);
     std::vector<ScrollPane::Placed> placed{
-        {button_.hwnd(),
-         {margin, margin, margin + TwipsToPixels(kButtonWidthTwips, dpi), margin + buttonHeight}}};
+        {button_.hwnd(), {margin, margin, margin + buttonWidth, margin + buttonHeight}},
+        {layoutsButton_.hwnd(),
+         {2 * margin + buttonWidth, margin, 2 * (margin + buttonWidth), margin + buttonHeight}}};
     for (int i = 0; i < kDetailRowCount; ++i) {
         const int top = column.RowTop(i), bottom = top + column.rowHeight;
         placed.push_back({captions_[i].hwnd(), {margin, top, margin + captionWidth, bottom}});
@@ -132,27 +148,23 @@ void KeyDetailsPane::Show(const KeyHistory& history, const std::optional<Details
 }
 
 void KeyDetailsPane::ReadPlatformFacts(const KeyHistory& history) {
-    // Reading what a key types goes through ToUnicodeEx, which can take up a dead key that
-    // is still waiting for its base: wait until the newest record is no longer a dead one.
-    const bool deadPending =
-        history.size() > 0 && history.at(history.size() - 1).message == KeyMessage::DeadChar;
-    if (!layoutRead_ && !deadPending) {
+    if (!layoutRead_) {
         const HKL active = input_.ActiveLayout();
         const KeyEventRecord& r = facts_->record;
-        if (!lastRead_ || lastRead_->layout != active || lastRead_->virtualKey != r.virtualKey ||
-            lastRead_->scanCode != r.scanCode) {
-            const win32::LayoutIdentity layout = input_.ReadActiveLayout();
-            win32::KeyOnLayout typed = input_.ReadKeyOnLayout(r.virtualKey, r.scanCode, active);
-            lastRead_ =
-                LayoutRead{active,
-                           r.virtualKey,
-                           r.scanCode,
-                           {layout.klid, layout.name, layout.ansiCodePage, layout.oemCodePage},
-                           {std::move(typed.states), std::move(typed.compositions)}};
+        bool known = lastRead_ && lastRead_->layout == active &&
+                     lastRead_->virtualKey == r.virtualKey && lastRead_->scanCode == r.scanCode &&
+                     lastRead_->extended == r.extended;
+        if (!known) {
+            std::optional<LayoutRead> read = ReadLayout(history, active);
+            known = read.has_value();
+            if (read)
+                lastRead_ = std::move(read);
         }
-        facts_->layout = lastRead_->facts;
-        facts_->typed = lastRead_->typed;
-        layoutRead_ = true;
+        if (known) {
+            facts_->layout = lastRead_->facts;
+            facts_->typed = lastRead_->typed;
+            layoutRead_ = true;
+        }
     }
     // Registering a combination while its keys are held can take the press away from the
     // program that expects it.
@@ -194,6 +206,38 @@ void KeyDetailsPane::WriteRepeat() {
     }
 }
 
+// What the key types, from the active layout's own tables where its DLL can be read; else
+// from ToUnicodeEx, as on Wine, which ships no layout DLLs.
+std::optional<KeyDetailsPane::LayoutRead> KeyDetailsPane::ReadLayout(const KeyHistory& history,
+                                                                     HKL active) {
+    const KeyEventRecord& r = facts_->record;
+    const win32::LayoutIdentity layout = input_.ReadActiveLayout();
+    const LayoutFacts facts{layout.klid, layout.name, layout.ansiCodePage, layout.oemCodePage};
+    const LayoutReadResult& tables = TablesOf(layout.klid);
+    if (tables.ok())
+        return LayoutRead{
+            active,     r.virtualKey,
+            r.scanCode, r.extended,
+            facts,      TypedFactsOfLayout(tables.tables, r.scanCode, r.extended, r.virtualKey)};
+    // ToUnicodeEx can take up a dead key that is still waiting for its base: no read until
+    // the newest record is no longer a dead one. The tables touch no keyboard state.
+    if (history.size() > 0 && history.at(history.size() - 1).message == KeyMessage::DeadChar)
+        return std::nullopt;
+    win32::KeyOnLayout typed = input_.ReadKeyOnLayout(r.virtualKey, r.scanCode, active);
+    return LayoutRead{active,     r.virtualKey,
+                      r.scanCode, r.extended,
+                      facts,      {std::move(typed.states), std::move(typed.compositions)}};
+}
+
+// A layout is read once, whether or not its DLL could be read: the pane shows a new key at
+// every press, and a read costs a millisecond.
+const LayoutReadResult& KeyDetailsPane::TablesOf(const std::wstring& klid) {
+    auto found = tablesByKlid_.find(klid);
+    if (found == tablesByKlid_.end())
+        found = tablesByKlid_.emplace(klid, input_.ReadLayoutOfKlid(klid)).first;
+    return found->second;
+}
+
 void KeyDetailsPane::Write() {
     if (facts_)
         TakeRepeat();
@@ -204,6 +248,15 @@ void KeyDetailsPane::Write() {
     }
     button_.Write(HistoryCaptionsOf(language_).copyAsCode);
     EnableWindow(button_.hwnd(), ShownKey().has_value());
+    layoutsButton_.Write(LayoutsWindowCaptionsOf(language_).keyboardLayouts);
+}
+
+// The main window owns the keyboard layouts window and opens it on its window menu's
+// command; the key history window is owned by the main window.
+void KeyDetailsPane::OpenKeyboardLayouts() const {
+    const HWND history = GetAncestor(parent_, GA_ROOT);
+    if (const HWND main = history ? GetWindow(history, GW_OWNER) : nullptr)
+        SendMessageW(main, WM_SYSCOMMAND, static_cast<WPARAM>(MenuCommand::KeyboardLayouts), 0);
 }
 
 void KeyDetailsPane::OnValueChanged(HWND value) {

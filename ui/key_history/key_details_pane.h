@@ -1,13 +1,15 @@
 #pragma once
 // The key details pane: a column at the right of the key history window that names one key
 // row in every API, on the active layout and as a shortcut, with a button that copies the
-// key as code. Each caption and value is a child control of its own, so screen readers and
-// other programs read it with WM_GETTEXT. In a window too low for every row the column
-// scrolls.
+// key as code and one that opens the keyboard layouts window. Each caption and value is a child
+// control of its own, so screen readers and other programs read it with WM_GETTEXT. In a window too
+// low for every row the column scrolls.
 #include <windows.h>
 
 #include <array>
 #include <cstdint>
+#include <map>
+#include <string>
 #include <optional>
 
 #include "core/key_identity/copy_as_code.h"
@@ -49,6 +51,7 @@ class KeyDetailsPane {
 
     std::optional<KeyCombination> ShownKey() const;
     HWND copyButton() const { return button_.hwnd(); }
+    HWND layoutsButton() const { return layoutsButton_.hwnd(); }
     // A value's text changed: one set from outside is replaced by the pane's own again.
     void OnValueChanged(HWND value);
     HWND valueControl(DetailRow row) const { return values_[static_cast<size_t>(row)].hwnd(); }
@@ -60,6 +63,7 @@ class KeyDetailsPane {
     // The measured repeat into the facts, with the settings read once a measurement shows.
     void TakeRepeat();
     void WriteRepeat();
+    void OpenKeyboardLayouts() const;
 
     win32::InputState& input_;
     HWND parent_ = nullptr;
@@ -67,6 +71,7 @@ class KeyDetailsPane {
     std::array<ReadOnlyText, kDetailRowCount> captions_{};
     std::array<ReadOnlyText, kDetailRowCount> values_{};
     ReadOnlyText button_;
+    ReadOnlyText layoutsButton_; // its click goes to the main window, which opens the window
     Language language_ = Language::English;
     std::optional<KeyDetailsFacts> facts_;
     RepeatMeasurement repeat_;
@@ -76,10 +81,15 @@ class KeyDetailsPane {
     struct LayoutRead {
         HKL layout;
         uint8_t virtualKey, scanCode;
+        bool extended;
         LayoutFacts facts;
         TypedFacts typed;
     };
     std::optional<LayoutRead> lastRead_;
+    // None while a dead key waits and only ToUnicodeEx could answer.
+    std::optional<LayoutRead> ReadLayout(const KeyHistory& history, HKL active);
+    const LayoutReadResult& TablesOf(const std::wstring& klid);
+    std::map<std::wstring, LayoutReadResult> tablesByKlid_; // every layout read so far
     // The last probe: the same combination again (a stream of one key) is not probed again,
     // which would cost a look at every key's state and two registrations each time.
     struct Probe {

@@ -10,6 +10,7 @@
 #include "ui/common/child_control.h"
 #include "ui/common/resource_ids.h"
 #include "ui/key_history/key_recorder.h"
+#include "ui/keyboard_layouts/layouts_window.h"
 #include "ui/main_window/control_ids.h"
 #include "ui/main_window/image_window.h"
 #include "ui/main_window/pictures.h"

@@ -24,6 +24,7 @@
 namespace zintar {
 
 class KeyRecorder;
+class LayoutsWindow;
 
 class MainWindow : private ControlEvents {
   public:
@@ -46,6 +47,11 @@ class MainWindow : private ControlEvents {
     static constexpr UINT kKeyHistoryCommand = static_cast<UINT>(MenuCommand::KeyHistory);
     // The key history, for tests and measurements.
     KeyRecorder& keyRecorder() { return *recorder_; }
+    // The window-menu command that opens the keyboard layouts window; the key details pane
+    // sends it too.
+    static constexpr UINT kKeyboardLayoutsCommand = static_cast<UINT>(MenuCommand::KeyboardLayouts);
+    // The keyboard layouts window once it was first opened, for tests; null before.
+    LayoutsWindow* layoutsWindow() { return layouts_.get(); }
 
     // What the window holds, for tests and measurements; nothing outside changes it.
     struct State {
@@ -85,6 +91,7 @@ class MainWindow : private ControlEvents {
     void ApplyLanguage(Language language);
     void ChooseLanguage(Language language);
     void OnMenuCommand(MenuCommand command);
+    void OpenKeyboardLayouts();
 
     // Hover effects (main_window_hover.cpp)
     void ShowHover();
@@ -106,6 +113,8 @@ class MainWindow : private ControlEvents {
     Language language_ = Language::English;
     // Every key message of the capture box, whether or not the key history is open.
     std::unique_ptr<KeyRecorder> recorder_;
+    // Made when it is first opened: nothing of it exists at start-up.
+    std::unique_ptr<LayoutsWindow> layouts_;
 };
 
 } // namespace zintar

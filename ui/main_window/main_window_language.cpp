@@ -2,6 +2,7 @@
 #include "core/converter/captions.h"
 #include "platform/settings/language_setting.h"
 #include "ui/key_history/key_recorder.h"
+#include "ui/keyboard_layouts/layouts_window.h"
 #include "ui/main_window/main_window.h"
 
 namespace zintar {
@@ -24,6 +25,8 @@ void MainWindow::ApplyLanguage(Language language) {
     ui_.accessible.SetLanguage(language);
     ShowWindowMenuLanguage(hwnd_, language);
     recorder_->SetLanguage(language);
+    if (layouts_)
+        layouts_->SetLanguage(language);
 }
 
 // Stored at once, also when it is the language shown; a failed store is not reported: the
@@ -44,9 +47,23 @@ void MainWindow::OnMenuCommand(MenuCommand command) {
     case MenuCommand::KeyHistory:
         recorder_->Open(instance_, hwnd_, control(Control::CaptureBox));
         break;
+    case MenuCommand::KeyboardLayouts:
+        OpenKeyboardLayouts();
+        break;
     case MenuCommand::None:
         break;
     }
+}
+
+// Beside the main window, which keeps the activation; it checks the combination shown in the
+// main window until another is captured.
+void MainWindow::OpenKeyboardLayouts() {
+    if (!layouts_) {
+        layouts_ = std::make_unique<LayoutsWindow>();
+        layouts_->SetLanguage(language_);
+        layouts_->ShowCapturedKey(conversion_.codes().key, conversion_.codes().modifiers);
+    }
+    layouts_->Open(instance_, hwnd_);
 }
 
 } // namespace zintar

@@ -3,6 +3,7 @@
 #include "core/converter/box_table.h"
 #include "platform/controls/accessible.h"
 #include "platform/system/ansi_code_page.h"
+#include "ui/keyboard_layouts/layouts_window.h"
 #include "ui/main_window/main_window.h"
 
 namespace zintar {
@@ -10,6 +11,8 @@ namespace zintar {
 void MainWindow::OnCaptureKey(int keyCode, int modifiers) {
     conversion_.KeyDown(keyCode, modifiers);
     ShowReadOuts(Source::Key);
+    if (layouts_)
+        layouts_->ShowCapturedKey(keyCode, modifiers);
     // Screen readers read the pressed keys again, also when the text stayed the same.
     win32::RaiseValueChanged(control(Control::CombinationReadOut));
 }

@@ -4,6 +4,7 @@
 
 #include "core/converter/captions.h"
 #include "core/key_history/history_captions.h"
+#include "core/keyboard_layout/layouts_window_captions.h"
 
 namespace zintar {
 
@@ -26,6 +27,8 @@ void AddWindowMenuItems(HWND window, Language language) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, Id(MenuCommand::KeyHistory),
                 std::wstring(HistoryCaptionsOf(language).keyHistory).c_str());
+    AppendMenuW(menu, MF_STRING, Id(MenuCommand::KeyboardLayouts),
+                std::wstring(LayoutsWindowCaptionsOf(language).keyboardLayouts).c_str());
 }
 
 void ShowWindowMenuLanguage(HWND window, Language language) {
@@ -39,6 +42,9 @@ void ShowWindowMenuLanguage(HWND window, Language language) {
     ModifyMenuW(menu, Id(MenuCommand::KeyHistory), MF_BYCOMMAND | MF_STRING,
                 Id(MenuCommand::KeyHistory),
                 std::wstring(HistoryCaptionsOf(language).keyHistory).c_str());
+    ModifyMenuW(menu, Id(MenuCommand::KeyboardLayouts), MF_BYCOMMAND | MF_STRING,
+                Id(MenuCommand::KeyboardLayouts),
+                std::wstring(LayoutsWindowCaptionsOf(language).keyboardLayouts).c_str());
 }
 
 MenuCommand MenuCommandOf(WPARAM wp) {
@@ -49,6 +55,8 @@ MenuCommand MenuCommandOf(WPARAM wp) {
         return MenuCommand::Hungarian;
     case Id(MenuCommand::KeyHistory):
         return MenuCommand::KeyHistory;
+    case Id(MenuCommand::KeyboardLayouts):
+        return MenuCommand::KeyboardLayouts;
     default:
         return MenuCommand::None;
     }

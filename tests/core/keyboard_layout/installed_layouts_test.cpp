@@ -22,6 +22,10 @@ TEST(InstalledLayouts, HandlesNameTheirLayouts) {
     EXPECT_EQ(KlidOfLayoutHandle(0xF0020409, kRegistry), L"00010409"); // by its Layout Id
     EXPECT_EQ(KlidOfLayoutHandle(0xF0070409, kRegistry), L"");         // no such variant
     EXPECT_EQ(KlidOfLayoutHandle(0xE0010411, kRegistry), L"E0010411");
+    // Wine gives a layout of the list the handle its KLID spells.
+    const std::vector<RegistryLayout> wine = {{L"a07a040e", L"ztkbdhu.dll", L"Hungarian"}};
+    EXPECT_EQ(KlidOfLayoutHandle(0xA07A040E, wine), L"A07A040E");
+    EXPECT_EQ(KlidOfLayoutHandle(0xA07A0409, wine), L"0000A07A") << "no entry spells it";
 }
 
 TEST(InstalledLayouts, ListMarksLoadedActiveSubstitutesAndInputMethods) {

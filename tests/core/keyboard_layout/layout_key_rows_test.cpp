@@ -52,8 +52,8 @@ TEST(LayoutKeyRows, EveryKeyOnceInScanOrderAndCopied) {
     }
     const std::wstring copy = LayoutKeysCopyText(us, rows, Language::English);
     EXPECT_EQ(copy.substr(0, copy.find(L"\r\n")),
-              L"Scan code\tConstant\tDOM code\tPlain\tShift\tCtrl\tAltGr\tShift+AltGr\t"
-              L"Caps Lock\tDead keys\tKey name");
+              L"Scan code\tVirtual key\tDOM code\tPlain\tShift\tCtrl\tAltGr\tShift+AltGr\t"
+              L"Caps Lock\tDead key\tKey name");
     EXPECT_NE(copy.find(L"\r\n1E\t'A'\tKeyA\ta\tA\t^A\t\t\tA\t\tA\r\n"), std::wstring::npos);
     EXPECT_EQ(LayoutKeyColumnTitle(LayoutKeyColumn::Plain, Language::Hungarian), L"Alap");
 }

@@ -74,7 +74,7 @@ TEST(ShortcutVerdicts, TableRowsAndCopyText) {
     const KeyboardLayoutTables& de = FixtureLayout("german");
     const KeyboardLayoutTables& hu = FixtureLayout("hungarian");
     const NamedLayout layouts[] = {{L"German", &de}, {L"Hungarian", &hu}};
-    const Shortcut shortcuts[] = {{'Z', kCtrl}, {'F', kCtrl | kAlt}};
+    const ProgramShortcut shortcuts[] = {{'Z', kCtrl}, {'F', kCtrl | kAlt}};
     const auto rows = ShortcutTable(layouts, FixtureLayout("us"), shortcuts, Language::English);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0], (std::vector<std::wstring>{L"German", L"Ctrl + Z", L"KeyY (15)", L"z Z",

@@ -121,5 +121,31 @@ TEST_F(DetailsPane, AClearedHistoryShowsItsFirstKeyAnew) {
     EXPECT_EQ(input_.keyReads, (std::vector<UINT>{'A', 'B'}));
 }
 
+// Where the registry names the active layout's DLL (here the Hungarian test layout, as Windows
+// names kbdhu.dll for 0000040E), what a key types comes from the layout's own tables: the
+// AltGr states and dead keys, without ToUnicodeEx and so without waiting for a dead key to
+// be used up; each layout is read once. Where no DLL can be read, ToUnicodeEx answers as
+// before.
+TEST_F(DetailsPane, TypedRowsComeFromTheActiveLayoutsOwnTables) {
+    input_.identity = {L"A07A040E", L"Hungarian (Zintar test)", 1250, 852};
+    Key(KeyMessage::KeyDown, 'F', 0x21);
+    EXPECT_EQ(Value(DetailRow::TypesPlain), L"f");
+    EXPECT_EQ(Value(DetailRow::TypesAltGr), L"[");
+    history_.Add({KeyMessage::KeyDown, 0xC0, 1u | (0x0Bu << 16), 0, 6, kNoAnsiCode});
+    history_.Add({KeyMessage::DeadChar, L'\u02DD', 1u | (0x0Bu << 16), 0, 6, 733});
+    Show();
+    EXPECT_EQ(Value(DetailRow::TypesAltGr), L"\u02DD (dead)");
+    EXPECT_EQ(Value(DetailRow::DeadKey).rfind(L"AltGr: o\u2192\u0151 u\u2192\u0171", 0), 0u);
+    EXPECT_TRUE(input_.keyReads.empty()) << "no ToUnicodeEx";
+    EXPECT_EQ(input_.layoutReads, std::vector<std::wstring>{L"A07A040E"});
+
+    input_.layout = reinterpret_cast<HKL>(static_cast<uintptr_t>(0x04090409));
+    input_.identity = {L"00000409", L"US", 1252, 437};
+    Key(KeyMessage::KeyDown, 'B', 0x30);
+    Key(KeyMessage::KeyDown, 'C', 0x2E);
+    EXPECT_EQ(input_.keyReads, (std::vector<UINT>{'B', 'C'}));
+    EXPECT_EQ(input_.layoutReads, (std::vector<std::wstring>{L"A07A040E", L"00000409"}));
+}
+
 } // namespace
 } // namespace zintar::test

@@ -25,10 +25,15 @@ TEST(LayoutRegistry, FindsTheInstalledTestLayouts) {
         ASSERT_NE(it, list.end()) << klid;
         EXPECT_EQ(it->name, name);
         EXPECT_FALSE(it->ime);
-        EXPECT_FALSE(it->loaded); // installed, not loaded for the user
+        // Wine lists every installed layout as loaded, each by a handle its KLID spells.
+        EXPECT_TRUE(it->loaded);
         // Each is readable through the file its entry names.
         EXPECT_TRUE(win32::ReadLayoutLibrary(it->layoutFile).ok()) << it->layoutFile;
     }
+    // No layout stands in the list twice, under a KLID that a handle seemed to spell.
+    EXPECT_EQ(std::count_if(list.begin(), list.end(),
+                            [](const InstalledLayout& l) { return l.klid == L"0000A07A"; }),
+              0);
     // The thread's own layout is in the list and marked, whether or not the registry has it.
     EXPECT_EQ(std::count_if(list.begin(), list.end(), [](const auto& l) { return l.active; }), 1);
 }
