@@ -1,5 +1,7 @@
 #include "app/message_loop.h"
 
+#include "ui/common/key_message_watch.h"
+
 namespace zintar {
 
 namespace {
@@ -16,6 +18,7 @@ HWND TabNavigatedWindow(HWND form, const MSG& msg) {
 } // namespace
 
 void ProcessMessage(HWND form, MSG& msg) {
+    KeyMessageWatch::Tell(msg);
     if (form && IsDialogMessageW(form, &msg))
         return;
     if (const HWND owned = form ? TabNavigatedWindow(form, msg) : nullptr;

@@ -95,8 +95,9 @@ OneKeyChords::Marks OneKeyChords::Take(const ChordKeyEvent& event) {
         const Marks marks{held_, {event.record}, 1};
         if (event.up) {
             const auto end = heldKeys_.begin() + static_cast<std::ptrdiff_t>(heldCount_);
-            std::remove(heldKeys_.begin(), end, key);
-            if (--heldCount_ == 0)
+            heldCount_ =
+                static_cast<size_t>(std::remove(heldKeys_.begin(), end, key) - heldKeys_.begin());
+            if (heldCount_ == 0)
                 held_ = OneKeyChord::None;
         }
         return marks;

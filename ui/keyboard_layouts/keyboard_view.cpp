@@ -114,12 +114,18 @@ bool KeyboardView::Create(HWND parent, HINSTANCE instance, int id) {
     if (!RegisterClasses(instance))
         return false;
     // The keys are its children; WS_TABSTOP puts it in Tab's round.
-    return CreateChildControl(parent, instance,
-                              {kKeyboardClass, WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, 0, id},
-                              {}, this) != nullptr;
+    if (!CreateChildControl(parent, instance,
+                            {kKeyboardClass, WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, 0, id}, {},
+                            this))
+        return false;
+    // Every key message of Zintar's windows, whichever control has the keyboard: the keys
+    // held light up while Zintar is in front, not only while the keyboard has the focus.
+    keyWatch_.emplace([this](const MSG& key) { OnKey(key.message, key.wParam, key.lParam); });
+    return true;
 }
 
 void KeyboardView::Forget() {
+    keyWatch_.reset();
     hwnd_ = nullptr;
     caps_.clear();
     arranged_ = false;
@@ -380,27 +386,19 @@ LRESULT KeyboardView::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         SetFocus(hwnd);
         return 0;
     case WM_SETFOCUS:
-        InvalidateRect(hwnd, nullptr, FALSE);
-        return 0;
     case WM_KILLFOCUS:
-        // Whatever is pressed from now on goes elsewhere, key-ups included.
-        ForgetHeld();
         InvalidateRect(hwnd, nullptr, FALSE);
-        return 0;
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-        OnKey(msg, wp, lp);
         return 0;
     case WM_SYSKEYDOWN:
-        OnKey(msg, wp, lp);
         // Alt+F4 closes the window the keyboard stands in, as anywhere else.
         if (wp == VK_F4)
             PostMessageW(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, SC_CLOSE, 0);
         return 0;
+    // Its own key messages are counted as every other window's are, through the key watch;
+    // Alt or F10 let go would otherwise put the window into menu mode.
+    case WM_KEYDOWN:
+    case WM_KEYUP:
     case WM_SYSKEYUP:
-        // Alt or F10 let go would otherwise put the window into menu mode.
-        OnKey(msg, wp, lp);
-        return 0;
     case WM_CHAR:
     case WM_DEADCHAR:
     case WM_SYSDEADCHAR:
@@ -418,6 +416,7 @@ LRESULT KeyboardView::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (checkRunning_)
             KillTimer(hwnd, kHeldCheckTimer);
         checkRunning_ = false;
+        keyWatch_.reset();
         hwnd_ = nullptr;
         caps_.clear();
         arranged_ = false;

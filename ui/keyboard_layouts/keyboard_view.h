@@ -2,13 +2,15 @@
 // The drawn keyboard of the keyboard layouts window: one child window per key, in the
 // layout's physical arrangement (core/keyboard_layout/keyboard_arrangement.h), each painting
 // its own legends and carrying, as its window text, what a screen reader says for it
-// ("F: f, F, AltGr ["). The keyboard takes the focus when clicked; while it has it, the keys
-// held down light up and are counted, a rollover test. It sees keys only through its own key
-// messages, so only while Zintar is in front, and forgets them when it loses the keyboard.
+// ("F: f, F, AltGr ["). The keyboard takes the focus when clicked. The keys held down light
+// up and are counted, a rollover test: it sees the key messages of every window of Zintar's
+// (ui/common/key_message_watch.h), so keys count only while Zintar is in front, whichever of
+// its controls has the keyboard; Zintar leaving the front lets go of them all.
 #include <windows.h>
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/common/language.h"
@@ -16,6 +18,7 @@
 #include "core/keyboard_layout/key_cap_legends.h"
 #include "core/keyboard_layout/keyboard_arrangement.h"
 #include "platform/window/scoped_handles.h"
+#include "ui/common/key_message_watch.h"
 
 namespace zintar {
 
@@ -39,6 +42,8 @@ class KeyboardView {
     void OnHeldChanged(std::function<void()> handler) { onHeldChanged_ = std::move(handler); }
     void OnKeyClicked(std::function<void(KeyPlace)> handler) { onKeyClicked_ = std::move(handler); }
     size_t heldCount() const { return held_.count(); }
+    // Lets go of every key held: Zintar left the front, and their key-ups go elsewhere.
+    void ForgetHeld();
     // The check for keys whose key-up went elsewhere runs only while a key is held.
     bool heldCheckRunning() const { return checkRunning_; }
     // The key's window, for tests and readers; null where the keyboard has no such key.
@@ -67,7 +72,6 @@ class KeyboardView {
     void PaintKeyboard(HDC dc) const;
     void OnKey(UINT msg, WPARAM wp, LPARAM lp);
     void SetHeld(ReportedKey key, bool down, uint8_t virtualKey);
-    void ForgetHeld();
     void CheckHeld();
     void Repaint(ReportedKey key) const;
     void HeldChanged();
@@ -80,6 +84,7 @@ class KeyboardView {
     std::vector<Cap> caps_; // reserved whole before the windows are made: they keep its address
     HeldKeys held_;
     bool checkRunning_ = false;
+    std::optional<KeyMessageWatch> keyWatch_; // while its window lives
     win32::ScopedFont legendFont_, nameFont_;
     std::function<void()> onHeldChanged_;
     std::function<void(KeyPlace)> onKeyClicked_;

@@ -279,6 +279,11 @@ LRESULT LayoutsWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     case WM_ACTIVATE:
         OnActivate(LOWORD(wp) != WA_INACTIVE);
         return 0;
+    case WM_ACTIVATEAPP:
+        // Another program came to the front: the keys now go to it, key-ups included.
+        if (!wp)
+            keyboard_.ForgetHeld();
+        return 0;
     case WM_SETFOCUS:
         if (keyboard_.hwnd())
             SetFocus(keyboard_.hwnd());
