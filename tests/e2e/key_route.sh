@@ -68,12 +68,16 @@ grep -h "^counts\|^probe\|^route vk=120" "$e2e_tmp"/*.txt || true
 # 4. Zintar's own key history: the same keys as rows, read from outside by the inspector.
 #    Fields of a "row" line are the columns from 0 plus 3: 4 message, 5 key code,
 #    26 Delivered, 27 Injected, 28 Device, 29 Seen by.
+# A read that fails says so and gives nothing, so that the check after it fails by name
+# rather than the script ending silently; the inspector waits for the list to be there.
 zr_rows() { # rows: "message|code|delivered|injected|device|seen by" per line
-    e2e_wine "$e2e_inspector" --list --last "$1" | tr -d '\r' |
-        awk -F'\t' '$1 == "row" { print $4 "|" $5 "|" $26 "|" $27 "|" $28 "|" $29 }'
+    e2e_wine "$e2e_inspector" --list --last "$1" --wait 5 | tr -d '\r' |
+        awk -F'\t' '$1 == "row" { print $4 "|" $5 "|" $26 "|" $27 "|" $28 "|" $29 }' ||
+        echo "zr_rows: the inspector read no list" >&2
 }
 zr_count() {
-    e2e_wine "$e2e_inspector" --list --last 0 | tr -d '\r' | awk -F'\t' '$1 == "list" { print $4 }'
+    e2e_wine "$e2e_inspector" --list --last 0 --wait 5 | tr -d '\r' |
+        awk -F'\t' '$1 == "list" { print $4 }' || echo "zr_count: the inspector read no list" >&2
 }
 zr_focus_zintar() { # a click into the capture box: Zintar in front, the keys in the box
     e2e_inspect

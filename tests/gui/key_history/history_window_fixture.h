@@ -3,6 +3,7 @@
 // its tests, which read the list, the pane and the clipboard back as a user or a reader
 // would see them.
 #include "tests/gui/form_fixture.h"
+#include "tests/gui/list_reading.h"
 
 #include <string>
 #include <vector>
@@ -55,24 +56,10 @@ class KeyHistoryWindow : public FormFixture {
     }
     // A cell and a column title of a list of the window, as a reader gets them.
     static std::wstring CellOf(HWND list, int row, int column) {
-        wchar_t text[256]{};
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = 256;
-        SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(&item));
-        return text;
+        return test::ListCellText(list, row, column);
     }
     static std::wstring ColumnTitleOf(HWND list, int column) {
-        wchar_t text[128]{};
-        LVCOLUMNW info{};
-        info.mask = LVCF_TEXT;
-        info.pszText = text;
-        info.cchTextMax = 128;
-        SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(column),
-                     reinterpret_cast<LPARAM>(&info));
-        return text;
+        return test::ListColumnTitle(list, column);
     }
     std::wstring Cell(int row, HistoryColumn column) {
         return CellOf(List(), row, static_cast<int>(column));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/gui/form_fixture.h"
+#include "tests/gui/list_reading.h"
 #include "tests/gui/msaa_reading.h"
 #include "ui/key_history/history_window.h"
 #include "ui/key_history/key_recorder.h"
@@ -44,25 +45,9 @@ class LayoutsWindowTest : public FormFixture {
         return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     }
     static std::wstring Cell(HWND list, int row, int column) {
-        wchar_t text[512]{};
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = 512;
-        SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(&item));
-        return text;
+        return test::ListCellText(list, row, column);
     }
-    static std::wstring Title(HWND list, int column) {
-        wchar_t text[128]{};
-        LVCOLUMNW info{};
-        info.mask = LVCF_TEXT;
-        info.pszText = text;
-        info.cchTextMax = 128;
-        SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(column),
-                     reinterpret_cast<LPARAM>(&info));
-        return text;
-    }
+    static std::wstring Title(HWND list, int column) { return test::ListColumnTitle(list, column); }
     // The first row whose cell in `column` is `text`; -1 for none.
     static int RowWith(HWND list, int column, const std::wstring& text) {
         for (int row = 0; row < Rows(list); ++row)
