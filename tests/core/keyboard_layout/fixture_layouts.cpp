@@ -26,4 +26,20 @@ const KeyboardLayoutTables& FixtureLayout(std::string_view name) {
     return layouts.emplace(std::string(name), std::move(description.tables)).first->second;
 }
 
+KeyboardLayoutTables LayoutWithUsualModifiers() {
+    KeyboardLayoutTables layout;
+    layout.modifierKeys = {
+        {0x10, kModifierBitShift}, {0x11, kModifierBitCtrl}, {0x12, kModifierBitAlt}};
+    layout.modificationOfBits = {0, 1, 2, kNoModification, kNoModification, kNoModification, 3, 4};
+    return layout;
+}
+
+KeyCharacters SwissGermanUKey() {
+    using C = LayoutCharKind;
+    return {0xBA,
+            kAttributeSgCaps,
+            {{C::Character, L'\u00FC'}, {C::Character, L'\u00E8'}, {}, {C::Character, L'['}, {}},
+            {{C::Character, L'\u00DC'}, {C::Character, L'\u00C8'}}};
+}
+
 } // namespace zintar::test

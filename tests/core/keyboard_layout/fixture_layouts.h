@@ -10,4 +10,12 @@ namespace zintar::test {
 // that asked for it and gives empty tables.
 const KeyboardLayoutTables& FixtureLayout(std::string_view name);
 
+// Tables for keys made by hand, with the usual modifiers: Shift, Ctrl and Alt, whose
+// modifications are 0 plain, 1 Shift, 2 Ctrl, 3 AltGr (Ctrl+Alt) and 4 Shift+AltGr.
+KeyboardLayoutTables LayoutWithUsualModifiers();
+
+// Swiss German's ü key (VK_OEM_1): Shift gives è, AltGr [, and Caps Lock a row of its own
+// with Ü and È (SGCAPS).
+KeyCharacters SwissGermanUKey();
+
 } // namespace zintar::test

@@ -10,6 +10,8 @@ namespace zintar {
 namespace {
 
 using test::FixtureLayout;
+using test::LayoutWithUsualModifiers;
+using test::SwissGermanUKey;
 
 std::wstring Spoken(std::string_view layout, KeyPlace place, Language language) {
     return KeyCapAccessibleName(LegendsOfKey(FixtureLayout(layout), place), language);
@@ -66,18 +68,10 @@ TEST(KeyCapLegends, KeysThatTypeNothingPrintableGoByName) {
 
 // Swiss German's ü key: Caps Lock has a row of its own (SGCAPS), so its Ü is printed too.
 TEST(KeyCapLegends, CapsLockOnlyWhereItTypesACharacterOfItsOwn) {
-    KeyboardLayoutTables layout;
+    KeyboardLayoutTables layout = LayoutWithUsualModifiers();
     layout.scanCodes.assign(0x28, 0);
     layout.scanCodes[0x1A] = 0xBA;
-    layout.modifierKeys = {
-        {0x10, kModifierBitShift}, {0x11, kModifierBitCtrl}, {0x12, kModifierBitAlt}};
-    layout.modificationOfBits = {0, 1, 2, kNoModification, kNoModification, kNoModification, 3, 4};
-    using C = LayoutCharKind;
-    layout.keys = {
-        {0xBA,
-         kAttributeSgCaps,
-         {{C::Character, L'\u00FC'}, {C::Character, L'\u00E8'}, {}, {C::Character, L'['}},
-         {{C::Character, L'\u00DC'}, {C::Character, L'\u00C8'}}}};
+    layout.keys = {SwissGermanUKey()};
     EXPECT_EQ(KeyCapAccessibleName(LegendsOfKey(layout, At(0x1A)), Language::English),
               L"\u00DC: \u00FC, \u00E8, AltGr [, Caps Lock \u00DC");
     // French: Caps Lock gives the digit that Shift's legend already shows.

@@ -10,6 +10,8 @@ namespace zintar {
 namespace {
 
 using test::FixtureLayout;
+using test::LayoutWithUsualModifiers;
+using test::SwissGermanUKey;
 using K = Typed::Kind;
 
 Typed Text(std::wstring text) {
@@ -61,16 +63,10 @@ TEST(LayoutTyping, DigitsCapsLockAndLigatures) {
 // Swiss German's ü key: Shift gives è, Caps Lock its own row with Ü (SGCAPS); a key with
 // CAPLOKALTGR also flips AltGr's characters under Caps Lock.
 TEST(LayoutTyping, CapsLockRowsAndAltGr) {
-    KeyboardLayoutTables layout;
-    layout.modifierKeys = {
-        {0x10, kModifierBitShift}, {0x11, kModifierBitCtrl}, {0x12, kModifierBitAlt}};
-    layout.modificationOfBits = {0, 1, 2, kNoModification, kNoModification, kNoModification, 3, 4};
+    KeyboardLayoutTables layout = LayoutWithUsualModifiers();
     using C = LayoutCharKind;
     layout.keys = {
-        {0xBA,
-         kAttributeSgCaps,
-         {{C::Character, L'\u00FC'}, {C::Character, L'\u00E8'}, {}, {C::Character, L'['}, {}},
-         {{C::Character, L'\u00DC'}, {C::Character, L'\u00C8'}}},
+        SwissGermanUKey(),
         {'A',
          kAttributeCapsLock | kAttributeCapsLockAltGr,
          {{C::Character, L'a'},
